@@ -1,0 +1,72 @@
+#include "Joybutton/JoyButton.h"
+
+#include <algorithm>
+
+#include "Joybutton/ScanCodes.h"
+#include "Utils/KeyboardLayout.h"
+
+namespace vrx {
+
+void JoyButton::reset() {
+    const int16_t joystick = joystickIndex;
+    const int16_t slot = slotIndex;
+    *this = JoyButton{};
+    joystickIndex = joystick;
+    slotIndex = slot;
+}
+
+void JoyButton::copyFrom(const JoyButton& other) {
+    if (this == &other) return;
+    const int16_t joystick = joystickIndex;
+    const int16_t slot = slotIndex;
+    *this = other;
+    runtime = JoyButtonRuntime{};
+    joystickIndex = joystick;
+    slotIndex = slot;
+    prepare();
+}
+
+bool JoyButton::sameOutput(const JoyButton& other) const {
+    if (type != other.type) return false;
+    switch (type) {
+        case AssignType::Keyboard:
+            return std::equal(keys.begin(), keys.begin() + 4, other.keys.begin());
+        case AssignType::Mouse:
+            return mouseLeft == other.mouseLeft && mouseMiddle == other.mouseMiddle && mouseRight == other.mouseRight &&
+                   mouseButton4 == other.mouseButton4 && mouseButton5 == other.mouseButton5;
+        case AssignType::KeyboardMulti:
+            return switchMode == other.switchMode && keys == other.keys;
+        default:
+            return false;
+    }
+}
+
+void JoyButton::prepare() {
+    const KeyboardLayout& layout = systemKeyboardLayout();
+    for (int i = 0; i < kKeyCount; ++i) scanCodes[i] = scanCodeFor(keys[i], layout);
+    for (auto& step : commandSteps)
+        for (int i = 0; i < 4; ++i) step.scanCodes[i] = scanCodeFor(step.keys[i], layout);
+    // A shift to a negative joystick cannot work; the slot is treated as unassigned.
+    if (shiftTarget < 0) {
+        type = AssignType::None;
+        shiftTarget = 0;
+    }
+}
+
+bool JoyButton::sameConfiguration(const JoyButton& o) const {
+    return type == o.type && toggle == o.toggle && autoRepeatRate == o.autoRepeatRate &&
+           autoRepeatDelay == o.autoRepeatDelay && keys == o.keys && switchMode == o.switchMode &&
+           counterResetDuration == o.counterResetDuration && switchDelay == o.switchDelay &&
+           minimumHoldDuration == o.minimumHoldDuration && analogThreshold1 == o.analogThreshold1 &&
+           analogThreshold2 == o.analogThreshold2 && mouseMoveX == o.mouseMoveX && mouseMoveY == o.mouseMoveY &&
+           mouseWheelH == o.mouseWheelH && mouseWheelV == o.mouseWheelV && mouseLeft == o.mouseLeft &&
+           mouseMiddle == o.mouseMiddle && mouseRight == o.mouseRight && mouseButton4 == o.mouseButton4 &&
+           mouseButton5 == o.mouseButton5 && accelerationFactor == o.accelerationFactor &&
+           analogFactor == o.analogFactor && mouseCenterX == o.mouseCenterX && mouseCenterY == o.mouseCenterY &&
+           mouseAbsRangeX == o.mouseAbsRangeX && mouseAbsRangeY == o.mouseAbsRangeY &&
+           commandSteps == o.commandSteps && shiftTarget == o.shiftTarget && targetName == o.targetName &&
+           programParameters == o.programParameters && programStartFrom == o.programStartFrom &&
+           pasteText == o.pasteText && comment == o.comment;
+}
+
+}  // namespace vrx

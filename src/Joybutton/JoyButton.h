@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Joybutton/AssignType.h"
+#include "Joybutton/KeyCode.h"
+
+namespace vrx {
+
+class AnsiCodePage;
+
+// Four keys pressed together and held for a while; a key that the next step
+// also holds stays down across the change.
+struct CommandStep {
+    std::array<KeyCode, 4> keys{};
+    std::array<uint32_t, 4> scanCodes{};  // derived, never stored
+    int durationMs = 0;
+
+    friend bool operator==(const CommandStep& a, const CommandStep& b) {
+        return a.keys == b.keys && a.durationMs == b.durationMs;
+    }
+};
+
+// What the engine keeps of a slot between ticks. None of it is configured or
+// stored; reset and copyFrom clear it.
+struct JoyButtonRuntime {
+    bool slotPressed = false;
+    int slotPressTick = 0;
+    int slotReleaseTick = 0;
+    bool toggleState = false;
+    bool togglePrev = false;
+    int ignoreCounter = 0;   // 0 none, -1 until released, N > 0 ticks
+    int forcedState = -1;    // -1 follow the input, 0 forced off, N > 0 outstanding triggers
+    bool abortRequested = false;
+};
+
+// One button slot's assignment: what the slot produces, as the profile line
+// stores it, plus the run-time state of its behaviour.
+class alignas(64) JoyButton {
+public:
+    static constexpr int kKeyCount = 16;
+
+    // The tick reads these for every slot; keeping them together keeps a
+    // whole profile's pass over its slots within few cache lines.
+    AssignType type = AssignType::None;
+    int toggle = 0;
+    JoyButtonRuntime runtime;
+    // Where the slot lives; set when its joystick configuration is made and
+    // never touched by reset or copyFrom.
+    int16_t joystickIndex = 0;
+    int16_t slotIndex = 0;
+
+    float autoRepeatRate = 0.0f;
+    int autoRepeatDelay = 0;
+    std::array<KeyCode, kKeyCount> keys{};
+    SwitchMode switchMode = static_cast<SwitchMode>(0);
+    int counterResetDuration = 0;
+    int switchDelay = 0;
+    int minimumHoldDuration = 20;
+    int analogThreshold1 = 95;
+    int analogThreshold2 = 100;
+    int mouseMoveX = 0;
+    int mouseMoveY = 0;
+    int mouseWheelH = 0;
+    int mouseWheelV = 0;
+    int mouseLeft = 0;
+    int mouseMiddle = 0;
+    int mouseRight = 0;
+    int mouseButton4 = 0;
+    int mouseButton5 = 0;
+    float accelerationFactor = 1.0f;
+    int analogFactor = 100;
+    float mouseCenterX = 50.0f;
+    float mouseCenterY = 50.0f;
+    int mouseAbsRangeX = 0;
+    int mouseAbsRangeY = 0;
+    int shiftTarget = 100;
+
+    // Derived by prepare from keys; never stored.
+    std::array<uint32_t, kKeyCount> scanCodes{};
+
+    std::vector<CommandStep> commandSteps;
+    std::string targetName;
+    std::string programParameters;
+    std::string programStartFrom;
+    std::string pasteText;
+    std::string comment;
+
+    void reset();
+    void copyFrom(const JoyButton& other);
+    bool sameOutput(const JoyButton& other) const;
+    void prepare();
+
+    std::string formatLine() const;
+    void parseLine(std::string_view line, int fileVersion);
+    // Profiles of format 49 and lower were stored in the system's ANSI code
+    // page; the caller may name the code page to use.
+    void parseLine(std::string_view line, int fileVersion, const AnsiCodePage& ansi);
+
+    bool sameConfiguration(const JoyButton& other) const;
+
+private:
+    void parseCurrentLine(std::string_view line, int fileVersion);
+    void parseLegacyLine(std::string_view line, const AnsiCodePage& ansi);
+};
+
+// Profiles from this format version on store the current line forms.
+inline constexpr int kFirstCurrentLineVersion = 50;
+// KeyboardMulti lines carry four inputs of four keys from this version on.
+inline constexpr int kFirstFourInputMultiVersion = 56;
+
+}  // namespace vrx

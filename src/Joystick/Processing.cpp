@@ -1,0 +1,165 @@
+#include "Joystick/Processing.h"
+
+#include <string>
+
+#include "ConfigFileManager/ConfigFile.h"
+#include "Joybutton/JoyButtonProcess.h"
+#include "Joystick/ShiftRules.h"
+#include "Utils/EventImpl.h"
+#include "Utils/Logger.h"
+
+namespace vrx {
+
+ProcessingEngine::ProcessingEngine(EngineLinks links) : links_(links), tick_(links.log) {}
+
+void ProcessingEngine::setForeground(WindowHandle window, bool changed, bool ownWindow) {
+    foregroundWindow_ = window;
+    tick_.foregroundChanged = changed;
+    ownWindowForeground_ = ownWindow;
+}
+
+void ProcessingEngine::ResetShiftTracking(ConfigFile& profile) {
+    for (int n = 0; n < kMaxJoysticks; ++n)
+        lastJoystickConfig_[n] = n < profile.numberOfJoysticks() ? profile.joystick(n) : nullptr;
+}
+
+void ProcessingEngine::ProcessTick() {
+    ConfigFile* profile = links_.profiles.currentProfile();
+    if (!profile) return;
+    tick_.pendingProfileSwitch = nullptr;
+    tick_.turboMode = links_.settings.turboMode;
+
+    const bool deviceDialogForeground = foregroundWindow_ != 0 && links_.ui.isDeviceDialog(foregroundWindow_);
+    const bool suppress = outputSuppressed(deviceDialogForeground);
+
+    bool axisMoved = false;
+    chooseKeySender(*profile);
+
+    std::array<bool, kMaxJoysticks> processed{};
+    processVirtualInput(*profile, processed);
+
+    if (profile->numberOfJoysticks() >= 1) {
+        bool anyChange = false;
+        for (int n = 0; n < profile->numberOfJoysticks(); ++n)
+            anyChange |= processJoystick(*profile, n, suppress, processed, axisMoved);
+        if (anyChange && ownWindowForeground_) links_.ui.postRefreshHighlight();
+    }
+    lastTickProfile_ = profile;
+
+    if (axisMoved && deviceDialogForeground) links_.ui.postDeviceDialogRedraw();
+    requestPendingSwitch();
+}
+
+// While the user works in the program's own window, or in the device dialog,
+// controller input must not type into it; presses are still tracked so the
+// window can show them.
+bool ProcessingEngine::outputSuppressed(bool deviceDialogForeground) const {
+    if (ownWindowForeground_ && links_.settings.skipForegroundProcessing && links_.ui.windowShown()) return true;
+    return deviceDialogForeground;
+}
+
+void ProcessingEngine::chooseKeySender(const ConfigFile& profile) {
+    if (AbstractEvent* sender = links_.senders.senderFor(profile.settings.keySendMode)) keySender_ = sender;
+}
+
+// Virtual presses go straight to the target's button slots: no remapping,
+// no pressed-state tracking, no suppression, no ignore counters, no toggles.
+void ProcessingEngine::processVirtualInput(ConfigFile& profile, std::array<bool, kMaxJoysticks>& processed) {
+    const int count = profile.numberOfJoysticks();
+    const int target = virtualInput_.targetJoystick();
+    if (target < 0 || target >= count) return;
+    const int suppressed = virtualInput_.suppressedJoystick();
+    if (suppressed >= 0 && suppressed < count) processed[suppressed] = true;
+    JoystickConfig& config = *profile.joystick(target);
+    for (int b = 0; b < profile.settings.numberOfButtons; ++b)
+        Process(config.slot(buttonSlot(b)), virtualInput_.query(b) ? kFullValue : 0, tick_);
+}
+
+// Returns whether a slot's pressed state changed.
+bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress,
+                                       std::array<bool, kMaxJoysticks>& processed, bool& axisMoved) {
+    const int device = links_.devices.deviceFor(n);
+    if (device < 0 || device >= links_.devices.deviceCount()) return false;
+
+    const int activeSlots = profile.activeSlotCount();
+    in_.clearForPoll(activeSlots);
+    in_.axisMoved = false;
+    const int result = links_.devices.poll(device, profile.settings, in_);
+    axisMoved |= in_.axisMoved;
+    if (result != kPollOk) return false;
+
+    // A joystick that a shift or the virtual input has already claimed in
+    // this tick gives up its own input.
+    if (processed[n]) return false;
+    processed[n] = true;
+
+    profile.buttonAlias.remap(in_.slotValue, out_, activeSlots);
+    const bool changed = pressed_.update(n, out_, activeSlots, profile.settings.threshold, tick_.tickCount);
+    if (suppress) return changed;
+
+    JoystickConfig& own = *profile.joystick(n);
+    if (lastTickProfile_ != &profile)
+        applyProfileSwitchInputRule(own, out_, activeSlots, links_.settings, *tick_.log);
+
+    JoystickConfig& target = resolveShift(profile, n, out_, pressed_, processed, tick_);
+    if (lastJoystickConfig_[n] && lastJoystickConfig_[n] != &target) {
+        applyShiftChange(*lastJoystickConfig_[n], target, n, out_, activeSlots, links_.settings, tick_);
+        lastJoystickConfig_[n] = &target;
+    }
+
+    filterInput(target, out_, activeSlots);
+    // The analog preparation of mouse and analog-switch slots goes here, between
+    // the filters and the dispatch, once mouse output exists.
+    dispatch(target, out_, activeSlots);
+    return changed;
+}
+
+// Ignore counters swallow input held across a switch; then the toggle filter
+// decides what the slot's behaviour sees.
+void ProcessingEngine::filterInput(JoystickConfig& config, SlotValues& out, int activeSlots) {
+    for (int j = 0; j < activeSlots; ++j) {
+        JoyButton& slot = config.slot(j);
+        int& ignore = slot.runtime.ignoreCounter;
+        if (ignore != 0) {
+            if (out[j] > 0) {
+                out[j] = 0;
+                if (ignore > 0) --ignore;
+            } else {
+                tick_.log->debugf("Button[%d]: Button is released so input will take effect from now on", j);
+                ignore = 0;
+            }
+        }
+        out[j] = ToggleFilter(slot, out[j], tick_);
+    }
+}
+
+// Releases run first so that a key shared by two slots goes up before it goes
+// down again.
+void ProcessingEngine::dispatch(JoystickConfig& config, const SlotValues& out, int activeSlots) {
+    std::array<uint8_t, kSlotCount> pressedSlots;
+    int pressedCount = 0;
+    for (int j = 0; j < activeSlots; ++j) {
+        JoyButton& slot = config.slot(j);
+        if (slot.type == AssignType::None) continue;
+        if (out[j] <= 0)
+            Process(slot, out[j], tick_);
+        else
+            pressedSlots[pressedCount++] = static_cast<uint8_t>(j);
+    }
+    for (int k = 0; k < pressedCount; ++k) {
+        const int j = pressedSlots[k];
+        Process(config.slot(j), out[j], tick_);
+    }
+}
+
+void ProcessingEngine::requestPendingSwitch() {
+    if (!tick_.pendingProfileSwitch) return;
+    // The switch replaces the profile that owns the requesting slot, so the
+    // name must not be read from the slot once the switch has begun.
+    const std::string name = tick_.pendingProfileSwitch->targetName;
+    tick_.pendingProfileSwitch = nullptr;
+    links_.log.infof("Switching to profile: %s", name.c_str());
+    links_.profiles.switchToName(name);
+}
+
+}  // namespace vrx

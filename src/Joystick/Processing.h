@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+
+#include "AppInfo/GlobalSettings.h"
+#include "Joybutton/TickContext.h"
+#include "Joystick/EngineLinks.h"
+#include "Joystick/JoystickSnapshot.h"
+#include "Joystick/PressedState.h"
+#include "Joystick/VirtualButtonInput.h"
+
+namespace vrx {
+
+class AbstractEvent;
+class ConfigFile;
+class JoystickConfig;
+class KeySenderSet;
+class Logger;
+
+// Everything the engine reaches outside itself.
+struct EngineLinks {
+    ProfileHost& profiles;
+    const EngineSettings& settings;
+    DevicePoller& devices;
+    KeySenderSet& senders;
+    UserInterfaceLink& ui;
+    Logger& log;
+};
+
+// The input processing engine: the state that lives for the whole run and
+// the tick that turns controller state into assignment calls. The timer
+// thread runs it with the engine lock held.
+class ProcessingEngine {
+public:
+    explicit ProcessingEngine(EngineLinks links);
+
+    // One tick: poll, remap, track presses, shift, filter and dispatch every
+    // active slot of every logical joystick of the profile in force.
+    void ProcessTick();
+
+    // Kept by the timer callback before each tick.
+    int tickCount() const { return tick_.tickCount; }
+    void setTickCount(int count) { tick_.tickCount = count; }
+    void setForeground(WindowHandle window, bool changed, bool ownWindow);
+
+    // The profile list calls this whenever a profile has been loaded or
+    // switched, so that no shift carries over into the new profile.
+    void ResetShiftTracking(ConfigFile& profile);
+
+    VirtualButtonInput& virtualInput() { return virtualInput_; }
+    const PressedStateMemory& pressedState() const { return pressed_; }
+    PressedStateMemory& pressedState() { return pressed_; }
+    AbstractEvent* keySender() const { return keySender_; }
+    TickContext& tickContext() { return tick_; }
+
+private:
+    bool outputSuppressed(bool deviceDialogForeground) const;
+    void chooseKeySender(const ConfigFile& profile);
+    void processVirtualInput(ConfigFile& profile, std::array<bool, kMaxJoysticks>& processed);
+    bool processJoystick(ConfigFile& profile, int n, bool suppress, std::array<bool, kMaxJoysticks>& processed,
+                         bool& axisMoved);
+    void filterInput(JoystickConfig& config, SlotValues& out, int activeSlots);
+    void dispatch(JoystickConfig& config, const SlotValues& out, int activeSlots);
+    void requestPendingSwitch();
+
+    EngineLinks links_;
+    TickContext tick_;
+    WindowHandle foregroundWindow_ = 0;
+    bool ownWindowForeground_ = false;
+    AbstractEvent* keySender_ = nullptr;
+    const ConfigFile* lastTickProfile_ = nullptr;
+    std::array<JoystickConfig*, kMaxJoysticks> lastJoystickConfig_{};
+    PressedStateMemory pressed_;
+    VirtualButtonInput virtualInput_;
+    // Working data of one tick, kept here so a tick touches no fresh memory.
+    JoystickSnapshot in_;
+    SlotValues out_{};
+};
+
+}  // namespace vrx
