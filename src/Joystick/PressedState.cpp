@@ -10,20 +10,23 @@ bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeS
     const int active = std::clamp(activeSlots, 0, kSlotCount);
     auto& flags = pressedFlag[joystick];
     auto& ticks = pressTick[joystick];
-    bool changed = false;
-    bool any = false;
+    // Selects and plain ors instead of branches let the compiler run the
+    // loop over many slots at once; it runs for every joystick every tick.
+    uint8_t changed = 0;
+    uint8_t any = 0;
     for (int j = 0; j < active; ++j) {
         // A value at or below the threshold is analog noise or a light touch,
         // not a press, even though it is above zero.
-        const bool pressed = out[j] > threshold;
+        const uint8_t pressed = out[j] > threshold;
+        const uint8_t was = flags[j];
         // How long a slot has been held is measured from its rising edge.
-        if (pressed && !flags[j]) ticks[j] = tickCount;
-        changed |= pressed != flags[j];
-        flags[j] = pressed;
+        ticks[j] = (pressed & ~was & 1) ? tickCount : ticks[j];
+        changed |= pressed ^ was;
         any |= pressed;
+        flags[j] = pressed;
     }
-    anyPressed[joystick] = any;
-    return changed;
+    anyPressed[joystick] = any != 0;
+    return changed != 0;
 }
 
 }  // namespace vrx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "Joystick/JoystickSnapshot.h"
 
@@ -10,13 +11,15 @@ namespace vrx {
 // ticks. It is indexed by logical joystick, not by profile, so it survives a
 // profile switch.
 struct PressedStateMemory {
-    std::array<std::array<bool, kSlotCount>, kMaxJoysticks> pressedFlag{};
+    // 0 or 1; bytes rather than bool so that the update runs over many slots
+    // at once.
+    std::array<std::array<uint8_t, kSlotCount>, kMaxJoysticks> pressedFlag{};
     std::array<std::array<int, kSlotCount>, kMaxJoysticks> pressTick{};
     std::array<bool, kMaxJoysticks> anyPressed{};
 
     // Detection starts every joystick afresh.
     void resetFlags() {
-        for (auto& flags : pressedFlag) flags.fill(false);
+        for (auto& flags : pressedFlag) flags.fill(0);
         anyPressed.fill(false);
     }
 

@@ -32,7 +32,7 @@ TEST(PressedStateMemory, ReportsEdgesAndKeepsPressTick) {
         SlotValues out{};
         out[s.slot] = s.value;
         EXPECT_EQ(memory.update(s.joystick, out, kActive, kThreshold, tick), s.changed);
-        EXPECT_EQ(memory.pressedFlag[s.joystick][s.slot], s.pressed);
+        EXPECT_EQ(memory.pressedFlag[s.joystick][s.slot] != 0, s.pressed);
         EXPECT_EQ(memory.anyPressed[s.joystick], s.anyPressed);
         EXPECT_EQ(memory.pressTick[s.joystick][s.slot], s.pressTick);
         ++tick;
