@@ -55,12 +55,14 @@ export WINEDEBUG="${VANTORIX_WINEDEBUG:--all}"
 # Gecko. Vantorix needs neither .NET nor an HTML engine, and nothing may be
 # fetched during a build.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
-# The tests are console programs and need no display: without one, Wine
-# still gives them message-only windows, messages, SendInput and keyboard
-# layouts, but CreateWindow of a top-level window fails. Dropping DISPLAY
-# makes a developer's desktop session behave like CI (which has no X
-# server), instead of tests passing there and failing here, or popping up
-# windows on the desktop.
+# Without a display Wine still gives a program message-only windows,
+# messages, SendInput and keyboard layouts, but CreateWindow of a top-level
+# window fails. The key and mouse sender tests need such a window: they
+# inject real input and watch it arrive. scripts/test.sh runs them on a
+# private Xvfb and sets VANTORIX_WINE_DISPLAY=1. Otherwise DISPLAY is
+# dropped, so that a run from a desktop session never types into, clicks on
+# or moves the pointer of the developer's own windows; the window tests then
+# fail and say why.
 if [[ "${VANTORIX_WINE_DISPLAY:-0}" != 1 ]]; then
     unset DISPLAY WAYLAND_DISPLAY
 fi

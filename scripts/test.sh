@@ -4,6 +4,8 @@
 #   native         Linux, GCC, Debug
 #   asan           Linux, GCC, Debug with AddressSanitizer and UBSan
 #   windows-mingw  the Windows .exe (MinGW-w64, Release), tests run under Wine
+#                  on a private Xvfb display (the key and mouse senders are
+#                  tested against a real window)
 #   fuzz           only when fuzz/*_fuzz.cpp exist: builds the fuzzers and
 #                  runs each briefly, so they cannot rot unnoticed
 #
@@ -147,6 +149,71 @@ run_fuzz_smoke() {
         "${duration[fuzz.test]}" "$ran" "$smoke_runs"
 }
 
+# The Windows tests inject keys and mouse movement into a window of their
+# own, which under Wine needs an X display. They get a private Xvfb: on the
+# developer's desktop the injected input would land in whatever has the
+# focus. It runs only around that stage, and goes when this script does.
+xvfb_pid=
+xvfb_dir=
+xvfb_vars=(DISPLAY XAUTHORITY VANTORIX_WINE_DISPLAY)
+declare -A outer_env=()  # the caller's values of those, put back afterwards
+for var in "${xvfb_vars[@]}"; do [[ -v $var ]] && outer_env[$var]="${!var}"; done
+
+stop_xvfb() {
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=
+    fi
+    [[ -n $xvfb_dir ]] && rm -rf "$xvfb_dir"
+    xvfb_dir=
+    local var
+    for var in "${xvfb_vars[@]}"; do
+        if [[ -v outer_env[$var] ]]; then export "$var=${outer_env[$var]}"; else unset "$var"; fi
+    done
+}
+trap stop_xvfb EXIT
+# Without these an interrupted run would skip the EXIT trap and leave Xvfb.
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Starts Xvfb on the first free display from :90 up and exports DISPLAY for
+# cmake/wine-run.sh. Another server may take the same number between the
+# check and the start; Xvfb then exits at once and the next number is tried.
+# -displayfd makes our own server say when it accepts connections.
+start_xvfb() {
+    command -v Xvfb >/dev/null && command -v xauth >/dev/null || {
+        echo "  no Xvfb or xauth (scripts/setup.sh installs them): the window tests will fail"
+        return 1
+    }
+    xvfb_dir="$(mktemp -d)"
+    local n ready="$xvfb_dir/ready" waited
+    export XAUTHORITY="$xvfb_dir/Xauthority"
+    : >"$XAUTHORITY"
+    for ((n = 90; n < 140; n++)); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        : >"$ready"
+        xauth -q -f "$XAUTHORITY" add ":$n" . "$(mcookie)" || break
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -auth "$XAUTHORITY" -displayfd 3 \
+            3>"$ready" >"$logs/xvfb.log" 2>&1 </dev/null &
+        xvfb_pid=$!
+        for ((waited = 0; waited < 100; waited++)); do
+            if [[ -s $ready ]]; then
+                export DISPLAY=":$n" VANTORIX_WINE_DISPLAY=1
+                printf '  %-9s :%d\n' display "$n"
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=
+    done
+    echo "  could not start Xvfb (log: ${logs#"$root"/}/xvfb.log): the window tests will fail"
+    return 1
+}
+
 for preset in "${presets[@]}"; do
     bar "$preset"
     stage "$preset" configure cmake --preset "$preset" || continue
@@ -154,6 +221,10 @@ for preset in "${presets[@]}"; do
     show_warnings "$logs/$preset-build.log"
     if [[ $preset == fuzz ]]; then
         run_fuzz_smoke
+    elif [[ $preset == windows-mingw ]]; then
+        start_xvfb
+        run_ctest "$preset"
+        stop_xvfb
     else
         run_ctest "$preset"
     fi

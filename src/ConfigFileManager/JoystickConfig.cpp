@@ -6,6 +6,7 @@ JoystickConfig::JoystickConfig(int index) : index_(index) {
     for (int i = 0; i < kSlotCount; ++i) {
         slots_[i].joystickIndex = static_cast<int16_t>(index);
         slots_[i].slotIndex = static_cast<int16_t>(i);
+        slots_[i].owner = this;
     }
 }
 

@@ -7,22 +7,35 @@
 
 namespace vrx {
 
+namespace {
+
+// Where a slot lives stays with it whatever assignment it is given.
+struct SlotIdentity {
+    explicit SlotIdentity(const JoyButton& b) : joystick(b.joystickIndex), slot(b.slotIndex), owner(b.owner) {}
+    void restore(JoyButton& b) const {
+        b.joystickIndex = joystick;
+        b.slotIndex = slot;
+        b.owner = owner;
+    }
+    int16_t joystick;
+    int16_t slot;
+    JoystickConfig* owner;
+};
+
+}  // namespace
+
 void JoyButton::reset() {
-    const int16_t joystick = joystickIndex;
-    const int16_t slot = slotIndex;
+    const SlotIdentity identity(*this);
     *this = JoyButton{};
-    joystickIndex = joystick;
-    slotIndex = slot;
+    identity.restore(*this);
 }
 
 void JoyButton::copyFrom(const JoyButton& other) {
     if (this == &other) return;
-    const int16_t joystick = joystickIndex;
-    const int16_t slot = slotIndex;
+    const SlotIdentity identity(*this);
     *this = other;
     runtime = JoyButtonRuntime{};
-    joystickIndex = joystick;
-    slotIndex = slot;
+    identity.restore(*this);
     prepare();
 }
 

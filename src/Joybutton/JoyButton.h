@@ -12,6 +12,7 @@
 namespace vrx {
 
 class AnsiCodePage;
+class JoystickConfig;
 
 // Four keys pressed together and held for a while; a key that the next step
 // also holds stays down across the change.
@@ -25,17 +26,45 @@ struct CommandStep {
     }
 };
 
+// Which key list a slot holds down: its own keys from an offset, a command
+// step, or the press list of its last key transition. Always the slot's own
+// arrays, so a list handed over between slots with equal keys, or a slot
+// edited while held, never reads another record.
+struct HeldKeys {
+    enum class Source : uint8_t { None, Keys, Step, PressList };
+    Source source = Source::None;
+    uint8_t index = 0;  // the first key of Keys, the step of Step
+    uint8_t count = 0;
+};
+
+// Up to four codes with their scan codes, as a key transition leaves them.
+struct KeyList4 {
+    std::array<KeyCode, 4> codes{};
+    std::array<uint32_t, 4> scans{};
+};
+
 // What the engine keeps of a slot between ticks. None of it is configured or
-// stored; reset and copyFrom clear it.
+// stored; reset and copyFrom clear it. The fields every tick touches come first.
 struct JoyButtonRuntime {
     bool slotPressed = false;
-    int slotPressTick = 0;
-    int slotReleaseTick = 0;
     bool toggleState = false;
     bool togglePrev = false;
+    bool abortRequested = false;
+    bool keysDown = false;
+    HeldKeys heldKeys;
+    int slotPressTick = 0;
+    int slotReleaseTick = 0;
     int ignoreCounter = 0;   // 0 none, -1 until released, N > 0 ticks
     int forcedState = -1;    // -1 follow the input, 0 forced off, N > 0 outstanding triggers
-    bool abortRequested = false;
+    int repeatCountdown = 0;
+    int inputIndex = 0;
+    int holdCountdown = 0;
+    int mouseRemainderX = 0;  // 1/4096 pixel
+    int mouseRemainderY = 0;
+    int wheelAccumulator = 0;
+    int hwheelAccumulator = 0;
+    KeyList4 pressList;
+    KeyList4 releaseList;
 };
 
 // One button slot's assignment: what the slot produces, as the profile line
@@ -53,9 +82,12 @@ public:
     // never touched by reset or copyFrom.
     int16_t joystickIndex = 0;
     int16_t slotIndex = 0;
-
     float autoRepeatRate = 0.0f;
     int autoRepeatDelay = 0;
+    // The joystick configuration the slot belongs to, where trigger codes
+    // find the slots they press; none for a record of its own.
+    JoystickConfig* owner = nullptr;
+
     std::array<KeyCode, kKeyCount> keys{};
     SwitchMode switchMode = static_cast<SwitchMode>(0);
     int counterResetDuration = 0;

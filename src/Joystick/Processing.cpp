@@ -4,13 +4,14 @@
 
 #include "ConfigFileManager/ConfigFile.h"
 #include "Joybutton/JoyButtonProcess.h"
+#include "Joystick/AnalogPreparation.h"
 #include "Joystick/ShiftRules.h"
 #include "Utils/EventImpl.h"
 #include "Utils/Logger.h"
 
 namespace vrx {
 
-ProcessingEngine::ProcessingEngine(EngineLinks links) : links_(links), tick_(links.log) {}
+ProcessingEngine::ProcessingEngine(EngineLinks links) : links_(links), tick_(links.log, keyRefCount_) {}
 
 void ProcessingEngine::setForeground(WindowHandle window, bool changed, bool ownWindow) {
     foregroundWindow_ = window;
@@ -59,7 +60,8 @@ bool ProcessingEngine::outputSuppressed(bool deviceDialogForeground) const {
 }
 
 void ProcessingEngine::chooseKeySender(const ConfigFile& profile) {
-    if (AbstractEvent* sender = links_.senders.senderFor(profile.settings.keySendMode)) keySender_ = sender;
+    if (AbstractEvent* sender = links_.senders.senderFor(profile.settings.keySendMode)) tick_.keySender = sender;
+    tick_.repeatSameKeyInSequence = profile.settings.repeatSameKeyInSequence;
 }
 
 // Virtual presses go straight to the target's button slots: no remapping,
@@ -108,8 +110,7 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
     }
 
     filterInput(target, out_, activeSlots);
-    // The analog preparation of mouse and analog-switch slots goes here, between
-    // the filters and the dispatch, once mouse output exists.
+    PrepareAnalog(target, out_, in_.axisValue, activeSlots, links_.settings, tick_);
     dispatch(target, out_, activeSlots);
     return changed;
 }

@@ -50,7 +50,8 @@ public:
     VirtualButtonInput& virtualInput() { return virtualInput_; }
     const PressedStateMemory& pressedState() const { return pressed_; }
     PressedStateMemory& pressedState() { return pressed_; }
-    AbstractEvent* keySender() const { return keySender_; }
+    AbstractEvent* keySender() const { return tick_.keySender; }
+    const KeyRefCounts& keyRefCount() const { return keyRefCount_; }
     TickContext& tickContext() { return tick_; }
 
 private:
@@ -64,10 +65,10 @@ private:
     void requestPendingSwitch();
 
     EngineLinks links_;
+    KeyRefCounts keyRefCount_{};
     TickContext tick_;
     WindowHandle foregroundWindow_ = 0;
     bool ownWindowForeground_ = false;
-    AbstractEvent* keySender_ = nullptr;
     const ConfigFile* lastTickProfile_ = nullptr;
     std::array<JoystickConfig*, kMaxJoysticks> lastJoystickConfig_{};
     PressedStateMemory pressed_;

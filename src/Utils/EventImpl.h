@@ -9,6 +9,12 @@ inline constexpr int kKeyFlagExtended = 0x1;
 inline constexpr int kKeyFlagUp = 0x2;
 inline constexpr int kKeyFlagScanCode = 0x8;
 
+// One keyboard record of a multi-record injection.
+struct ScanRecord {
+    uint8_t scanCode;
+    int flags;
+};
+
 // A way of putting key and mouse events into the system. The profile's key
 // send mode chooses one per tick.
 class AbstractEvent {
@@ -20,6 +26,9 @@ public:
     virtual void MouseWheel(int delta) = 0;
     virtual void MouseHWheel(int delta) = 0;
     virtual void MouseButtons(bool down, bool up, bool left, bool middle, bool right, bool x1, bool x2) = 0;
+    // Several scan-code records in one injection, whatever the key send mode:
+    // some keys only exist as such a sequence.
+    virtual void ScanInput(const ScanRecord* records, int count) = 0;
 };
 
 // The senders the key send modes 0 to 3 name.

@@ -9,7 +9,7 @@
 #include "Joystick/GenericDeviceState.h"
 #include "Joystick/LogicalJoystickMap.h"
 #include "Joystick/Processing.h"
-#include "Utils/EventImpl.h"
+#include "Utils/RecordingEventImpl.h"
 #include "support/RecordingLogger.h"
 
 namespace vrx::test {
@@ -71,24 +71,6 @@ public:
     void postDeviceDialogRedraw() override { ++redrawPosts; }
 };
 
-// Senders that only count what they were asked to do.
-class CountingSender final : public AbstractEvent {
-public:
-    int calls = 0;
-    void Key(uint8_t, uint8_t, int) override { ++calls; }
-    void MouseMoveAbsolute(int, int) override { ++calls; }
-    void MouseMoveRelative(int, int) override { ++calls; }
-    void MouseWheel(int) override { ++calls; }
-    void MouseHWheel(int) override { ++calls; }
-    void MouseButtons(bool, bool, bool, bool, bool, bool, bool) override { ++calls; }
-};
-
-class FourSenders final : public KeySenderSet {
-public:
-    CountingSender senders[4];
-    AbstractEvent* senderFor(int mode) override { return mode >= 0 && mode < 4 ? &senders[mode] : nullptr; }
-};
-
 // A whole engine with scripted devices, one profile and recording links.
 struct EngineHarness {
     RecordingLogger log{true};
@@ -96,7 +78,7 @@ struct EngineHarness {
     ConfigFile profile;
     SingleProfile profiles;
     ScriptedDevices devices;
-    FourSenders senders;
+    RecordingKeySenders senders;
     RecordingUi ui;
     ProcessingEngine engine{EngineLinks{profiles, settings, devices, senders, ui, log}};
 
@@ -114,6 +96,7 @@ struct EngineHarness {
     }
 
     JoyButton& slot(int joystick, int index) { return profile.joystick(joystick)->slot(index); }
+    std::vector<std::string>& events() { return senders.record.lines; }
     void press(int device, int button, bool down = true) { devices.devices[device].state.buttons[button] = down; }
 };
 

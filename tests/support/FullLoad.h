@@ -7,6 +7,7 @@ namespace vrx::test {
 // The heaviest profile the engine can meet: every joystick, every button,
 // every slot assigned and every input fully on.
 inline void loadEverything(EngineHarness& h, int joysticks, int buttons) {
+    h.senders.record.keepLines = false;
     h.profile.setNumberOfJoysticks(joysticks);
     h.profile.settings.numberOfButtons = buttons;
     for (int n = 0; n < joysticks; ++n) {
