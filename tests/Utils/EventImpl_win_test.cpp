@@ -33,6 +33,13 @@ struct Received {
 
 std::vector<Received> g_received;
 
+// One key message as the window saw it, field by field so a failure names the field.
+void expectKeyMessage(const Received& got, UINT message, WPARAM wParam, LPARAM lParam) {
+    EXPECT_EQ(got.message, message);
+    EXPECT_EQ(got.wParam, wParam);
+    EXPECT_EQ(got.lParam, lParam);
+}
+
 bool isInputMessage(UINT message) {
     switch (message) {
         case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP:
@@ -197,12 +204,8 @@ TEST_P(InjectingSender, PressAndReleaseReachTheFocusWindow) {
     sender().Key(0x41, 0x1E, kKeyFlagUp);
     const auto got = receive(2);
     ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].message, static_cast<UINT>(WM_KEYDOWN));
-    EXPECT_EQ(got[0].wParam, WPARAM{0x41});
-    EXPECT_EQ(got[0].lParam, LPARAM{0x001E0001});
-    EXPECT_EQ(got[1].message, static_cast<UINT>(WM_KEYUP));
-    EXPECT_EQ(got[1].wParam, WPARAM{0x41});
-    EXPECT_EQ(got[1].lParam, LPARAM{0xC01E0001});
+    expectKeyMessage(got[0], WM_KEYDOWN, 0x41, 0x001E0001);
+    expectKeyMessage(got[1], WM_KEYUP, 0x41, 0xC01E0001);
     EXPECT_TRUE(log.lines.empty());
 }
 
@@ -309,15 +312,9 @@ TEST(SendMessageEventImpl, SendsTheKeyMessagesARealKeyWouldPost) {
     // A window of this thread gets sent messages at once, with no pumping.
     const auto got = g_received;
     ASSERT_EQ(got.size(), 3u);
-    EXPECT_EQ(got[0].message, static_cast<UINT>(WM_KEYDOWN));
-    EXPECT_EQ(got[0].wParam, WPARAM{0x41});
-    EXPECT_EQ(got[0].lParam, LPARAM{0x001E0001});
-    EXPECT_EQ(got[1].message, static_cast<UINT>(WM_KEYUP));
-    EXPECT_EQ(got[1].wParam, WPARAM{0x41});
-    EXPECT_EQ(got[1].lParam, LPARAM{0xC01E0001});
-    EXPECT_EQ(got[2].message, static_cast<UINT>(WM_KEYUP));
-    EXPECT_EQ(got[2].wParam, WPARAM{0x25});
-    EXPECT_EQ(got[2].lParam, LPARAM{0xC04B0001});
+    expectKeyMessage(got[0], WM_KEYDOWN, 0x41, 0x001E0001);
+    expectKeyMessage(got[1], WM_KEYUP, 0x41, 0xC01E0001);
+    expectKeyMessage(got[2], WM_KEYUP, 0x25, 0xC04B0001);
     EXPECT_TRUE(log.lines.empty());
 }
 
