@@ -34,12 +34,28 @@ constexpr std::array<uint8_t, 256> makeUsScanTable() {
     return t;
 }
 
+// The unshifted characters of a US keyboard by virtual key, as the system's
+// virtual-key to character translation gives them for that layout (letters
+// as capitals, the numeric pad included, Enter as a carriage return).
+constexpr std::array<char, 256> makeUsCharTable() {
+    std::array<char, 256> t{};
+    t[0x03] = 0x03; t[0x08] = '\b'; t[0x09] = '\t'; t[0x0D] = '\r'; t[0x1B] = 0x1B; t[0x20] = ' ';
+    for (int d = 0; d <= 9; ++d) t[0x30 + d] = t[0x60 + d] = static_cast<char>('0' + d);
+    for (int i = 0; i < 26; ++i) t[0x41 + i] = static_cast<char>('A' + i);
+    t[0x6A] = '*'; t[0x6B] = '+'; t[0x6D] = '-'; t[0x6E] = '.'; t[0x6F] = '/';
+    t[0xBA] = ';'; t[0xBB] = '='; t[0xBC] = ','; t[0xBD] = '-'; t[0xBE] = '.'; t[0xBF] = '/';
+    t[0xC0] = '`'; t[0xDB] = '['; t[0xDC] = '\\'; t[0xDD] = ']'; t[0xDE] = '\''; t[0xE2] = '\\';
+    return t;
+}
+
 class UsKeyboardLayout final : public KeyboardLayout {
 public:
-    uint32_t virtualKeyToScanCode(uint32_t vk) const override { return vk < kTable.size() ? kTable[vk] : 0; }
+    uint32_t virtualKeyToScanCode(uint32_t vk) const override { return vk < kScans.size() ? kScans[vk] : 0; }
+    char32_t virtualKeyToChar(uint32_t vk) const override { return vk < kChars.size() ? kChars[vk] : 0; }
 
 private:
-    static constexpr std::array<uint8_t, 256> kTable = makeUsScanTable();
+    static constexpr std::array<uint8_t, 256> kScans = makeUsScanTable();
+    static constexpr std::array<char, 256> kChars = makeUsCharTable();
 };
 
 }  // namespace
