@@ -71,13 +71,17 @@ void applyShiftChange(JoystickConfig& from, JoystickConfig& to, int joystick, co
                       int activeSlots, const EngineSettings& settings, TickContext& tick) {
     Logger& log = *tick.log;
     const int ticks = ignoreTicks(settings.ignoreInputAfterShiftSwitch, settings.turboMode);
-    if (to.index() != joystick)
+    const bool takesOver = to.index() != joystick;
+    if (takesOver)
         log.debugf("Switching PhysicalDevice[%d] temporarily to pJoystick[%d]", joystick, to.index());
     else
         log.debugf("Switching PhysicalDevice[%d] back to pJoystick[%d]", joystick, joystick);
     for (int i = 0; i < activeSlots; ++i) {
         JoyButton& oldSlot = from.slot(i);
         JoyButton& newSlot = to.slot(i);
+        // The target's own device goes unheard while the shift lasts; what it
+        // holds there is let go now, or its release would never come.
+        if (takesOver) ForceRelease(newSlot, tick);
         if (oldSlot.sameOutput(newSlot)) {
             if (out[i] > 0) log.debugf("Button[%d]: The same effect => Hand over input", i);
             HandOver(oldSlot, newSlot);

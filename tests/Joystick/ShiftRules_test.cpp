@@ -159,6 +159,28 @@ TEST(JoystickShift, SameOutputIsHandedOverAndOtherOutputReleased) {
     EXPECT_TRUE(f.h.slot(1, kButton1 + 1).runtime.slotPressed);
 }
 
+TEST(JoystickShift, WhatTheTargetsOwnControllerHoldsGoesUpWhenTakenOver) {
+    ShiftFixture f;
+    assignShift(f.h.slot(0, kButton1), 1, 0);
+    f.h.devices.devices[1].state.axes[0] = 1000;  // joystick 1's own stick holds A
+    f.h.tick();
+    ASSERT_EQ(f.h.senders.record.keyDown[0x41], 1);
+
+    f.holdShift();
+    f.h.tick();
+    EXPECT_EQ(f.h.senders.record.keyDown[0x41], 0);
+    EXPECT_EQ(f.h.engine.keyRefCount()[0x41], 0);
+
+    // Back from the shift, the stick still held is a new press of its own.
+    f.holdShift(false);
+    f.h.tick(2);
+    EXPECT_EQ(f.h.senders.record.keyDown[0x41], 1);
+    f.h.devices.devices[1].state.axes[0] = 0;
+    f.h.tick();
+    EXPECT_EQ(f.h.senders.record.keyDown[0x41], 0);
+    EXPECT_EQ(f.h.engine.keyRefCount()[0x41], 0);
+}
+
 TEST(JoystickShift, ChainsThroughHeldShiftsOfTheTarget) {
     ShiftFixture f;
     assignShift(f.h.slot(0, kButton1), 1, 0);
