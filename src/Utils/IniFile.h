@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Utils/AnsiCodePage.h"
+#include "Utils/CaseInsensitive.h"
+#include "Utils/FileStore.h"
+
+namespace vrx {
+
+// An INI file held whole in memory, for files that several writers share
+// (profiles, Vantorix.ini): a writer changes only the keys it owns, and
+// everything else, comments, other sections and keys it does not know, is
+// written back as it was read, in its place. Sections and keys keep their
+// order; new keys go after the last key of their section, new sections at
+// the end. Names match without regard to ASCII case. Values are UTF-8.
+//
+// Reading: "[name]" opens a section; "key=value" is a key, with blanks
+// around the key and before the value dropped (blanks after the value are
+// kept, they may belong to a comment or a text); lines starting with ';' or
+// '#', and any other line, are kept but never read. When a section or a key
+// occurs twice, the first one is read and written; the later ones are kept
+// as they are, except that deleting a key deletes all of its copies, so a
+// cleared setting cannot come back from a duplicate.
+class IniFile {
+public:
+    IniFile() = default;
+
+    // Text that is already UTF-8.
+    static IniFile parse(std::string_view text);
+    // File bytes in any of the encodings decodeFileText reads.
+    static IniFile decode(std::string_view bytes, const AnsiCodePage& ansi);
+    // For reading settings: a file that is missing or cannot be read reads
+    // as empty, so every key takes its default.
+    static IniFile load(const std::filesystem::path& path, const AnsiCodePage& ansi = systemAnsiCodePage(),
+                        const FileStore& files = localFiles());
+    // For a writer about to replace the file: a missing file is empty, but
+    // one that exists and cannot be read throws, since writing it anew would
+    // lose what it holds.
+    static IniFile loadForUpdate(const std::filesystem::path& path, const AnsiCodePage& ansi = systemAnsiCodePage(),
+                                 const FileStore& files = localFiles());
+
+    // The file as it is written: UTF-8 with a byte-order mark, CRLF line ends.
+    std::string encode() const;
+    // Writes encode() in place of the file, atomically; throws on failure.
+    void save(const std::filesystem::path& path, FileStore& files = localFiles()) const;
+
+    bool hasSection(std::string_view section) const;
+    // The section's key names in file order.
+    std::vector<std::string> keys(std::string_view section) const;
+    std::vector<std::string> sections() const;
+
+    // Null when the key is absent.
+    const std::string* find(std::string_view section, std::string_view key) const;
+    std::string readString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    // A value that is not a decimal int (blanks around it allowed) reads as fallback.
+    int readInteger(std::string_view section, std::string_view key, int fallback) const;
+    // Any integer other than 0 is true.
+    bool readBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    // A line break cannot be stored in a value: CR and LF become blanks, so
+    // a value never spills into lines of its own.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, int value);
+    void writeBool(std::string_view section, std::string_view key, bool value);
+
+    void deleteKey(std::string_view section, std::string_view key);
+    void eraseSection(std::string_view section);
+
+private:
+    using NameIndex = std::unordered_map<std::string, size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
+
+    struct Line {
+        enum class Kind : unsigned char { Text, Entry, Deleted };
+        Kind kind = Kind::Text;
+        bool rewritten = false;  // an entry written since it was read: no longer its original text
+        std::string text;        // the line as read
+        std::string key;
+        std::string value;
+    };
+
+    struct Section {
+        std::string name;
+        std::string header;  // the header line as read; empty for a new section
+        std::vector<Line> lines;
+        // New keys go here: after the last entry, before the comments and
+        // blank lines that lead over to the next section.
+        size_t insertAt = 0;
+        bool duplicateKeys = false;
+        NameIndex index;  // first entry of each key
+    };
+
+    static bool isBlankLine(const Line& line);
+    const Section* findSection(std::string_view name) const;
+    Section* findSection(std::string_view name);
+    Section& sectionForWriting(std::string_view name);
+    void reindexSections();
+
+    std::vector<Line> preamble_;  // lines before the first section
+    std::vector<Section> sections_;
+    NameIndex sectionIndex_;  // first section of each name
+    bool duplicateSections_ = false;
+};
+
+}  // namespace vrx

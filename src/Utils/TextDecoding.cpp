@@ -1,0 +1,68 @@
+#include "Utils/TextDecoding.h"
+
+#include <cstdint>
+
+#include "Utils/AnsiCodePage.h"
+
+namespace vrx {
+namespace {
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr char32_t kReplacement = 0xFFFD;
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    const size_t units = bytes.size() / 2;
+    auto unitAt = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]);
+        const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return bigEndian ? (char32_t{a} << 8 | b) : (char32_t{b} << 8 | a);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i);
+        if (isHighSurrogate(unit) && i + 1 < units && isLowSurrogate(unitAt(i + 1))) {
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
+            ++i;
+        } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
+            appendUtf8(out, kReplacement);
+        } else {
+            appendUtf8(out, unit);
+        }
+    }
+    if (bytes.size() % 2 != 0) appendUtf8(out, kReplacement);
+    return out;
+}
+
+}  // namespace
+
+std::string decodeFileText(std::string_view bytes, const AnsiCodePage& ansi) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) return std::string(bytes.substr(kUtf8ByteOrderMark.size()));
+    if (bytes.starts_with(kUtf16LeMark)) return utf16ToUtf8(bytes.substr(kUtf16LeMark.size()), false);
+    if (bytes.starts_with(kUtf16BeMark)) return utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true);
+    return ansi.toUtf8(bytes);
+}
+
+}  // namespace vrx
