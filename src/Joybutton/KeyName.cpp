@@ -35,7 +35,7 @@ constexpr NameTable makeVirtualKeyNames() {
     run(0x90, {"NumLock", "ScrollLock"});
     run(0xA0, {"L-Shift", "R-Shift", "L-Ctrl", "R-Ctrl", "L-Alt", "R-Alt"});
     run(0xAD, {"Volume Mute", "Volume Down", "Volume Up", "Media Next", "Media Prev", "Media Stop",
-               "Media Play/Pause"});
+               "Medit Play/Pause"});
     // The punctuation keys carry the Japanese keycaps; any layout that types
     // a character on them names them by that character instead.
     run(0xBA, {":", ";", "<", "-", ">", "/", "@"});

@@ -40,7 +40,7 @@ TEST(KeyName, VirtualKeysOnAUsKeyboard) {
                  {0x2F, "Help"},          {0x37, "7"},            {0x41, "A"},          {0x5A, "Z"},
                  {0x5C, "R-Win"},         {0x5F, "0x5F"},         {0x60, "Numpad 0"},   {0x6C, "Separator"},
                  {0x6F, "Numpad /"},      {0x70, "F1"},           {0x87, "F24"},        {0x91, "ScrollLock"},
-                 {0xA5, "R-Alt"},         {0xB3, "Media Play/Pause"},                   {0xBA, ";"},
+                 {0xA5, "R-Alt"},         {0xB3, "Medit Play/Pause"},                   {0xBA, ";"},
                  {0xC0, "`"},             {0xDC, "\\"},           {0xE2, "_"},          {0xE5, "0xE5"},
                  {0xF0, "Caps"},          {0xF2, "カタカナ"},     {0xF4, "全角"},       {0xFF, "0xFF"}},
                 usKeyboardLayout());
