@@ -10,6 +10,12 @@ JoystickConfig::JoystickConfig(int index) : index_(index) {
     }
 }
 
+void JoystickConfig::reset() {
+    for (JoyButton& slot : slots_) slot.reset();
+    defaultDisplayName.clear();
+    defaultTemplateId.clear();
+}
+
 void JoystickConfig::copyAssignmentsFrom(const JoystickConfig& other) {
     for (int i = 0; i < kSlotCount; ++i) slots_[i].copyFrom(other.slots_[i]);
 }

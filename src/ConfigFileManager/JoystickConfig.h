@@ -28,7 +28,14 @@ public:
     // the tab name and template stay the joystick's own.
     void copyAssignmentsFrom(const JoystickConfig& other);
 
+    // Every slot unassigned, the tab name and template cleared.
+    void reset();
+
+    // The tab's name while no device is mapped to the joystick; empty shows
+    // the generic name.
     std::string defaultDisplayName;
+    // The button-name template of the tab while no device (or one without a
+    // template of its own) is mapped to the joystick.
     std::string defaultTemplateId;
 
 private:

@@ -1,0 +1,81 @@
+#include <algorithm>
+
+#include "ConfigFileManager/ConfigFile.h"
+#include "ConfigFileManager/ProfileFormat.h"
+#include "Joybutton/LineScan.h"
+#include "Utils/IniFile.h"
+#include "Utils/Logger.h"
+#include "Utils/PathText.h"
+
+namespace vrx {
+
+void ConfigFile::loadFrom(const std::filesystem::path& path, Logger& log, const AnsiCodePage& ansi,
+                          const FileStore& files) {
+    setDefaults();
+    log.debugf("Parsing ConfigFile \"%s\"", pathToUtf8(path).c_str());
+    const IniFile ini = IniFile::load(path, ansi, files);
+    const int fileVersion = ini.readInteger(kGeneralSection, "FileVersion", 0);
+    if (fileVersion < kOldestProfileFileVersion) return;
+
+    readGeneral(ini, fileVersion);
+    readButtonAlias(ini, log);
+    for (int n = 0; n < numberOfJoysticks(); ++n) readJoystick(ini, n, fileVersion, ansi);
+    modified = false;
+}
+
+void ConfigFile::readGeneral(const IniFile& ini, int fileVersion) {
+    auto integer = [&ini](std::string_view key, int fallback) {
+        return ini.readInteger(kGeneralSection, key, fallback);
+    };
+    auto flag = [&ini](std::string_view key) { return ini.readBool(kGeneralSection, key, false); };
+    ProfileSettings& s = settings;
+
+    setNumberOfJoysticks(std::clamp(integer("NumberOfJoysticks", 2), 1, kMaxJoysticks));
+    s.numberOfButtons = std::clamp(integer("NumberOfButtons", 32), 0, kButtonCount);
+
+    if (fileVersion >= kFirstDisplayModeVersion)
+        s.displayMode = integer("DisplayMode", 0);
+    else
+        s.displayMode = flag("Use8Axes") ? 3 : flag("UsePOV") ? 1 : 0;
+
+    s.useDiagonalInput = flag("UseDiagonalInput");
+    s.useDiagonalInput2 = fileVersion >= kFirstSecondDiagonalSwitchVersion ? flag("UseDiagonalInput2")
+                                                                          : s.useDiagonalInput;
+    s.usePOV8Way = flag("UsePOV8Way");
+    s.repeatSameKeyInSequence = flag("RepeatSameKeyInSequence");
+    // A negative threshold would count every idle slot as pressed; the
+    // stored range is 0 to 1000.
+    s.threshold = std::clamp(integer("Threshold", 0), 0, 1000);
+    s.threshold2 = std::clamp(integer("Threshold2", 0), 0, 1000);
+    s.keySendMode = integer("KeySendMode", 0);
+    s.soundFile = ini.readString(kGeneralSection, "SoundFile");
+    s.imageFile = ini.readString(kGeneralSection, "ImageFile");
+    s.vibrationSpeed1 = integer("VibrationSpeed1", 0);
+    s.vibrationSpeed2 = integer("VibrationSpeed2", 0);
+    s.vibrationDuration = integer("VibrationDuration", 0);
+}
+
+void ConfigFile::readButtonAlias(const IniFile& ini, Logger& log) {
+    for (SlotIndex slot : storedAliasSlots(settings.numberOfButtons)) {
+        const std::string* value = ini.find(kButtonAliasSection, aliasKey(slot));
+        if (!value || value->empty()) continue;
+        // Numbers the text does not hold keep the entry's own.
+        ButtonAliasEntry entry = buttonAlias[slot];
+        scanFields(*value, "%d, %d, %d", {&entry.first, &entry.second, &entry.third});
+        buttonAlias.set(slot, entry);
+    }
+    buttonAlias.validate(log);
+}
+
+void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const AnsiCodePage& ansi) {
+    JoystickConfig& config = *joystick(n);
+    const std::string section = joystickSection(n);
+    config.defaultDisplayName = ini.readString(section, "DefaultDisplayName");
+    config.defaultTemplateId = ini.readString(section, "DefaultTemplateId");
+    for (const StoredSlot& stored : storedSlots(fileVersion, settings.numberOfButtons)) {
+        const std::string* line = ini.find(section, stored.key);
+        config.slot(stored.slot).parseLine(line ? std::string_view(*line) : std::string_view{}, fileVersion, ansi);
+    }
+}
+
+}  // namespace vrx

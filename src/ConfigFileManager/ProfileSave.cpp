@@ -1,0 +1,79 @@
+#include <cstdio>
+
+#include "ConfigFileManager/ConfigFile.h"
+#include "ConfigFileManager/ProfileFormat.h"
+#include "Utils/IniFile.h"
+#include "Utils/Logger.h"
+#include "Utils/PathText.h"
+
+namespace vrx {
+namespace {
+
+bool isStored(const ButtonAliasEntry& entry, SlotIndex slot) {
+    return entry.first != slot || entry.second >= 0 || entry.third >= 0;
+}
+
+bool isStored(const JoyButton& slot) { return slot.type != AssignType::None || !slot.comment.empty(); }
+
+}  // namespace
+
+void ConfigFile::saveTo(const std::filesystem::path& path, Logger& log, FileStore& files, const AnsiCodePage& ansi) {
+    log.debugf("Saving ConfigFile \"%s\"", pathToUtf8(path).c_str());
+    IniFile ini = IniFile::loadForUpdate(path, ansi, files);
+    writeGeneral(ini);
+    writeButtonAlias(ini);
+    for (int n = 0; n < numberOfJoysticks(); ++n) writeJoystick(ini, n);
+    ini.save(path, files);
+    modified = false;
+}
+
+void ConfigFile::writeGeneral(IniFile& ini) const {
+    const ProfileSettings& s = settings;
+    auto integer = [&ini](std::string_view key, int value) { ini.writeInteger(kGeneralSection, key, value); };
+    auto flag = [&ini](std::string_view key, bool value) { ini.writeBool(kGeneralSection, key, value); };
+    integer("FileVersion", kProfileFileVersion);
+    integer("NumberOfJoysticks", s.numberOfJoysticks);
+    integer("NumberOfButtons", s.numberOfButtons);
+    integer("DisplayMode", s.displayMode);
+    flag("UseDiagonalInput", s.useDiagonalInput);
+    flag("UseDiagonalInput2", s.useDiagonalInput2);
+    flag("UsePOV8Way", s.usePOV8Way);
+    flag("RepeatSameKeyInSequence", s.repeatSameKeyInSequence);
+    integer("Threshold", s.threshold);
+    integer("Threshold2", s.threshold2);
+    integer("KeySendMode", s.keySendMode);
+    ini.writeString(kGeneralSection, "SoundFile", s.soundFile);
+    ini.writeString(kGeneralSection, "ImageFile", s.imageFile);
+    integer("VibrationSpeed1", s.vibrationSpeed1);
+    integer("VibrationSpeed2", s.vibrationSpeed2);
+    integer("VibrationDuration", s.vibrationDuration);
+}
+
+void ConfigFile::writeButtonAlias(IniFile& ini) const {
+    char text[48];
+    for (SlotIndex slot : storedAliasSlots(settings.numberOfButtons)) {
+        const ButtonAliasEntry& entry = buttonAlias[slot];
+        if (!isStored(entry, slot)) {
+            ini.deleteKey(kButtonAliasSection, aliasKey(slot));
+            continue;
+        }
+        std::snprintf(text, sizeof text, "%d, %d, %d", entry.first, entry.second, entry.third);
+        ini.writeString(kButtonAliasSection, aliasKey(slot), text);
+    }
+}
+
+void ConfigFile::writeJoystick(IniFile& ini, int n) const {
+    const JoystickConfig& config = *joystick(n);
+    const std::string section = joystickSection(n);
+    ini.writeString(section, "DefaultDisplayName", config.defaultDisplayName);
+    ini.writeString(section, "DefaultTemplateId", config.defaultTemplateId);
+    for (const StoredSlot& stored : storedSlots(kProfileFileVersion, settings.numberOfButtons)) {
+        const JoyButton& slot = config.slot(stored.slot);
+        if (isStored(slot))
+            ini.writeString(section, stored.key, slot.formatLine());
+        else
+            ini.deleteKey(section, stored.key);
+    }
+}
+
+}  // namespace vrx
