@@ -13,7 +13,11 @@ bool isStored(const ButtonAliasEntry& entry, SlotIndex slot) {
     return entry.first != slot || entry.second >= 0 || entry.third >= 0;
 }
 
-bool isStored(const JoyButton& slot) { return slot.type != AssignType::None || !slot.comment.empty(); }
+// A slot whose line would say nothing ("0": no assignment, no comment) has
+// no key. This covers an unknown type read from a file too, which reads
+// back as no assignment; writing "0" for it would only change the file a
+// second time on the next save.
+constexpr std::string_view kEmptyLine = "0";
 
 }  // namespace
 
@@ -68,11 +72,11 @@ void ConfigFile::writeJoystick(IniFile& ini, int n) const {
     ini.writeString(section, "DefaultDisplayName", config.defaultDisplayName);
     ini.writeString(section, "DefaultTemplateId", config.defaultTemplateId);
     for (const StoredSlot& stored : storedSlots(kProfileFileVersion, settings.numberOfButtons)) {
-        const JoyButton& slot = config.slot(stored.slot);
-        if (isStored(slot))
-            ini.writeString(section, stored.key, slot.formatLine());
-        else
+        const std::string line = config.slot(stored.slot).formatLine();
+        if (line == kEmptyLine)
             ini.deleteKey(section, stored.key);
+        else
+            ini.writeString(section, stored.key, line);
     }
 }
 

@@ -114,6 +114,18 @@ TEST_F(ProfileSave, EverythingTheProfileDoesNotOwnStaysInTheFile) {
                                                         "Joystick 2", "Joystick 3", "Joystick 4"}));
 }
 
+TEST_F(ProfileSave, SlotsWhoseLineWouldSayNothingHaveNoKey) {
+    folder.write("Profile.cfg",
+                 "[General]\r\nFileVersion=74\r\nNumberOfJoysticks=1\r\n"
+                 "[Joystick 1]\r\nButton01=42\r\nButton02=42  ##kept for its comment\r\nButton03=0\r\n");
+    ConfigFile profile(file(), log);
+    profile.saveTo(file(), log);
+    const IniFile ini = savedIni();
+    EXPECT_EQ(ini.find("Joystick 1", "Button01"), nullptr);
+    EXPECT_EQ(ini.readString("Joystick 1", "Button02"), "0  ##kept for its comment");
+    EXPECT_EQ(ini.find("Joystick 1", "Button03"), nullptr);
+}
+
 TEST_F(ProfileSave, NeutralAliasEntriesAreNotStored) {
     folder.write("Profile.cfg",
                  "[General]\r\nFileVersion=74\r\nNumberOfButtons=2\r\n"
