@@ -1,0 +1,81 @@
+#include "Utils/FileLogger.h"
+
+#include <chrono>
+#include <ctime>
+#include <string>
+
+namespace vrx {
+namespace {
+
+std::FILE* openForWriting(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// "yyyy/mm/dd hh:nn:ss.zzz" in local time.
+void appendTimeStamp(std::string& line) {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    const int millis = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    char stamp[80];
+    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d.%03d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millis);
+    line += stamp;
+}
+
+const char* levelName(LogLevel level) {
+    switch (level) {
+        case LogLevel::Error: return "Error";
+        case LogLevel::Info: return "Info ";
+        case LogLevel::Debug: return "Debug";
+    }
+    return "";
+}
+
+}  // namespace
+
+FileLogger::~FileLogger() {
+    if (file_) std::fclose(file_);
+}
+
+bool FileLogger::open(const std::filesystem::path& path) {
+    if (file_) std::fclose(file_);
+    file_ = openForWriting(path);
+    if (!file_) return false;
+    // Unbuffered: each line below is one write call.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    std::fwrite("\xEF\xBB\xBF", 1, 3, file_);
+    return true;
+}
+
+void FileLogger::close() {
+    if (!file_) return;
+    std::fputs("Application terminated\r\n", file_);
+    std::fclose(file_);
+    file_ = nullptr;
+}
+
+void FileLogger::writeLine(LogLevel level, std::string_view message) {
+    if (!file_) return;
+    std::string line;
+    line.reserve(32 + message.size());
+    appendTimeStamp(line);
+    line += ' ';
+    line += levelName(level);
+    line += "  ";
+    line += message;
+    line += "\r\n";
+    std::fwrite(line.data(), 1, line.size(), file_);
+}
+
+}  // namespace vrx
