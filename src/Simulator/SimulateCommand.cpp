@@ -1,0 +1,148 @@
+#include "Simulator/SimulateCommand.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <system_error>
+
+#include "AppInfo/SettingsFile.h"
+#include "ConfigFileManager/ConfigFile.h"
+#include "Simulator/Scenario.h"
+#include "Simulator/Simulation.h"
+#include "Utils/CaseInsensitive.h"
+#include "Utils/FileLogger.h"
+#include "Utils/IniFile.h"
+#include "Utils/PathText.h"
+
+namespace vrx {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: vantorix-cli simulate PROFILE.cfg SCENARIO.txt [--log FILE] [--now YYYY-MM-DDTHH:MM:SS]";
+
+struct Options {
+    fs::path profile;
+    fs::path scenario;
+    fs::path log;
+    std::string now;
+};
+
+fs::path utf8Path(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
+
+bool isTimeStamp(const std::string& text) {
+    constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != kShape.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (kShape[i] == 'd' ? !(text[i] >= '0' && text[i] <= '9') : text[i] != kShape[i]) return false;
+    return true;
+}
+
+bool parseOptions(std::span<const std::string> args, Options& o, std::string& problem) {
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--log" || a == "--now") {
+            if (i + 1 >= args.size()) {
+                problem = a + " needs a value";
+                return false;
+            }
+            if (a == "--log") o.log = utf8Path(args[++i]);
+            else o.now = args[++i];
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) {
+        problem = "simulate takes a profile and a scenario";
+        return false;
+    }
+    if (!o.now.empty() && !isTimeStamp(o.now)) {
+        problem = "--now must look like 2026-01-31T18:30:00";
+        return false;
+    }
+    o.profile = utf8Path(positional[0]);
+    o.scenario = utf8Path(positional[1]);
+    return true;
+}
+
+bool readWhole(const fs::path& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// The profile list: the names of the folder's .cfg files, ordered as the
+// program lists them, and where each one is.
+std::vector<std::string> profileNames(const fs::path& folder, std::map<std::string, fs::path>& files) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!equalsIgnoringCase(pathToUtf8(it->path().extension()), ".cfg")) continue;
+        names.push_back(pathToUtf8(it->path().stem()));
+        files[names.back()] = it->path();
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return asciiLower(x) < asciiLower(y); });
+    });
+    return names;
+}
+
+}  // namespace
+
+int runSimulateCommand(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
+    Options options;
+    std::string problem;
+    if (!parseOptions(arguments, options, problem)) {
+        err << problem << '\n' << kUsage << '\n';
+        return 2;
+    }
+    std::string text;
+    if (!readWhole(options.scenario, text)) {
+        err << "cannot read the scenario " << pathToUtf8(options.scenario) << '\n';
+        return 2;
+    }
+    const ScenarioParse parsed = parseScenario(text);
+    if (!parsed.scenario) {
+        err << parsed.error << '\n';
+        return 2;
+    }
+
+    FileLogger fileLog;
+    NullLogger noLog;
+    Logger* log = &noLog;
+    if (!options.log.empty()) {
+        if (!fileLog.open(options.log)) {
+            err << "cannot write the log " << pathToUtf8(options.log) << '\n';
+            return 2;
+        }
+        fileLog.setDebugEnabled(true);
+        log = &fileLog;
+    }
+
+    const fs::path folder = options.profile.has_parent_path() ? options.profile.parent_path() : fs::path(".");
+    const GlobalSettings settings = readGlobalSettings(IniFile::load(folder / "Vantorix.ini"));
+    std::map<std::string, fs::path> files;
+    std::vector<std::string> names = profileNames(folder, files);
+    const std::string start = pathToUtf8(options.profile.stem());
+    files.try_emplace(start, options.profile);
+    Simulation::ProfileLoader load = [files, log](std::string_view name) {
+        auto profile = std::make_unique<ConfigFile>();
+        profile->loadFrom(files.at(std::string(name)), *log);
+        return profile;
+    };
+    Simulation simulation(settings, std::move(names), start, load, *log);
+    simulation.run(*parsed.scenario, out);
+    out.flush();
+    fileLog.close();
+    return 0;
+}
+
+}  // namespace vrx

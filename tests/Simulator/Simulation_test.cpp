@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "ConfigFileManager/ConfigFile.h"
+#include "Simulator/Simulation.h"
+#include "support/RecordingLogger.h"
+
+namespace vrx::test {
+namespace {
+
+using ProfileBuilder = std::function<void(ConfigFile&)>;
+
+JoyButton& keySlot(ConfigFile& p, int joystick, int slot, KeyCode key) {
+    JoyButton& b = p.joystick(joystick)->slot(slot);
+    b.type = AssignType::Keyboard;
+    b.keys[0] = key;
+    return b;
+}
+
+// Runs a scenario over profiles built in code; the first one is in force.
+struct SimulationRun {
+    std::map<std::string, ProfileBuilder> profiles;
+    GlobalSettings settings;
+    RecordingLogger log;
+
+    std::string run(const std::string& text) {
+        const ScenarioParse parsed = parseScenario(text);
+        EXPECT_TRUE(parsed.scenario) << parsed.error;
+        std::vector<std::string> names;
+        for (const auto& entry : profiles) names.push_back(entry.first);
+        Simulation simulation(settings, names, names.front(), [this](std::string_view name) {
+            auto p = std::make_unique<ConfigFile>();
+            profiles.at(std::string(name))(*p);
+            for (int n = 0; n < p->numberOfJoysticks(); ++n)
+                for (JoyButton& b : p->joystick(n)->slots()) b.prepare();
+            return p;
+        }, log);
+        std::ostringstream out;
+        simulation.run(*parsed.scenario, out);
+        return out.str();
+    }
+};
+
+TEST(Simulation, SettingsApplyFromTheirTick) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) { keySlot(p, 0, buttonSlot(0), 0x41).autoRepeatRate = 10; };
+    // At twice the speed a repeat phase lasts six ticks instead of three.
+    EXPECT_EQ(r.run("0 set TurboMode 1\n0 device 1 generic\n1 button 1 1 down\n15 end\n"),
+              "1 Key vk=41 scan=1E flags=0\n"
+              "6 Key vk=41 scan=1E flags=2\n"
+              "12 Key vk=41 scan=1E flags=0\n");
+}
+
+TEST(Simulation, AnotherForegroundWindowEndsAToggle) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) { keySlot(p, 0, buttonSlot(0), 0x20).toggle = 1; };
+    EXPECT_EQ(r.run("0 device 1 generic\n0 foreground \"C:\\\\a.exe\" \"A\"\n"
+                    "2 button 1 1 down\n3 button 1 1 up\n"
+                    "6 foreground \"C:\\\\b.exe\" \"B\"\n"
+                    "8 foreground \"C:\\\\b.exe\" \"B\"\n9 end\n"),
+              "2 Key vk=20 scan=39 flags=0\n"
+              "6 Key vk=20 scan=39 flags=2\n");
+    EXPECT_TRUE(r.log.contains(LogLevel::Debug,
+                               "Target window changed [HWND=0x010004, Path='C:\\b.exe', Title='B']"));
+}
+
+TEST(Simulation, VirtualButtonsPressTheTargetsSlots) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) {
+        keySlot(p, 0, buttonSlot(0), 0x41);
+        keySlot(p, 1, buttonSlot(2), 0x42);
+    };
+    // The controller of joystick 1 is suppressed while joystick 2 takes
+    // the virtual presses; attaching elsewhere releases what was held.
+    EXPECT_EQ(r.run("0 device 1 generic\n1 virtual-attach 0 1\n2 virtual-press 2\n2 button 1 1 down\n"
+                    "5 virtual-attach -1 -1\n7 end\n"),
+              "2 Key vk=42 scan=30 flags=0\n"
+              "5 Key vk=42 scan=30 flags=2\n"
+              "5 Key vk=41 scan=1E flags=0\n");
+}
+
+TEST(Simulation, FollowsProfileSwitchesAndReportsUnknownNames) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) {
+        keySlot(p, 0, buttonSlot(1), 0x41);
+        JoyButton& s = p.joystick(0)->slot(buttonSlot(0));
+        s.type = AssignType::ProfileSwitch;
+        s.targetName = "menu";
+    };
+    r.profiles["Menu"] = [](ConfigFile& p) {
+        JoyButton& s = p.joystick(0)->slot(buttonSlot(0));
+        s.type = AssignType::ProfileSwitch;
+        s.targetName = "Nowhere";
+    };
+    // The key held across the switch is let go before the new profile comes.
+    EXPECT_EQ(r.run("0 device 1 generic\n1 button 1 2 down\n2 button 1 1 down\n3 button 1 1 up\n"
+                    "5 button 1 1 down\n6 button 1 1 up\n7 end\n"),
+              "1 Key vk=41 scan=1E flags=0\n"
+              "3 Key vk=41 scan=1E flags=2\n"
+              "3 ProfileSwitch name=\"Menu\"\n");
+    EXPECT_TRUE(r.log.contains(LogLevel::Error, "Failed to load ConfigFile \"Nowhere\" - cannot be found in the list"));
+}
+
+TEST(Simulation, NothingRunsWithoutAController) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) { keySlot(p, 0, buttonSlot(0), 0x41); };
+    EXPECT_EQ(r.run("1 virtual-attach -1 0\n1 virtual-press 0\n5 end\n"), "");
+}
+
+}  // namespace
+}  // namespace vrx::test
