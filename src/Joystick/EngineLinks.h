@@ -19,7 +19,8 @@ class ProfileHost {
 public:
     virtual ~ProfileHost() = default;
     virtual ConfigFile* currentProfile() = 0;
-    virtual void switchToName(std::string_view name) = 0;
+    // 0, or -1 when no profile has that name.
+    virtual int switchToName(std::string_view name) = 0;
 };
 
 // The detected controllers and their back ends.
@@ -45,6 +46,26 @@ public:
     virtual bool isDeviceDialog(WindowHandle window) const = 0;
     virtual void postRefreshHighlight() = 0;
     virtual void postDeviceDialogRedraw() = 0;
+};
+
+// The engine lock: whoever changes what the tick reads holds it. It is
+// re-entrant, so a switch the tick itself asks for can take it again.
+class EngineLock {
+public:
+    virtual ~EngineLock() = default;
+    virtual void enter() = 0;
+    virtual void leave() = 0;
+};
+
+class EngineLockGuard {
+public:
+    explicit EngineLockGuard(EngineLock& lock) : lock_(lock) { lock_.enter(); }
+    ~EngineLockGuard() { lock_.leave(); }
+    EngineLockGuard(const EngineLockGuard&) = delete;
+    EngineLockGuard& operator=(const EngineLockGuard&) = delete;
+
+private:
+    EngineLock& lock_;
 };
 
 // Stopping and restarting the processing timer around changes the tick must

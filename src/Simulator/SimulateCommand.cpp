@@ -1,19 +1,12 @@
 #include "Simulator/SimulateCommand.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <memory>
 #include <ostream>
-#include <sstream>
-#include <system_error>
 
 #include "AppInfo/SettingsFile.h"
-#include "ConfigFileManager/ConfigFile.h"
 #include "Simulator/Scenario.h"
 #include "Simulator/Simulation.h"
-#include "Utils/CaseInsensitive.h"
 #include "Utils/FileLogger.h"
 #include "Utils/IniFile.h"
 #include "Utils/PathText.h"
@@ -78,23 +71,6 @@ bool readWhole(const fs::path& path, std::string& text) {
     return !in.bad();
 }
 
-// The profile list: the names of the folder's .cfg files, ordered as the
-// program lists them, and where each one is.
-std::vector<std::string> profileNames(const fs::path& folder, std::map<std::string, fs::path>& files) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!equalsIgnoringCase(pathToUtf8(it->path().extension()), ".cfg")) continue;
-        names.push_back(pathToUtf8(it->path().stem()));
-        files[names.back()] = it->path();
-    }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) { return asciiLower(x) < asciiLower(y); });
-    });
-    return names;
-}
-
 }  // namespace
 
 int runSimulateCommand(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
@@ -128,17 +104,7 @@ int runSimulateCommand(std::span<const std::string> arguments, std::ostream& out
     }
 
     const fs::path folder = options.profile.has_parent_path() ? options.profile.parent_path() : fs::path(".");
-    const GlobalSettings settings = readGlobalSettings(IniFile::load(folder / "Vantorix.ini"));
-    std::map<std::string, fs::path> files;
-    std::vector<std::string> names = profileNames(folder, files);
-    const std::string start = pathToUtf8(options.profile.stem());
-    files.try_emplace(start, options.profile);
-    Simulation::ProfileLoader load = [files, log](std::string_view name) {
-        auto profile = std::make_unique<ConfigFile>();
-        profile->loadFrom(files.at(std::string(name)), *log);
-        return profile;
-    };
-    Simulation simulation(settings, std::move(names), start, load, *log);
+    Simulation simulation(readGlobalSettings(IniFile::load(folder / "Vantorix.ini")), options.profile, *log);
     simulation.run(*parsed.scenario, out);
     out.flush();
     fileLog.close();

@@ -6,12 +6,13 @@
 
 #include "AppInfo/SettingKeys.h"
 #include "ConfigFileManager/ConfigFile.h"
-#include "Joybutton/JoyButtonProcess.h"
+#include "ConfigFileManager/ConfigFileManager.h"
 #include "Joystick/ForegroundTracking.h"
 #include "Joystick/Processing.h"
 #include "Simulator/SimulatedDevices.h"
-#include "Utils/CaseInsensitive.h"
+#include "Utils/FileStore.h"
 #include "Utils/Logger.h"
+#include "Utils/PathText.h"
 #include "Utils/RecordingEventImpl.h"
 
 namespace vrx {
@@ -59,79 +60,75 @@ public:
     void enable() override {}
 };
 
-// The profile list of the data directory, switching as the program does:
-// release everything the old profile holds, then install the new one.
-class SimulatedProfiles final : public ProfileHost {
+// The profile list's questions never come up here; its switches are what
+// the output reports.
+class SimulatedProfileUi final : public ProfileListUi {
 public:
-    SimulatedProfiles(std::vector<std::string> names, Simulation::ProfileLoader load, Logger& log)
-        : names_(std::move(names)), load_(std::move(load)), log_(log) {}
+    explicit SimulatedProfileUi(EventRecord& record) : record_(record) {}
+    void bind(const ConfigFileManager& profiles) { profiles_ = &profiles; }
 
-    void start(std::string_view name, ProcessingEngine& engine, EventRecord& record) {
-        engine_ = &engine;
-        record_ = &record;
-        current_ = load_(name);
-        currentName_ = name;
-        engine.ResetShiftTracking(*current_);
-    }
-
-    ConfigFile* currentProfile() override { return current_.get(); }
-
-    void switchToName(std::string_view name) override {
-        const std::string* found = nullptr;
-        for (const std::string& n : names_)
-            if (equalsIgnoringCase(n, name)) found = &n;
-        if (!found) {
-            log_.error("Failed to load ConfigFile \"" + std::string(name) + "\" - cannot be found in the list");
-            return;
-        }
-        if (*found == currentName_) return;
-        log_.info("About to load config file \"" + *found + "\"");
-        for (int n = 0; n < kMaxJoysticks; ++n)
-            if (JoystickConfig* joystick = current_->joystick(n))
-                for (JoyButton& slot : joystick->slots()) ForceRelease(slot, engine_->tickContext());
-        engine_->virtualInput().clearButtons();
-        current_ = load_(*found);
-        currentName_ = *found;
-        record_->lines.push_back("ProfileSwitch name=\"" + *found + "\"");
-        engine_->ResetShiftTracking(*current_);
+    std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
+    Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
+    void showError(const std::string&, const std::string&) override {}
+    void postProfileSwitched() override {
+        record_.lines.push_back("ProfileSwitch name=\"" + profiles_->currentName() + "\"");
     }
 
 private:
-    std::vector<std::string> names_;
-    Simulation::ProfileLoader load_;
-    Logger& log_;
-    ProcessingEngine* engine_ = nullptr;
-    EventRecord* record_ = nullptr;
-    std::unique_ptr<ConfigFile> current_;
-    std::string currentName_;
+    EventRecord& record_;
+    const ConfigFileManager* profiles_ = nullptr;
+};
+
+// Only the scenario's own thread runs the engine.
+class NoLock final : public EngineLock {
+public:
+    void enter() override {}
+    void leave() override {}
+};
+
+// Reads the real files and keeps every write to itself: a profile the run
+// changed is never saved.
+class ReadOnlyFiles final : public FileStore {
+public:
+    std::optional<std::string> readAll(const std::filesystem::path& path) const override {
+        return localFiles().readAll(path);
+    }
+    void writeDurably(const std::filesystem::path&, std::string_view) override {}
+    void replace(const std::filesystem::path&, const std::filesystem::path&) override {}
+    void remove(const std::filesystem::path&) noexcept override {}
 };
 
 }  // namespace
 
 struct Simulation::Parts {
-    Parts(GlobalSettings s, std::vector<std::string> names, ProfileLoader load, Logger& l)
-        : settings(std::move(s)), log(l), profiles(std::move(names), std::move(load), l) {}
+    Parts(GlobalSettings s, const std::filesystem::path& folder, Logger& l) : settings(std::move(s)), log(l),
+          profiles(folder, settings, engine, lock, profileUi, l, files) {}
 
     GlobalSettings settings;
     Logger& log;
-    SimulatedProfiles profiles;
     SimulatedDevices devices{settings.analogDeadZone};
     RecordingKeySenders senders;
     HeadlessUi ui;
     NoTimer timer;
+    NoLock lock;
+    ReadOnlyFiles files;
+    SimulatedProfileUi profileUi{senders.record};
     SimulatedWindows windows;
     ForegroundTracker foreground;
     WindowHandle foregroundWindow = 0;
     ProcessingEngine engine{EngineLinks{profiles, settings, devices, senders, ui, log}};
+    ConfigFileManager profiles;
 
     void apply(const ScenarioCommand& c);
     void timerCallback(int tick);
 };
 
-Simulation::Simulation(GlobalSettings settings, std::vector<std::string> profileNames, std::string startProfile,
-                       ProfileLoader load, Logger& log)
-    : parts_(std::make_unique<Parts>(std::move(settings), std::move(profileNames), std::move(load), log)) {
-    parts_->profiles.start(startProfile, parts_->engine, parts_->senders.record);
+Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log) {
+    settings.fileName = pathToUtf8(profile.stem());
+    const std::filesystem::path folder = profile.has_parent_path() ? profile.parent_path() : ".";
+    parts_ = std::make_unique<Parts>(std::move(settings), folder, log);
+    parts_->profileUi.bind(parts_->profiles);
+    parts_->profiles.scan();
 }
 
 Simulation::~Simulation() = default;

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "ConfigFileManager/ConfigFile.h"
 #include "Simulator/Simulation.h"
 #include "support/RecordingLogger.h"
+#include "support/TempFolder.h"
 
 namespace vrx::test {
 namespace {
@@ -20,24 +22,25 @@ JoyButton& keySlot(ConfigFile& p, int joystick, int slot, KeyCode key) {
     return b;
 }
 
-// Runs a scenario over profiles built in code; the first one is in force.
+// Runs a scenario over profiles built in code and saved into a data
+// directory of their own; the first one is in force.
 struct SimulationRun {
     std::map<std::string, ProfileBuilder> profiles;
     GlobalSettings settings;
     RecordingLogger log;
+    TempFolder folder;
 
     std::string run(const std::string& text) {
         const ScenarioParse parsed = parseScenario(text);
         EXPECT_TRUE(parsed.scenario) << parsed.error;
-        std::vector<std::string> names;
-        for (const auto& entry : profiles) names.push_back(entry.first);
-        Simulation simulation(settings, names, names.front(), [this](std::string_view name) {
-            auto p = std::make_unique<ConfigFile>();
-            profiles.at(std::string(name))(*p);
-            for (int n = 0; n < p->numberOfJoysticks(); ++n)
-                for (JoyButton& b : p->joystick(n)->slots()) b.prepare();
-            return p;
-        }, log);
+        for (const auto& [name, build] : profiles) {
+            ConfigFile p;
+            build(p);
+            for (int n = 0; n < p.numberOfJoysticks(); ++n)
+                for (JoyButton& b : p.joystick(n)->slots()) b.prepare();
+            p.saveTo(folder / (name + ".cfg"), log);
+        }
+        Simulation simulation(settings, folder / (profiles.begin()->first + ".cfg"), log);
         std::ostringstream out;
         simulation.run(*parsed.scenario, out);
         return out.str();
@@ -102,6 +105,17 @@ TEST(Simulation, FollowsProfileSwitchesAndReportsUnknownNames) {
               "3 Key vk=41 scan=1E flags=2\n"
               "3 ProfileSwitch name=\"Menu\"\n");
     EXPECT_TRUE(r.log.contains(LogLevel::Error, "Failed to load ConfigFile \"Nowhere\" - cannot be found in the list"));
+}
+
+TEST(Simulation, AMissingProfileRunsOnDefaultsAndNothingIsWritten) {
+    TempFolder folder;
+    RecordingLogger log;
+    const ScenarioParse parsed = parseScenario("0 device 1 generic\n1 button 1 1 down\n3 end\n");
+    Simulation simulation(GlobalSettings{}, folder / "Missing.cfg", log);
+    std::ostringstream out;
+    simulation.run(*parsed.scenario, out);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(folder.listing(), "");
 }
 
 TEST(Simulation, NothingRunsWithoutAController) {

@@ -55,7 +55,10 @@ public:
     std::vector<std::string> switchRequests;
 
     ConfigFile* currentProfile() override { return profile; }
-    void switchToName(std::string_view name) override { switchRequests.emplace_back(name); }
+    int switchToName(std::string_view name) override {
+        switchRequests.emplace_back(name);
+        return 0;
+    }
 };
 
 class RecordingUi final : public UserInterfaceLink {
