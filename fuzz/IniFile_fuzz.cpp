@@ -1,0 +1,55 @@
+// Settings and profile files are anyone's to edit, and may be cut short or
+// be in any encoding. Reading one must never crash; what the writer makes of
+// it must read back as written, so that saving an unchanged file again
+// changes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Utils/AnsiCodePage.h"
+#include "Utils/IniFile.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+const vrx::AnsiCodePage& codePage(uint8_t choice) {
+    static const std::unique_ptr<vrx::AnsiCodePage> cp932 = vrx::makeAnsiCodePage("CP932");
+    return choice % 2 && cp932 ? *cp932 : vrx::systemAnsiCodePage();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1) return 0;
+    // The first byte picks the code page, the rest is the file.
+    const vrx::AnsiCodePage& ansi = codePage(data[0]);
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    vrx::IniFile ini = vrx::IniFile::decode(bytes, ansi);
+    for (const std::string& section : ini.sections())
+        for (const std::string& key : ini.keys(section)) {
+            check(ini.find(section, key) != nullptr);
+            ini.readInteger(section, key, 0);
+        }
+
+    // The writer's own changes, with a value taken from the file itself.
+    const std::string value(bytes.substr(0, 40));
+    ini.writeString("General", "FileVersion", "74");
+    ini.writeString("Joystick 1", "Button01", value);
+    ini.deleteKey("Joystick 1", "Button02");
+    const std::string written = ini.encode();
+
+    const vrx::IniFile again = vrx::IniFile::decode(written, ansi);
+    check(again.encode() == written);
+    check(again.readInteger("General", "FileVersion", 0) == 74);
+    check(again.find("Joystick 1", "Button02") == nullptr);
+    const std::string* stored = again.find("Joystick 1", "Button01");
+    check(stored != nullptr && stored->size() <= value.size());
+    return 0;
+}
