@@ -1,4 +1,4 @@
-#include "Simulator/SimulateCommand.h"
+#include "Cli/SimulateCommand.h"
 
 #include <fstream>
 #include <iterator>

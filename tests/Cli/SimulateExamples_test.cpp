@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "Simulator/SimulateCommand.h"
+#include "Cli/SimulateCommand.h"
 
 namespace vrx::test {
 namespace {
