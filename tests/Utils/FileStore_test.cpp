@@ -19,11 +19,13 @@ TEST(AtomicSave, ReplacesTheFileAndLeavesNothingElse) {
     EXPECT_EQ(folder.listing(), "Game.cfg");
 }
 
-TEST(AtomicSave, CreatesAFileThatWasNotThere) {
+TEST(AtomicSave, CreatesAFileThatWasNotThereUnderAJapaneseName) {
+    // Profile names are file names, and most users name them in Japanese.
     TempFolder folder;
-    saveAtomically(localFiles(), folder / "New.cfg", "contents");
-    EXPECT_EQ(test::readBytes(folder / "New.cfg"), "contents");
-    EXPECT_EQ(folder.listing(), "New.cfg");
+    const std::filesystem::path target = folder.path() / std::filesystem::path(u8"ゲーム.cfg");
+    saveAtomically(localFiles(), target, "contents");
+    EXPECT_EQ(localFiles().readAll(target), "contents");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 class FailedSave : public ::testing::TestWithParam<FaultyFiles::Fault> {};
