@@ -1,0 +1,19 @@
+#include "AppInfo/InstanceHandOver.h"
+
+#include "Utils/AnsiCodePage.h"
+
+namespace vrx {
+
+std::vector<HandOverMessage> handOverMessages(const CommandLine& commandLine, const AnsiCodePage& ansi) {
+    std::vector<HandOverMessage> messages;
+    if (!commandLine.profileToOpen.empty()) {
+        std::string name = ansi.fromUtf8(commandLine.profileToOpen);
+        name.push_back('\0');
+        messages.push_back({kWmCopyData, std::move(name)});
+    }
+    if (commandLine.refreshDevices) messages.push_back({kWmVrxRefreshDevices, {}});
+    if (!commandLine.noRestore) messages.push_back({kWmVrxRestore, {}});
+    return messages;
+}
+
+}  // namespace vrx
