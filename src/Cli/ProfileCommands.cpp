@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path utf8Path(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
-
 // Saving into another file reads that file's foreign sections and keys
 // from the original, so the copy keeps them as a save in place would.
 class ReadsFromOriginal final : public FileStore {
@@ -53,7 +51,7 @@ int runDescribeCommand(std::span<const std::string> arguments, std::ostream& out
         err << "usage: vantorix-cli describe PROFILE.cfg\n";
         return 2;
     }
-    const fs::path path = utf8Path(arguments[0]);
+    const fs::path path = pathFromUtf8(arguments[0]);
     if (!existingProfile(path, err)) return 1;
     NullLogger log;
     ConfigFile profile(path, log);
@@ -75,8 +73,8 @@ int runResaveCommand(std::span<const std::string> arguments, std::ostream&, std:
         err << "usage: vantorix-cli resave PROFILE.cfg [OUT.cfg]\n";
         return 2;
     }
-    const fs::path source = utf8Path(arguments[0]);
-    const fs::path target = arguments.size() == 2 ? utf8Path(arguments[1]) : source;
+    const fs::path source = pathFromUtf8(arguments[0]);
+    const fs::path target = arguments.size() == 2 ? pathFromUtf8(arguments[1]) : source;
     if (!existingProfile(source, err)) return 1;
     NullLogger log;
     ConfigFile profile(source, log);

@@ -26,8 +26,6 @@ struct Options {
     std::string now;
 };
 
-fs::path utf8Path(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
-
 bool isTimeStamp(const std::string& text) {
     constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
     if (text.size() != kShape.size()) return false;
@@ -45,7 +43,7 @@ bool parseOptions(std::span<const std::string> args, Options& o, std::string& pr
                 problem = a + " needs a value";
                 return false;
             }
-            if (a == "--log") o.log = utf8Path(args[++i]);
+            if (a == "--log") o.log = pathFromUtf8(args[++i]);
             else o.now = args[++i];
         } else {
             positional.push_back(a);
@@ -59,8 +57,8 @@ bool parseOptions(std::span<const std::string> args, Options& o, std::string& pr
         problem = "--now must look like 2026-01-31T18:30:00";
         return false;
     }
-    o.profile = utf8Path(positional[0]);
-    o.scenario = utf8Path(positional[1]);
+    o.profile = pathFromUtf8(positional[0]);
+    o.scenario = pathFromUtf8(positional[1]);
     return true;
 }
 

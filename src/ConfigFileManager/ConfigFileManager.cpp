@@ -16,10 +16,6 @@ constexpr const char* kFirstProfileName = "最初の設定";
 
 bool isAsciiAlnum(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-std::filesystem::path utf8Path(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 }  // namespace
 
 bool ConfigFileManager::NameOrder::operator()(std::string_view a, std::string_view b) const {
@@ -41,7 +37,7 @@ ConfigFileManager::ConfigFileManager(std::filesystem::path dataDirectory, Global
 ConfigFileManager::~ConfigFileManager() = default;
 
 std::filesystem::path ConfigFileManager::fileOf(std::string_view name) const {
-    return dataDirectory_ / utf8Path(std::string(name) + ".cfg");
+    return dataDirectory_ / pathFromUtf8(std::string(name) + ".cfg");
 }
 
 int ConfigFileManager::indexOf(std::string_view name) const {
