@@ -9,10 +9,10 @@ std::vector<HandOverMessage> handOverMessages(const CommandLine& commandLine, co
     if (!commandLine.profileToOpen.empty()) {
         std::string name = ansi.fromUtf8(commandLine.profileToOpen);
         name.push_back('\0');
-        messages.push_back({kWmCopyData, std::move(name)});
+        messages.push_back({wm::kCopyData, std::move(name)});
     }
-    if (commandLine.refreshDevices) messages.push_back({kWmVrxRefreshDevices, {}});
-    if (!commandLine.noRestore) messages.push_back({kWmVrxRestore, {}});
+    if (commandLine.refreshDevices) messages.push_back({wm::kVrxRefreshDevices, {}});
+    if (!commandLine.noRestore) messages.push_back({wm::kVrxRestore, {}});
     return messages;
 }
 

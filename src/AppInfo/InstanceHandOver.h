@@ -5,14 +5,11 @@
 #include <vector>
 
 #include "AppInfo/CommandLine.h"
+#include "Main/WindowMessages.h"
 
 namespace vrx {
 
 class AnsiCodePage;
-
-inline constexpr uint32_t kWmCopyData = 0x004A;
-inline constexpr uint32_t kWmVrxRestore = 0x8065;          // WM_APP + 101
-inline constexpr uint32_t kWmVrxRefreshDevices = 0x83FF;   // WM_APP + 1023
 
 // One message a second instance sends the running one. For WM_COPYDATA the
 // data is the profile name in the ANSI code page with its NUL byte.

@@ -78,7 +78,7 @@ TEST(StartUp, ASecondInstanceHandsOverAndStops) {
     f.system.overrides.dataDirectory = f.folder();
     f.system.running = true;
     EXPECT_EQ(f.start({"-q", f.folder() + "Game.cfg"}).outcome, StartUpResult::Outcome::HandedOver);
-    EXPECT_EQ(f.system.sent, (std::vector<uint32_t>{kWmCopyData, kWmVrxRestore}));
+    EXPECT_EQ(f.system.sent, (std::vector<uint32_t>{wm::kCopyData, wm::kVrxRestore}));
     EXPECT_FALSE(f.system.claimed);
     EXPECT_FALSE(std::filesystem::exists(f.program / "Vantorix.log"));  // -q: no log
 }

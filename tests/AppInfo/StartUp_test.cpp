@@ -72,9 +72,9 @@ TEST(InstanceHandOver, TellsTheRunningInstanceOnlyWhatWasAsked) {
         for (const HandOverMessage& m : handOverMessages(parse(args), *ansi)) numbers.push_back(m.message);
         return numbers;
     };
-    EXPECT_EQ(messages({"-r"}), (std::vector<uint32_t>{kWmVrxRefreshDevices, kWmVrxRestore}));
+    EXPECT_EQ(messages({"-r"}), (std::vector<uint32_t>{wm::kVrxRefreshDevices, wm::kVrxRestore}));
     EXPECT_EQ(messages({"-n"}), std::vector<uint32_t>{});
-    EXPECT_EQ(messages({"-n", "-r", "x.cfg"}), (std::vector<uint32_t>{kWmCopyData, kWmVrxRefreshDevices}));
+    EXPECT_EQ(messages({"-n", "-r", "x.cfg"}), (std::vector<uint32_t>{wm::kCopyData, wm::kVrxRefreshDevices}));
 
     // A name the code page cannot hold arrives with its stand-in character.
     const auto sent = handOverMessages(parse({"ゲーム.cfg"}), *ansi);
