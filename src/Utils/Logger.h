@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <source_location>
 #include <string_view>
 
 #include "Utils/PrintfFormat.h"
@@ -13,6 +14,11 @@ enum class LogLevel { Error, Info, Debug };
 // lines end up (the log file, a test's memory) is the subclass's business.
 // Debug lines cost nothing while Debug logging is off: callers on the tick
 // path check debugEnabled() or use debugf, which returns before formatting.
+//
+// Messages are written as given; a text from outside (a path, a title, file
+// contents) goes in as a message or as a "%s" argument, never as a format.
+// The ...At variants add where they were called, " (Processing#217)", for
+// failures whose cause is easier to find with the place that saw them.
 class Logger {
 public:
     virtual ~Logger() = default;
@@ -26,6 +32,16 @@ public:
         if (debugEnabled_) writeLine(LogLevel::Debug, message);
     }
 
+    void errorAt(std::string_view message, std::source_location where = std::source_location::current()) {
+        writeWithPosition(LogLevel::Error, message, where);
+    }
+    void infoAt(std::string_view message, std::source_location where = std::source_location::current()) {
+        writeWithPosition(LogLevel::Info, message, where);
+    }
+    void debugAt(std::string_view message, std::source_location where = std::source_location::current()) {
+        if (debugEnabled_) writeWithPosition(LogLevel::Debug, message, where);
+    }
+
     void errorf(const char* format, ...) VRX_PRINTF(2, 3);
     void infof(const char* format, ...) VRX_PRINTF(2, 3);
     void debugf(const char* format, ...) VRX_PRINTF(2, 3);
@@ -35,6 +51,7 @@ protected:
 
 private:
     void writeFormatted(LogLevel level, const char* format, va_list args);
+    void writeWithPosition(LogLevel level, std::string_view message, const std::source_location& where);
 
     bool debugEnabled_ = false;
 };

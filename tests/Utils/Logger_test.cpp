@@ -77,12 +77,43 @@ INSTANTIATE_TEST_SUITE_P(AroundTheStackBuffer, LoggerLongLine,
                          testing::Values(size_t{510}, size_t{511}, size_t{512}, size_t{513}, size_t{1024},
                                          size_t{70000}));
 
+// The position names the file without folders or extension and the line
+// of the call itself, not one inside the logger.
+TEST(LoggerPosition, EachLevelNamesTheCallersFileAndLine) {
+    RecordingLogger log;
+    const int line = __LINE__;
+    log.errorAt("Failed to obtain the target window handle");
+    log.infoAt("100% of %s");
+    log.debugAt("");
+
+    ASSERT_EQ(log.lines.size(), 3u);
+    const std::string where = "Logger_test#";
+    EXPECT_EQ(log.lines[0].level, LogLevel::Error);
+    EXPECT_EQ(log.lines[0].text,
+              "Failed to obtain the target window handle (" + where + std::to_string(line + 1) + ")");
+    EXPECT_EQ(log.lines[1].level, LogLevel::Info);
+    EXPECT_EQ(log.lines[1].text, "100% of %s (" + where + std::to_string(line + 2) + ")");
+    EXPECT_EQ(log.lines[2].level, LogLevel::Debug);
+    EXPECT_EQ(log.lines[2].text, " (" + where + std::to_string(line + 3) + ")");
+}
+
+TEST(LoggerPosition, ALongMessageArrivesWhole) {
+    const std::string body = patterned(600);
+    RecordingLogger log;
+    const int line = __LINE__;
+    log.errorAt(body);
+
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines[0].text, body + " (Logger_test#" + std::to_string(line + 1) + ")");
+}
+
 TEST(LoggerDebug, OffWritesNothing) {
     RecordingLogger log(/*debug=*/false);
     EXPECT_FALSE(log.debugEnabled());
     log.debug("plain");
     log.debugf("formatted %d", 1);
     log.debugf("%s", patterned(2000).c_str());
+    log.debugAt("positioned");
 
     EXPECT_TRUE(log.lines.empty());
 }
