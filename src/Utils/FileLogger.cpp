@@ -1,7 +1,5 @@
 #include "Utils/FileLogger.h"
 
-#include <chrono>
-#include <ctime>
 #include <string>
 
 namespace vrx {
@@ -15,21 +13,11 @@ std::FILE* openForWriting(const std::filesystem::path& path) {
 #endif
 }
 
-// "yyyy/mm/dd hh:nn:ss.zzz" in local time.
-void appendTimeStamp(std::string& line) {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    const int millis = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
+// "yyyy/mm/dd hh:nn:ss.zzz".
+void appendTimeStamp(std::string& line, const LocalTime& t) {
     char stamp[80];
-    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d.%03d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millis);
+    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second, t.millisecond);
     line += stamp;
 }
 
@@ -69,7 +57,7 @@ void FileLogger::writeLine(LogLevel level, std::string_view message) {
     if (!file_) return;
     std::string line;
     line.reserve(32 + message.size());
-    appendTimeStamp(line);
+    appendTimeStamp(line, clock_.now());
     line += ' ';
     line += levelName(level);
     line += "  ";

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "Utils/Clock.h"
 #include "Utils/Logger.h"
 
 namespace vrx {
@@ -13,7 +14,8 @@ namespace vrx {
 // after a crash. Without an open file every call writes nothing.
 class FileLogger final : public Logger {
 public:
-    FileLogger() = default;
+    // The clock gives the lines' time stamps.
+    explicit FileLogger(const Clock& clock = systemClock()) : clock_(clock) {}
     FileLogger(const FileLogger&) = delete;
     FileLogger& operator=(const FileLogger&) = delete;
     ~FileLogger() override;
@@ -27,6 +29,7 @@ protected:
     void writeLine(LogLevel level, std::string_view message) override;
 
 private:
+    const Clock& clock_;
     std::FILE* file_ = nullptr;
 };
 
