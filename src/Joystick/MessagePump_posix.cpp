@@ -1,0 +1,7 @@
+#include "Joystick/MessagePump.h"
+
+namespace vrx {
+
+void processPendingMessages() {}
+
+}  // namespace vrx
