@@ -1,16 +1,20 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundTracking.h"
 #include "Joystick/ForegroundWindow.h"
 #include "Joystick/Processing.h"
+#include "Joystick/ProcessingTimer.h"
 #include "Joystick/TimerCallback.h"
 #include "Utils/Logger.h"
 #include "Utils/RecordingEventImpl.h"
@@ -99,6 +103,39 @@ struct TimerEngine {
     RecordingKeySenders senders;
     RecordingUi ui;
     ProcessingEngine engine;
+};
+
+// The fastest speed, so that tests wait for ticks as briefly as possible.
+constexpr int kTurbo1ms = 4;
+
+// Waits until the condition holds; false when it still does not after a time
+// far beyond any period, on a loaded machine or under Wine alike.
+template <typename Condition>
+bool eventually(Condition condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// The real timer, lock and callback over the engine above.
+struct TimerFixture {
+    explicit TimerFixture(bool debug = true) : log(debug) {}
+
+    SharedLog log;
+    TimerEngine e{log};
+    EngineMutex lock{log, [] {}};
+    EmptyDesktop desktop;
+    QuietHooks hooks;
+    TimerCallback callback{TimerLinks{e.engine, e.devices, lock, desktop, desktop, hooks, log}};
+    ProcessingTimer timer{callback, log};
+
+    bool ticksGoOn() {
+        const int start = e.devices.polls;
+        return eventually([&] { return e.devices.polls >= start + 3; });
+    }
 };
 
 }  // namespace vrx::test
