@@ -20,12 +20,14 @@ function(vantorix_glob out_var)
 endfunction()
 
 # System libraries the Windows parts call into; append as new APIs are used.
-set(VANTORIX_WIN32_LIBRARIES user32)
+set(VANTORIX_WIN32_LIBRARIES user32 gdi32 shell32 advapi32 comctl32)
 
-# vantorix_add_core_library(<name>): a static library of all of src/. The
-# fuzzers build a second one with their own instrumentation.
+# vantorix_add_core_library(<name>): a static library of all of src/ except
+# the program's entry (src/Vantorix/). The fuzzers build a second one with
+# their own instrumentation.
 function(vantorix_add_core_library name)
     vantorix_glob(_sources "${PROJECT_SOURCE_DIR}/src/*.cpp")
+    list(FILTER _sources EXCLUDE REGEX "/src/Vantorix/")
     if(NOT _sources)
         message(FATAL_ERROR "No sources found under ${PROJECT_SOURCE_DIR}/src")
     endif()
