@@ -1,6 +1,8 @@
 #include "Utils/IniFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "Utils/TextDecoding.h"
 
@@ -27,25 +29,41 @@ bool isComment(std::string_view trimmed) { return trimmed.front() == ';' || trim
 // The next line of text and where the one after it starts; CR LF, LF and a
 // lone CR all end a line.
 std::string_view nextLine(std::string_view text, size_t& pos) {
-    const size_t end = text.find_first_of("\r\n", pos);
+    size_t end = pos;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     const std::string_view line = text.substr(pos, end - pos);
-    if (end == std::string_view::npos) {
-        pos = text.size();
-    } else {
-        pos = end + 1;
-        if (text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
-    }
+    pos = end;
+    if (pos < text.size() && text[pos++] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
     return line;
 }
 
 std::string withoutLineBreaks(std::string_view value) {
     std::string clean(value);
-    for (char& c : clean)
-        if (c == '\r' || c == '\n') c = ' ';
+    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return clean;
 }
 
 }  // namespace
+
+std::pair<size_t, size_t> IniFile::Section::withHash(size_t hash) const {
+    const auto begin = std::lower_bound(order.begin(), order.end(), IndexEntry{hash, 0});
+    auto end = begin;
+    while (end != order.end() && end->hash == hash) ++end;
+    return {static_cast<size_t>(begin - order.begin()), static_cast<size_t>(end - order.begin())};
+}
+
+const IniFile::Line* IniFile::Section::first(std::string_view key) const {
+    const auto [begin, end] = withHash(CaseInsensitiveHash{}(key));
+    for (size_t i = begin; i < end; ++i)
+        if (equalsIgnoringCase(lines[order[i].position].key, key)) return &lines[order[i].position];
+    return nullptr;
+}
+
+IniFile::Line* IniFile::Section::first(std::string_view key) {
+    return const_cast<Line*>(std::as_const(*this).first(key));
+}
+
+void IniFile::Section::sortOrder() { std::sort(order.begin(), order.end()); }
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
@@ -58,15 +76,15 @@ IniFile IniFile::parse(std::string_view text) {
             Section section;
             section.name = std::string(trimBlanks(trimmed.substr(1, close - 1)));
             section.header = std::string(line);
-            if (!ini.sectionIndex_.emplace(section.name, ini.sections_.size()).second) ini.duplicateSections_ = true;
+            ini.sectionIndex_.emplace(section.name, ini.sections_.size());
             ini.sections_.push_back(std::move(section));
             continue;
         }
         Line entry;
-        entry.text = std::string(line);
         if (ini.sections_.empty()) {
             // Keys before the first section belong to no section; they are
             // kept like comments.
+            entry.head = std::string(line);
             ini.preamble_.push_back(std::move(entry));
             continue;
         }
@@ -74,14 +92,19 @@ IniFile IniFile::parse(std::string_view text) {
         const size_t equals = line.find('=');
         const std::string_view key = trimBlanks(line.substr(0, equals));
         if (!trimmed.empty() && !isComment(trimmed) && equals != std::string_view::npos && !key.empty()) {
+            const std::string_view value = trimStart(line.substr(equals + 1));
             entry.kind = Line::Kind::Entry;
+            entry.head = std::string(line.substr(0, line.size() - value.size()));
             entry.key = std::string(key);
-            entry.value = std::string(trimStart(line.substr(equals + 1)));
-            if (!section.index.emplace(entry.key, section.lines.size()).second) section.duplicateKeys = true;
+            entry.value = std::string(value);
+            section.order.push_back({CaseInsensitiveHash{}(entry.key), section.lines.size()});
             section.insertAt = section.lines.size() + 1;
+        } else {
+            entry.head = std::string(line);
         }
         section.lines.push_back(std::move(entry));
     }
+    for (Section& section : ini.sections_) section.sortOrder();
     return ini;
 }
 
@@ -102,9 +125,7 @@ IniFile IniFile::loadForUpdate(const std::filesystem::path& path, const AnsiCode
 
 std::string IniFile::encode() const {
     size_t size = kUtf8ByteOrderMark.size();
-    auto measure = [&size](const Line& line) {
-        size += (line.rewritten ? line.key.size() + 1 + line.value.size() : line.text.size()) + kLineEnd.size();
-    };
+    auto measure = [&size](const Line& line) { size += line.head.size() + line.value.size() + kLineEnd.size(); };
     for (const Line& line : preamble_) measure(line);
     for (const Section& section : sections_) {
         size += section.name.size() + 2 + section.header.size() + kLineEnd.size();
@@ -116,13 +137,8 @@ std::string IniFile::encode() const {
     out += kUtf8ByteOrderMark;
     auto put = [&out](const Line& line) {
         if (line.kind == Line::Kind::Deleted) return;
-        if (line.rewritten) {
-            out += line.key;
-            out += '=';
-            out += line.value;
-        } else {
-            out += line.text;
-        }
+        out += line.head;
+        out += line.value;
         out += kLineEnd;
     };
     for (const Line& line : preamble_) put(line);
@@ -143,7 +159,7 @@ std::string IniFile::encode() const {
 void IniFile::save(const std::filesystem::path& path, FileStore& files) const { saveAtomically(files, path, encode()); }
 
 bool IniFile::isBlankLine(const Line& line) {
-    return line.kind == Line::Kind::Text && trimBlanks(line.text).empty();
+    return line.kind == Line::Kind::Text && trimBlanks(line.head).empty();
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const {
@@ -172,9 +188,7 @@ IniFile::Section& IniFile::sectionForWriting(std::string_view name) {
 
 void IniFile::reindexSections() {
     sectionIndex_.clear();
-    duplicateSections_ = false;
-    for (size_t i = 0; i < sections_.size(); ++i)
-        if (!sectionIndex_.emplace(sections_[i].name, i).second) duplicateSections_ = true;
+    for (size_t i = 0; i < sections_.size(); ++i) sectionIndex_.emplace(sections_[i].name, i);
 }
 
 bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
@@ -183,27 +197,22 @@ std::vector<std::string> IniFile::keys(std::string_view name) const {
     std::vector<std::string> result;
     const Section* section = findSection(name);
     if (!section) return result;
-    for (size_t i = 0; i < section->lines.size(); ++i) {
-        const Line& line = section->lines[i];
-        if (line.kind != Line::Kind::Entry) continue;
-        const auto it = section->index.find(line.key);
-        if (it != section->index.end() && it->second == i) result.push_back(line.key);
-    }
+    for (const Line& line : section->lines)
+        if (line.kind == Line::Kind::Entry && section->first(line.key) == &line) result.push_back(line.key);
     return result;
 }
 
 std::vector<std::string> IniFile::sections() const {
     std::vector<std::string> result;
-    for (size_t i = 0; i < sections_.size(); ++i)
-        if (sectionIndex_.find(sections_[i].name)->second == i) result.push_back(sections_[i].name);
+    for (const Section& section : sections_)
+        if (findSection(section.name) == &section) result.push_back(section.name);
     return result;
 }
 
 const std::string* IniFile::find(std::string_view name, std::string_view key) const {
     const Section* section = findSection(name);
-    if (!section) return nullptr;
-    const auto it = section->index.find(key);
-    return it == section->index.end() ? nullptr : &section->lines[it->second].value;
+    const Line* line = section ? section->first(key) : nullptr;
+    return line ? &line->value : nullptr;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -229,23 +238,21 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
 void IniFile::writeString(std::string_view name, std::string_view key, std::string_view value) {
     Section& section = sectionForWriting(name);
     std::string clean = withoutLineBreaks(value);
-    const auto it = section.index.find(key);
-    if (it != section.index.end()) {
-        Line& line = section.lines[it->second];
-        if (line.value != clean) {
-            line.value = std::move(clean);
-            line.rewritten = true;
-        }
+    if (Line* line = section.first(key)) {
+        line->value = std::move(clean);
         return;
     }
     Line line;
     line.kind = Line::Kind::Entry;
-    line.rewritten = true;
     line.key = std::string(key);
+    line.head = line.key + "=";
     line.value = std::move(clean);
     // Only comments and blank lines lie behind insertAt, and they are not
-    // indexed, so no position in the index moves.
-    section.index.emplace(line.key, section.insertAt);
+    // indexed, so no indexed position moves; the new entry's position is
+    // above every other, so it goes last among its hash.
+    const size_t hash = CaseInsensitiveHash{}(key);
+    const auto at = static_cast<std::ptrdiff_t>(section.withHash(hash).second);
+    section.order.insert(section.order.begin() + at, {hash, section.insertAt});
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(section.insertAt), std::move(line));
     ++section.insertAt;
 }
@@ -263,13 +270,16 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 void IniFile::deleteKey(std::string_view name, std::string_view key) {
     Section* section = findSection(name);
     if (!section) return;
-    const auto it = section->index.find(key);
-    if (it == section->index.end()) return;
-    section->lines[it->second].kind = Line::Kind::Deleted;
-    section->index.erase(it);
-    if (!section->duplicateKeys) return;
-    for (Line& line : section->lines)
-        if (line.kind == Line::Kind::Entry && equalsIgnoringCase(line.key, key)) line.kind = Line::Kind::Deleted;
+    const auto [from, to] = section->withHash(CaseInsensitiveHash{}(key));
+    const auto begin = section->order.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto end = section->order.begin() + static_cast<std::ptrdiff_t>(to);
+    const auto deleted = std::remove_if(begin, end, [section, key](const Section::IndexEntry& entry) {
+        Line& line = section->lines[entry.position];
+        if (!equalsIgnoringCase(line.key, key)) return false;
+        line.kind = Line::Kind::Deleted;
+        return true;
+    });
+    section->order.erase(deleted, end);
 }
 
 void IniFile::eraseSection(std::string_view name) {

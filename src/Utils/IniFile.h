@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "Utils/AnsiCodePage.h"
@@ -73,13 +74,13 @@ public:
     void eraseSection(std::string_view section);
 
 private:
-    using NameIndex = std::unordered_map<std::string, size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
-
     struct Line {
         enum class Kind : unsigned char { Text, Entry, Deleted };
         Kind kind = Kind::Text;
-        bool rewritten = false;  // an entry written since it was read: no longer its original text
-        std::string text;        // the line as read
+        // A text line whole; for an entry what comes before the value, as it
+        // was read ("  Key = ") or as the writer makes it ("Key="), so that
+        // an entry keeps its spacing when only its value changes.
+        std::string head;
         std::string key;
         std::string value;
     };
@@ -88,12 +89,29 @@ private:
         std::string name;
         std::string header;  // the header line as read; empty for a new section
         std::vector<Line> lines;
+        // The entries by the hash of their key and then by position: one
+        // allocation per section rather than per key, a lookup compares
+        // numbers, and the copies of a key come in file order.
+        struct IndexEntry {
+            size_t hash;
+            size_t position;
+            friend bool operator<(const IndexEntry& a, const IndexEntry& b) {
+                return a.hash != b.hash ? a.hash < b.hash : a.position < b.position;
+            }
+        };
+        std::vector<IndexEntry> order;
         // New keys go here: after the last entry, before the comments and
         // blank lines that lead over to the next section.
         size_t insertAt = 0;
-        bool duplicateKeys = false;
-        NameIndex index;  // first entry of each key
+
+        // The index entries whose key has this hash.
+        std::pair<size_t, size_t> withHash(size_t hash) const;
+        const Line* first(std::string_view key) const;
+        Line* first(std::string_view key);
+        void sortOrder();
     };
+
+    using NameIndex = std::unordered_map<std::string, size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
     static bool isBlankLine(const Line& line);
     const Section* findSection(std::string_view name) const;
@@ -104,7 +122,6 @@ private:
     std::vector<Line> preamble_;  // lines before the first section
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // first section of each name
-    bool duplicateSections_ = false;
 };
 
 }  // namespace vrx
