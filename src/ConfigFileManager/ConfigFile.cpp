@@ -19,10 +19,12 @@ void ConfigFile::setNumberOfJoysticks(int count) {
 }
 
 void ConfigFile::setDefaults() {
-    // Loading into a profile that was in use must not leave its old slots
-    // behind where the file has no key for them.
+    resetSettings();
     for (auto& joystick : joysticks_)
         if (joystick) joystick->reset();
+}
+
+void ConfigFile::resetSettings() {
     settings = ProfileSettings{};
     buttonAlias.resetToNeutral();
     setNumberOfJoysticks(settings.numberOfJoysticks);

@@ -73,6 +73,7 @@ public:
     void copyFrom(const ConfigFile& other);
 
 private:
+    void resetSettings();  // setDefaults but for the joysticks
     void readGeneral(const IniFile& ini, int fileVersion);
     void readButtonAlias(const IniFile& ini, Logger& log);
     void readJoystick(const IniFile& ini, int joystick, int fileVersion, const AnsiCodePage& ansi);

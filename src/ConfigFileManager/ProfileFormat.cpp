@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace vrx {
 namespace {
@@ -9,26 +10,35 @@ namespace {
 constexpr std::array<std::string_view, 8> kDiagonalKeys = {"Up-Right",  "Up- Left",  "Dn- Left",  "Dn-Right",
                                                            "Up-Right2", "Up- Left2", "Dn- Left2", "Dn-Right2"};
 
-// "%02d": at least two digits.
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 struct KeyTables {
     std::array<std::string, kSlotCount> slot;
     std::array<std::string, kSlotCount> alias;
 
     KeyTables() {
+        char key[16];
         for (int axis = 0; axis < kAxisCount; ++axis) {
-            slot[axisSlot(axis, false)] = "Axis" + std::to_string(axis + 1) + "n";
-            slot[axisSlot(axis, true)] = "Axis" + std::to_string(axis + 1) + "p";
+            std::snprintf(key, sizeof key, "Axis%dn", axis + 1);
+            slot[axisSlot(axis, false)] = key;
+            std::snprintf(key, sizeof key, "Axis%dp", axis + 1);
+            slot[axisSlot(axis, true)] = key;
         }
         for (int pov = 0; pov < kPovCount; ++pov)
-            for (int d = 0; d < 8; ++d)
-                slot[povSlot(pov, static_cast<PovDirection>(d))] = "POV" + std::to_string(pov + 1) + "-" + std::to_string(d + 1);
+            for (int d = 0; d < 8; ++d) {
+                std::snprintf(key, sizeof key, "POV%d-%d", pov + 1, d + 1);
+                slot[povSlot(pov, static_cast<PovDirection>(d))] = key;
+            }
         for (int i = 0; i < 8; ++i) slot[kFirstDiagonalSlot + i] = std::string(kDiagonalKeys[i]);
-        for (int b = 0; b < kButtonCount; ++b) slot[buttonSlot(b)] = "Button" + twoDigits(b + 1);
+        for (int b = 0; b < kButtonCount; ++b) {
+            std::snprintf(key, sizeof key, "Button%02d", b + 1);
+            slot[buttonSlot(b)] = key;
+        }
 
-        // The alias section names hat 1's slots by their number, counted from 1.
-        for (int i = 0; i < kSlotCount; ++i) alias[i] = "Input" + twoDigits(i + 1);
+        // The alias section names hat 1's slots by their number, counted
+        // from 1, and the buttons as their slots' keys do.
+        for (int i = 0; i < kSlotCount; ++i) {
+            std::snprintf(key, sizeof key, "Input%02d", i + 1);
+            alias[i] = key;
+        }
         for (int b = 0; b < kButtonCount; ++b) alias[buttonSlot(b)] = slot[buttonSlot(b)];
     }
 };

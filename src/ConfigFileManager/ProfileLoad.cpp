@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bitset>
 
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ProfileFormat.h"
@@ -11,16 +12,27 @@ namespace vrx {
 
 void ConfigFile::loadFrom(const std::filesystem::path& path, Logger& log, const AnsiCodePage& ansi,
                           const FileStore& files) {
-    setDefaults();
+    // Like setDefaults, but each slot is reset only once: the joysticks that
+    // are read reset their slots as they read them.
+    resetSettings();
     log.debugf("Parsing ConfigFile \"%s\"", pathToUtf8(path).c_str());
     const IniFile ini = IniFile::load(path, ansi, files);
     const int fileVersion = ini.readInteger(kGeneralSection, "FileVersion", 0);
-    if (fileVersion < kOldestProfileFileVersion) return;
-
-    readGeneral(ini, fileVersion);
-    readButtonAlias(ini, log);
-    for (int n = 0; n < numberOfJoysticks(); ++n) readJoystick(ini, n, fileVersion, ansi);
-    modified = false;
+    const bool usable = fileVersion >= kOldestProfileFileVersion;
+    if (usable) {
+        readGeneral(ini, fileVersion);
+        readButtonAlias(ini, log);
+    }
+    // A profile that was in use must not keep its old slots where the file
+    // has no key for them.
+    for (int n = 0; n < kMaxJoysticks; ++n) {
+        if (!joysticks_[n]) continue;
+        if (usable && n < numberOfJoysticks())
+            readJoystick(ini, n, fileVersion, ansi);
+        else
+            joysticks_[n]->reset();
+    }
+    if (usable) modified = false;
 }
 
 void ConfigFile::readGeneral(const IniFile& ini, int fileVersion) {
@@ -72,10 +84,14 @@ void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const 
     const std::string section = joystickSection(n);
     config.defaultDisplayName = ini.readString(section, "DefaultDisplayName");
     config.defaultTemplateId = ini.readString(section, "DefaultTemplateId");
+    std::bitset<kSlotCount> read;
     for (const StoredSlot& stored : storedSlots(fileVersion, settings.numberOfButtons)) {
         const std::string* line = ini.find(section, stored.key);
         config.slot(stored.slot).parseLine(line ? std::string_view(*line) : std::string_view{}, fileVersion, ansi);
+        read.set(static_cast<size_t>(stored.slot));
     }
+    for (SlotIndex slot = 0; slot < kSlotCount; ++slot)
+        if (!read[static_cast<size_t>(slot)]) config.slot(slot).reset();
 }
 
 }  // namespace vrx
