@@ -2,24 +2,11 @@
 
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "support/EngineHarness.h"
+#include "support/SilentProfileUi.h"
 #include "support/TempFolder.h"
 
 namespace vrx::test {
 namespace {
-
-class NoDialogs final : public ProfileListUi {
-public:
-    std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
-    void showError(const std::string&, const std::string&) override {}
-    void postProfileSwitched() override {}
-};
-
-class NoLock final : public EngineLock {
-public:
-    void enter() override {}
-    void leave() override {}
-};
 
 // A data directory of 1000 profiles, each with a few assignments: the scan
 // lists them all and opens the one used last.
@@ -36,8 +23,8 @@ void BM_ProfileListScan_1000Profiles(benchmark::State& state) {
     }
     for (int i = 0; i < 1000; ++i) sample.saveTo(folder / ("Profile " + std::to_string(i) + ".cfg"), h.log);
     GlobalSettings settings;
-    NoLock lock;
-    NoDialogs dialogs;
+    UnsharedEngineLock lock;
+    SilentProfileUi dialogs;
     for (auto _ : state) {
         settings.fileName = "Profile 500";
         ConfigFileManager profiles(folder.path(), settings, h.engine, lock, dialogs, h.log);

@@ -57,6 +57,13 @@ public:
     virtual void leave() = 0;
 };
 
+// For an engine that only one thread ever touches (the simulator, tests).
+class UnsharedEngineLock final : public EngineLock {
+public:
+    void enter() override {}
+    void leave() override {}
+};
+
 class EngineLockGuard {
 public:
     explicit EngineLockGuard(EngineLock& lock) : lock_(lock) { lock_.enter(); }

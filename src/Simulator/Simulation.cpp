@@ -79,13 +79,6 @@ private:
     const ConfigFileManager* profiles_ = nullptr;
 };
 
-// Only the scenario's own thread runs the engine.
-class NoLock final : public EngineLock {
-public:
-    void enter() override {}
-    void leave() override {}
-};
-
 // Reads the real files and keeps every write to itself: a profile the run
 // changed is never saved.
 class ReadOnlyFiles final : public FileStore {
@@ -110,7 +103,7 @@ struct Simulation::Parts {
     RecordingKeySenders senders;
     HeadlessUi ui;
     NoTimer timer;
-    NoLock lock;
+    UnsharedEngineLock lock;  // only the scenario's own thread runs the engine
     ReadOnlyFiles files;
     SimulatedProfileUi profileUi{senders.record};
     SimulatedWindows windows;

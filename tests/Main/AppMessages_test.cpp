@@ -7,6 +7,7 @@
 #include "Main/AppMessages.h"
 #include "Utils/AnsiCodePage.h"
 #include "support/EngineHarness.h"
+#include "support/SilentProfileUi.h"
 #include "support/TempFolder.h"
 
 namespace vrx::test {
@@ -33,26 +34,12 @@ public:
     uint32_t tickCountMs() const override { return now; }
 };
 
-class SilentUi final : public ProfileListUi {
-public:
-    std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
-    void showError(const std::string&, const std::string&) override {}
-    void postProfileSwitched() override {}
-};
-
-class FreeLock final : public EngineLock {
-public:
-    void enter() override {}
-    void leave() override {}
-};
-
 struct MessageFixture {
     TempFolder folder;
     EngineHarness h;
     GlobalSettings settings;
-    FreeLock lock;
-    SilentUi ui;
+    UnsharedEngineLock lock;
+    SilentProfileUi ui;
     RecordingWindow window;
     std::unique_ptr<AnsiCodePage> ansi = makeAnsiCodePage("CP932");
     ConfigFileManager profiles{folder.path(), settings, h.engine, lock, ui, h.log};
