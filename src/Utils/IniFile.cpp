@@ -37,10 +37,10 @@ std::string_view nextLine(std::string_view text, size_t& pos) {
     return line;
 }
 
-std::string withoutLineBreaks(std::string_view value) {
-    std::string clean(value);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return clean;
+// Stores value in place of target's text, reusing its buffer.
+void assignWithoutLineBreaks(std::string& target, std::string_view value) {
+    target.assign(value);
+    std::replace_if(target.begin(), target.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 }
 
 }  // namespace
@@ -237,16 +237,15 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
 
 void IniFile::writeString(std::string_view name, std::string_view key, std::string_view value) {
     Section& section = sectionForWriting(name);
-    std::string clean = withoutLineBreaks(value);
     if (Line* line = section.first(key)) {
-        line->value = std::move(clean);
+        assignWithoutLineBreaks(line->value, value);
         return;
     }
     Line line;
     line.kind = Line::Kind::Entry;
     line.key = std::string(key);
     line.head = line.key + "=";
-    line.value = std::move(clean);
+    assignWithoutLineBreaks(line.value, value);
     // Only comments and blank lines lie behind insertAt, and they are not
     // indexed, so no indexed position moves; the new entry's position is
     // above every other, so it goes last among its hash.
