@@ -1,0 +1,7 @@
+#include "Utils/DateTimeFormat.h"
+
+namespace vrx {
+
+const DateTimeFormat& userDateTimeFormat() { return englishDateTimeFormat(); }
+
+}  // namespace vrx
