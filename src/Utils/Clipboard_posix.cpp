@@ -1,0 +1,10 @@
+#include "Utils/Clipboard.h"
+
+namespace vrx {
+
+Clipboard& systemClipboard() {
+    static MemoryClipboard clipboard;
+    return clipboard;
+}
+
+}  // namespace vrx
