@@ -1,13 +1,19 @@
 #include "Joybutton/JoyButton.h"
 
 #include <algorithm>
+#include <atomic>
 
+#include "Joybutton/KeyOutput.h"
 #include "Joybutton/ScanCodes.h"
 #include "Utils/KeyboardLayout.h"
 
 namespace vrx {
 
 namespace {
+
+// Relaxed: the user interface changes slots under the engine lock, which
+// orders these counts with the tick that reads them.
+std::atomic<unsigned> slotChanges{0};
 
 // Where a slot lives stays with it whatever assignment it is given.
 struct SlotIdentity {
@@ -24,7 +30,11 @@ struct SlotIdentity {
 
 }  // namespace
 
+unsigned slotChangeCount() { return slotChanges.load(std::memory_order_relaxed); }
+void countSlotChange() { slotChanges.fetch_add(1, std::memory_order_relaxed); }
+
 void JoyButton::reset() {
+    countSlotChange();
     const SlotIdentity identity(*this);
     *this = JoyButton{};
     identity.restore(*this);
@@ -55,10 +65,12 @@ bool JoyButton::sameOutput(const JoyButton& other) const {
 }
 
 void JoyButton::prepare() {
+    countSlotChange();
     const KeyboardLayout& layout = systemKeyboardLayout();
     for (int i = 0; i < kKeyCount; ++i) scanCodes[i] = scanCodeFor(keys[i], layout);
     for (auto& step : commandSteps)
         for (int i = 0; i < 4; ++i) step.scanCodes[i] = scanCodeFor(step.keys[i], layout);
+    refreshesHeldKeys = std::any_of(keys.begin(), keys.begin() + 4, isRefreshable);
     // A shift to a negative joystick cannot work; the slot is treated as unassigned.
     if (shiftTarget < 0) {
         type = AssignType::None;

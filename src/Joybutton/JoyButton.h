@@ -35,12 +35,16 @@ struct HeldKeys {
     Source source = Source::None;
     uint8_t index = 0;  // the first key of Keys, the step of Step
     uint8_t count = 0;
+
+    friend bool operator==(const HeldKeys&, const HeldKeys&) = default;
 };
 
 // Up to four codes with their scan codes, as a key transition leaves them.
 struct KeyList4 {
     std::array<KeyCode, 4> codes{};
     std::array<uint32_t, 4> scans{};
+
+    friend bool operator==(const KeyList4&, const KeyList4&) = default;
 };
 
 // What the engine keeps of a slot between ticks. None of it is configured or
@@ -65,6 +69,8 @@ struct JoyButtonRuntime {
     int hwheelAccumulator = 0;
     KeyList4 pressList;
     KeyList4 releaseList;
+
+    friend bool operator==(const JoyButtonRuntime&, const JoyButtonRuntime&) = default;
 };
 
 // One button slot's assignment: what the slot produces, as the profile line
@@ -74,15 +80,20 @@ public:
     static constexpr int kKeyCount = 16;
 
     // The tick reads these for every slot; keeping them together keeps a
-    // whole profile's pass over its slots within few cache lines.
+    // whole profile's pass over its slots within few cache lines, and the
+    // tick's check for slots it need not run within the first.
     AssignType type = AssignType::None;
     int toggle = 0;
+    float autoRepeatRate = 0.0f;
+    // Derived by prepare from keys, like scanCodes; never stored: keys 0 to 3
+    // include a cursor or wheel code, which a held list sends on every tick.
+    // Assumed until prepare has looked at the keys.
+    bool refreshesHeldKeys = true;
     JoyButtonRuntime runtime;
     // Where the slot lives; set when its joystick configuration is made and
     // never touched by reset or copyFrom.
     int16_t joystickIndex = 0;
     int16_t slotIndex = 0;
-    float autoRepeatRate = 0.0f;
     int autoRepeatDelay = 0;
     // The joystick configuration the slot belongs to, where trigger codes
     // find the slots they press; none for a record of its own.
@@ -139,6 +150,14 @@ private:
     void parseCurrentLine(std::string_view line, int fileVersion);
     void parseLegacyLine(std::string_view line, const AnsiCodePage& ansi);
 };
+
+// Counts, program-wide, the changes made to slots other than by running
+// them: every prepare, reset, ForceRelease and HandOver. The tick compares
+// counts to know that slots it found idle in an earlier tick are still as it
+// left them, so whoever edits a slot's fields calls prepare afterwards, as
+// the scan codes need anyway.
+unsigned slotChangeCount();
+void countSlotChange();
 
 // Profiles from this format version on store the current line forms.
 inline constexpr int kFirstCurrentLineVersion = 50;

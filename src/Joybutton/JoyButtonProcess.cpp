@@ -192,6 +192,7 @@ void releaseKeyboardMulti(JoyButton& r, TickContext& tick) {
 }  // namespace
 
 void ForceRelease(JoyButton& b, TickContext& tick) {
+    countSlotChange();
     JoyButtonRuntime& r = b.runtime;
     if (b.type == AssignType::Command) {
         AbortSequence(b, tick);
@@ -226,6 +227,7 @@ void ForceRelease(JoyButton& b, TickContext& tick) {
 }
 
 void HandOver(JoyButton& from, JoyButton& to) {
+    countSlotChange();
     const JoyButtonRuntime& f = from.runtime;
     JoyButtonRuntime& t = to.runtime;
     t.toggleState = f.toggleState;

@@ -23,6 +23,24 @@ inline int ToggleFilter(JoyButton& button, int value, TickContext& tick) {
 // Runs a slot's assignment for this tick's value.
 void Process(JoyButton& button, int value, TickContext& tick);
 
+// Whether a tick that gives the slot a value of this sign changes nothing
+// at all: no ignore counter to count down or clear, a value the toggle
+// filter passes through with its edge memory already clear, and a Process
+// call that finds no edge, no abort request and nothing to repeat or
+// refresh. Recognised are None and plain Keyboard slots, and released
+// JoystickShift and ProfileSwitch slots; a held JoystickShift slot shifts the
+// joystick, and a held ProfileSwitch slot may ask for its profile. Every
+// field read here lies in the slot's first cache line.
+inline bool IdleTick(const JoyButton& b, int value) {
+    const JoyButtonRuntime& r = b.runtime;
+    const bool held = value > 0;
+    if (r.ignoreCounter != 0 || r.forcedState >= 0 || b.toggle != 0 || r.toggleState || r.togglePrev) return false;
+    if (b.type == AssignType::None) return true;
+    if (r.slotPressed != held || r.abortRequested) return false;
+    if (b.type == AssignType::Keyboard) return b.autoRepeatRate == 0.0f && !(r.keysDown && b.refreshesHeldKeys);
+    return !held && (b.type == AssignType::JoystickShift || b.type == AssignType::ProfileSwitch);
+}
+
 // Lets go of whatever the slot holds and forgets its run-time state.
 void ForceRelease(JoyButton& button, TickContext& tick);
 

@@ -32,11 +32,6 @@ constexpr SpecialKey kExtendedKeys[] = {
 // Ctrl and Num Lock, pressed and released in one go.
 constexpr ScanRecord kPauseSequence[] = {{0xE1, 9}, {0x1D, 9}, {0x45, 9}, {0xE1, 0x0B}, {0x9D, 0x0B}, {0xC5, 0x0B}};
 
-// Cursor and wheel codes act again on every call while held. Raw scan-code
-// keys (0x10000 and up) are keys, not movement: sending their key-down on
-// every tick would type them at the tick rate.
-bool isRefreshable(KeyCode code) { return code >= 0x400 && code <= 0xFFFF && !isTrigger(code); }
-
 // A code listed twice in one list is one key: it is pressed and released
 // once, so that a change to a list holding it once balances.
 bool repeatsEarlier(const KeyCode* codes, int i) {

@@ -15,6 +15,11 @@ inline HeldKeys inputKeys(int input) {  // input 0..3: keys 4 input to 4 input +
 inline HeldKeys stepKeys(int step) { return {HeldKeys::Source::Step, static_cast<uint8_t>(step), 4}; }
 inline HeldKeys pressListKeys() { return {HeldKeys::Source::PressList, 0, 4}; }
 
+// Cursor and wheel codes act again on every call while held. Raw scan-code
+// keys (0x10000 and up) are keys, not movement: sending their key-down on
+// every tick would type them at the tick rate.
+constexpr bool isRefreshable(KeyCode code) { return code >= 0x400 && code <= 0xFFFF && !isTrigger(code); }
+
 // Emits one key code as a press or a release (exactly one of the two): keys
 // are counted per code so that several holders share one key-down, pseudo
 // keys become mouse movement, wheel turns, clicks and triggers of other slots.

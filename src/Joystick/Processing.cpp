@@ -73,6 +73,7 @@ void ProcessingEngine::processVirtualInput(ConfigFile& profile, std::array<bool,
     const int suppressed = virtualInput_.suppressedJoystick();
     if (suppressed >= 0 && suppressed < count) processed[suppressed] = true;
     JoystickConfig& config = *profile.joystick(target);
+    idle_.forget(config);
     for (int b = 0; b < profile.settings.numberOfButtons; ++b)
         Process(config.slot(buttonSlot(b)), virtualInput_.query(b) ? kFullValue : 0, tick_);
 }
@@ -100,10 +101,17 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
     if (suppress) return changed;
 
     JoystickConfig& own = *profile.joystick(n);
+    // Idle slots keep the input with the joystick's own configuration; with
+    // the profile of the previous tick and no shift to undo, nothing else
+    // would happen to this joystick in this tick.
+    if (lastTickProfile_ == &profile && (!lastJoystickConfig_[n] || lastJoystickConfig_[n] == &own) &&
+        idle_.idle(own, out_, activeSlots))
+        return changed;
     if (lastTickProfile_ != &profile)
         applyProfileSwitchInputRule(own, out_, activeSlots, links_.settings, *tick_.log);
 
     JoystickConfig& target = resolveShift(profile, n, out_, pressed_, processed, tick_);
+    idle_.forget(target);
     if (lastJoystickConfig_[n] && lastJoystickConfig_[n] != &target) {
         applyShiftChange(*lastJoystickConfig_[n], target, n, out_, activeSlots, links_.settings, tick_);
         lastJoystickConfig_[n] = &target;

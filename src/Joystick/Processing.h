@@ -5,6 +5,7 @@
 #include "AppInfo/GlobalSettings.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/EngineLinks.h"
+#include "Joystick/IdleJoysticks.h"
 #include "Joystick/JoystickSnapshot.h"
 #include "Joystick/PressedState.h"
 #include "Joystick/VirtualButtonInput.h"
@@ -72,6 +73,7 @@ private:
     const ConfigFile* lastTickProfile_ = nullptr;
     std::array<JoystickConfig*, kMaxJoysticks> lastJoystickConfig_{};
     PressedStateMemory pressed_;
+    IdleJoysticks idle_;
     VirtualButtonInput virtualInput_;
     // Working data of one tick, kept here so a tick touches no fresh memory.
     JoystickSnapshot in_;

@@ -1,0 +1,70 @@
+#include "Joystick/IdleJoysticks.h"
+
+#include <cassert>
+
+#include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/JoyButtonProcess.h"
+
+namespace vrx {
+
+namespace {
+
+// Whether the rest of the joystick's tick, after the pressed state, changes
+// nothing. Since no slot is a held JoystickShift, the input stays with these
+// slots; no slot counts down or filters its value; and no slot is a Mouse,
+// MouseAbsolute or AnalogSwitch one, so the analog preparation sends nothing
+// and changes values but not their signs, which is all an idle slot looks
+// at. The one exception, the acceleration of slots 12 to 15, can turn a
+// small value negative, so an assigned slot there must not accelerate.
+bool allSlotsIdle(const JoystickConfig& config, const SlotValues& out, int activeSlots) {
+    for (int j = 0; j < activeSlots; ++j)
+        if (!IdleTick(config.slot(j), out[j])) return false;
+    for (int j = 12; j < 16; ++j) {
+        const JoyButton& s = config.slot(j);
+        if (s.type != AssignType::None && out[j] > 0 && s.accelerationFactor > 1.0f) return false;
+    }
+    return true;
+}
+
+// A plain loop over bytes, like the pressed-state update, so that it runs
+// over many slots at once.
+bool sameSigns(const std::array<uint8_t, kSlotCount>& held, const SlotValues& out, int activeSlots) {
+    uint8_t differ = 0;
+    for (int j = 0; j < activeSlots; ++j) differ |= static_cast<uint8_t>(out[j] > 0) ^ held[j];
+    return differ == 0;
+}
+
+}  // namespace
+
+IdleJoysticks::Entry* IdleJoysticks::entryFor(const JoystickConfig& config) {
+    const int index = config.index();
+    return index >= 0 && index < kMaxJoysticks ? &entries_[static_cast<size_t>(index)] : nullptr;
+}
+
+bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, int activeSlots) {
+    Entry* entry = entryFor(config);
+    const unsigned changes = slotChangeCount();
+    // Slots that nothing has touched since they were found idle are idle
+    // again for values of the same signs: IdleTick reads only the slot and
+    // the sign.
+    if (entry && entry->config == &config && entry->slotChanges == changes && entry->activeSlots == activeSlots &&
+        sameSigns(entry->held, out, activeSlots)) {
+        assert(allSlotsIdle(config, out, activeSlots));
+        return true;
+    }
+    const bool idle = allSlotsIdle(config, out, activeSlots);
+    if (!entry) return idle;
+    *entry = Entry{};
+    if (!idle) return false;
+    entry->config = &config;
+    entry->slotChanges = changes;
+    entry->activeSlots = activeSlots;
+    for (int j = 0; j < activeSlots; ++j) entry->held[j] = out[j] > 0;
+    return true;
+}
+
+void IdleJoysticks::forget(const JoystickConfig& config) {
+    if (Entry* entry = entryFor(config)) *entry = Entry{};
+}
+
+}  // namespace vrx
