@@ -1,5 +1,6 @@
 #include "Joystick/IdleJoysticks.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "ConfigFileManager/JoystickConfig.h"
@@ -26,11 +27,12 @@ bool allSlotsIdle(const JoystickConfig& config, const SlotValues& out, int activ
     return true;
 }
 
-// A plain loop over bytes, like the pressed-state update, so that it runs
-// over many slots at once.
-bool sameSigns(const std::array<uint8_t, kSlotCount>& held, const SlotValues& out, int activeSlots) {
+bool sameSigns(const SlotValues& before, const SlotValues& now, int activeSlots) {
+    // Steady input repeats its values exactly, and comparing memory is the
+    // cheapest test there is; the plain loop below runs over many slots at once.
+    if (std::equal(now.begin(), now.begin() + activeSlots, before.begin())) return true;
     uint8_t differ = 0;
-    for (int j = 0; j < activeSlots; ++j) differ |= static_cast<uint8_t>(out[j] > 0) ^ held[j];
+    for (int j = 0; j < activeSlots; ++j) differ |= static_cast<uint8_t>((now[j] > 0) ^ (before[j] > 0));
     return differ == 0;
 }
 
@@ -48,7 +50,7 @@ bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, in
     // again for values of the same signs: IdleTick reads only the slot and
     // the sign.
     if (entry && entry->config == &config && entry->slotChanges == changes && entry->activeSlots == activeSlots &&
-        sameSigns(entry->held, out, activeSlots)) {
+        sameSigns(entry->values, out, activeSlots)) {
         assert(allSlotsIdle(config, out, activeSlots));
         return true;
     }
@@ -59,7 +61,7 @@ bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, in
     entry->config = &config;
     entry->slotChanges = changes;
     entry->activeSlots = activeSlots;
-    for (int j = 0; j < activeSlots; ++j) entry->held[j] = out[j] > 0;
+    std::copy(out.begin(), out.begin() + activeSlots, entry->values.begin());
     return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "Joystick/JoystickSnapshot.h"
 
@@ -31,7 +30,7 @@ private:
         const JoystickConfig* config = nullptr;
         unsigned slotChanges = 0;
         int activeSlots = 0;
-        std::array<uint8_t, kSlotCount> held{};  // value > 0, as 0 or 1
+        SlotValues values{};
     };
 
     // By the configuration's joystick number, which the profile gives it.

@@ -8,6 +8,14 @@ bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeS
                                 int tickCount) {
     if (joystick < 0 || joystick >= kMaxJoysticks) return false;
     const int active = std::clamp(activeSlots, 0, kSlotCount);
+    Update& last = lastUpdate[joystick];
+    if (last.activeSlots == active && last.threshold == threshold &&
+        std::equal(out.begin(), out.begin() + active, last.values.begin()))
+        return false;
+    last.activeSlots = active;
+    last.threshold = threshold;
+    std::copy(out.begin(), out.begin() + active, last.values.begin());
+
     auto& flags = pressedFlag[joystick];
     auto& ticks = pressTick[joystick];
     // Selects and plain ors instead of branches let the compiler run both

@@ -21,12 +21,23 @@ struct PressedStateMemory {
     void resetFlags() {
         for (auto& flags : pressedFlag) flags.fill(0);
         anyPressed.fill(false);
+        lastUpdate.fill(Update{});
     }
 
     // A slot counts as pressed when its value exceeds the profile's threshold.
     // Records the tick of every rising edge; returns whether any slot's state
     // changed since the previous tick.
     bool update(int joystick, const SlotValues& out, int activeSlots, int threshold, int tickCount);
+
+private:
+    // What each joystick's last update saw: the same values again change
+    // nothing, and comparing them is cheaper than comparing every flag.
+    struct Update {
+        int activeSlots = -1;  // none yet
+        int threshold = 0;
+        SlotValues values{};
+    };
+    std::array<Update, kMaxJoysticks> lastUpdate{};
 };
 
 }  // namespace vrx

@@ -39,5 +39,21 @@ TEST(PressedStateMemory, ReportsEdgesAndKeepsPressTick) {
     }
 }
 
+// Repeated values change nothing, unless detection was reset in between or
+// the threshold moved past them.
+TEST(PressedStateMemory, RepeatedValuesAreJudgedAgainAfterAResetOrANewThreshold) {
+    PressedStateMemory memory;
+    SlotValues out{};
+    out[57] = 100;
+    EXPECT_TRUE(memory.update(0, out, kActive, kThreshold, 1));
+    EXPECT_FALSE(memory.update(0, out, kActive, kThreshold, 2));
+    memory.resetFlags();
+    EXPECT_TRUE(memory.update(0, out, kActive, kThreshold, 3));
+    EXPECT_TRUE(memory.anyPressed[0]);
+    EXPECT_EQ(memory.pressTick[0][57], 3);
+    EXPECT_TRUE(memory.update(0, out, kActive, 100, 4));
+    EXPECT_FALSE(memory.anyPressed[0]);
+}
+
 }  // namespace
 }  // namespace vrx
