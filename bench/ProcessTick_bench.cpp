@@ -5,23 +5,60 @@
 namespace vrx::test {
 namespace {
 
-// Every slot of every joystick assigned and fully on: the tick's worst case.
-void runTicks(benchmark::State& state, int joysticks, int buttons) {
-    EngineHarness h;
-    h.log.setDebugEnabled(false);
-    loadEverything(h, joysticks, buttons);
-    h.tick(3);
+void runTicks(benchmark::State& state, EngineHarness& h) {
+    h.tick(3);  // past the first tick's profile rule and the presses
     for (auto _ : state) {
         h.tick();
         benchmark::ClobberMemory();
     }
 }
 
-void BM_ProcessTick_50Joysticks128Buttons(benchmark::State& state) { runTicks(state, kMaxJoysticks, kButtonCount); }
-void BM_ProcessTick_2Joysticks32Buttons(benchmark::State& state) { runTicks(state, 2, 32); }
+// Every slot of every joystick assigned and every input fully on.
+void runFullLoad(benchmark::State& state, int joysticks, int buttons) {
+    EngineHarness h;
+    h.log.setDebugEnabled(false);
+    loadEverything(h, joysticks, buttons);
+    runTicks(state, h);
+}
+
+void BM_ProcessTick_50Joysticks128Buttons(benchmark::State& state) { runFullLoad(state, kMaxJoysticks, kButtonCount); }
+void BM_ProcessTick_2Joysticks32Buttons(benchmark::State& state) { runFullLoad(state, 2, 32); }
+
+// Controllers that hold every slot at once, both directions of each axis and
+// every hat direction included, which no real controller can.
+class EverySlotHeld final : public DevicePoller {
+public:
+    int deviceCount() const override { return kMaxJoysticks; }
+    int deviceFor(int joystick) const override { return joystick; }
+    int poll(int, const ProfileSettings&, JoystickSnapshot& snapshot) override {
+        snapshot.slotValue.fill(kFullValue);
+        return kPollOk;
+    }
+};
+
+// Every slot a one-key Keyboard slot and every one of them held: the steady
+// state with the most keys down.
+void BM_ProcessTick_50Joysticks128Buttons_EverySlotHeld(benchmark::State& state) {
+    EngineHarness h;
+    h.log.setDebugEnabled(false);
+    loadEverything(h, kMaxJoysticks, kButtonCount);
+    EverySlotHeld devices;
+    ProcessingEngine engine{EngineLinks{h.profiles, h.settings, devices, h.senders, h.ui, h.log}};
+    engine.ResetShiftTracking(h.profile);
+    const auto tick = [&engine] {
+        engine.setTickCount(engine.tickCount() + 1);
+        engine.ProcessTick();
+    };
+    for (int i = 0; i < 3; ++i) tick();
+    for (auto _ : state) {
+        tick();
+        benchmark::ClobberMemory();
+    }
+}
 
 BENCHMARK(BM_ProcessTick_50Joysticks128Buttons)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProcessTick_2Joysticks32Buttons)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProcessTick_50Joysticks128Buttons_EverySlotHeld)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vrx::test
