@@ -31,7 +31,8 @@ struct PressedStateMemory {
 
 private:
     // What each joystick's last update saw: the same values again change
-    // nothing, and comparing them is cheaper than comparing every flag.
+    // nothing, since the flags change only here and in resetFlags, and
+    // comparing the values is cheaper than comparing every flag.
     struct Update {
         int activeSlots = -1;  // none yet
         int threshold = 0;
