@@ -2,16 +2,10 @@
 
 #include <string>
 
+#include "Utils/LogFile.h"
+
 namespace vrx {
 namespace {
-
-std::FILE* openForWriting(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
-}
 
 // "yyyy/mm/dd hh:nn:ss.zzz".
 void appendTimeStamp(std::string& line, const LocalTime& t) {
@@ -38,10 +32,8 @@ FileLogger::~FileLogger() {
 
 bool FileLogger::open(const std::filesystem::path& path) {
     if (file_) std::fclose(file_);
-    file_ = openForWriting(path);
+    file_ = createLogFile(path);
     if (!file_) return false;
-    // Unbuffered: each line below is one write call.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
     std::fwrite("\xEF\xBB\xBF", 1, 3, file_);
     return true;
 }
