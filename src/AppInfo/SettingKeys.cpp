@@ -1,6 +1,7 @@
 #include "AppInfo/SettingKeys.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "Utils/CaseInsensitive.h"
 
@@ -99,8 +100,10 @@ bool assignSetting(GlobalSettings& settings, const SettingKey& key, std::string_
         }
         bool operator()(int G::*field) const { return parseInt(text, key, s.*field); }
         bool operator()(float G::*field) const {
+            // "nan" and "inf" read as numbers, but no setting means them and
+            // the curves they feed would turn them into garbage.
             float value = 0;
-            if (!parseWhole(text, value)) return false;
+            if (!parseWhole(text, value) || !std::isfinite(value)) return false;
             s.*field = value;
             return true;
         }

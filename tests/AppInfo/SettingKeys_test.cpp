@@ -43,6 +43,9 @@ TEST(GlobalSettingsFile, AShortAxisMappingKeepsTheRest) {
     EXPECT_EQ(s.defaultAxisMapping, (AxisMapping{3, 2, 0, 0, 0, 0, 6, 7}));
     EXPECT_FALSE(assignSetting(s, *findSettingKey("DefaultAxisMapping"), "1:2:3:4:5:6:7:8:9"));
     EXPECT_FALSE(assignSetting(s, *findSettingKey("DefaultAxisMapping"), "1::2"));
+    EXPECT_FALSE(assignSetting(s, *findSettingKey("AccelerationSharpness"), "nan"));
+    EXPECT_FALSE(assignSetting(s, *findSettingKey("AccelerationSharpness"), "inf"));
+    EXPECT_FLOAT_EQ(s.accelerationSharpness, 3.0f);
 }
 
 }  // namespace
