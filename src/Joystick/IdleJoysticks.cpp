@@ -54,10 +54,10 @@ bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, in
         assert(allSlotsIdle(config, out, activeSlots));
         return true;
     }
-    const bool idle = allSlotsIdle(config, out, activeSlots);
-    if (!entry) return idle;
+    const bool allIdle = allSlotsIdle(config, out, activeSlots);
+    if (!entry) return allIdle;
     *entry = Entry{};
-    if (!idle) return false;
+    if (!allIdle) return false;
     entry->config = &config;
     entry->slotChanges = changes;
     entry->activeSlots = activeSlots;

@@ -107,6 +107,8 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
     if (lastTickProfile_ == &profile && (!lastJoystickConfig_[n] || lastJoystickConfig_[n] == &own) &&
         idle_.idle(own, out_, activeSlots))
         return changed;
+    // The rest of the tick may change the slots of both configurations.
+    idle_.forget(own);
     if (lastTickProfile_ != &profile)
         applyProfileSwitchInputRule(own, out_, activeSlots, links_.settings, *tick_.log);
 
