@@ -76,6 +76,12 @@ IniFile IniFile::parse(std::string_view text) {
             Section section;
             section.name = std::string(trimBlanks(trimmed.substr(1, close - 1)));
             section.header = std::string(line);
+            // Sections of one file tend to be alike (a profile's joysticks):
+            // room for as many lines as the last one saves regrowing.
+            if (!ini.sections_.empty()) {
+                section.lines.reserve(ini.sections_.back().lines.size());
+                section.order.reserve(ini.sections_.back().order.size());
+            }
             ini.sectionIndex_.emplace(section.name, ini.sections_.size());
             ini.sections_.push_back(std::move(section));
             continue;
