@@ -73,13 +73,18 @@ void keepTimerResolutionWhenHidden() {
     SetProcessInformation(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
 }
 
+struct Timer {
+    Handle handle;
+    bool highResolution = false;
+};
+
 // https://learn.microsoft.com/windows/win32/api/synchapi/nf-synchapi-createwaitabletimerexw
-Handle createTimer(Logger& log) {
-    Handle timer(CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, kTimerAllAccess));
-    if (timer) return timer;
+Timer createTimer(Logger& log) {
+    Timer timer{Handle(CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, kTimerAllAccess)), true};
+    if (timer.handle) return timer;
     logLastError(log, "TimerInit: CreateWaitableTimerEx ERROR");
-    timer = Handle(CreateWaitableTimerW(nullptr, FALSE, nullptr));
-    if (!timer) logLastError(log, "TimerInit: CreateWaitableTimer ERROR - giving up");
+    timer = Timer{Handle(CreateWaitableTimerW(nullptr, FALSE, nullptr)), false};
+    if (!timer.handle) logLastError(log, "TimerInit: CreateWaitableTimer ERROR - giving up");
     return timer;
 }
 
@@ -92,16 +97,16 @@ bool setPeriodic(const Handle& timer, int periodMs) {
 // Some Windows 10 builds create a high-resolution timer but refuse to make it
 // periodic (ERROR_INVALID_PARAMETER); an ordinary timer keeps the program
 // processing, only less precisely.
-bool setTimer(Handle& timer, int periodMs, Logger& log) {
-    if (setPeriodic(timer, periodMs)) return true;
-    if (GetLastError() == ERROR_INVALID_PARAMETER) {
+bool setTimer(Timer& timer, int periodMs, Logger& log) {
+    if (setPeriodic(timer.handle, periodMs)) return true;
+    if (timer.highResolution && GetLastError() == ERROR_INVALID_PARAMETER) {
         logLastError(log, "TimerInit: High-resolution timer refused the period - using an ordinary timer");
-        timer = Handle(CreateWaitableTimerW(nullptr, FALSE, nullptr));
-        if (!timer) {
+        timer = Timer{Handle(CreateWaitableTimerW(nullptr, FALSE, nullptr)), false};
+        if (!timer.handle) {
             logLastError(log, "TimerInit: CreateWaitableTimer ERROR - giving up");
             return false;
         }
-        if (setPeriodic(timer, periodMs)) return true;
+        if (setPeriodic(timer.handle, periodMs)) return true;
     }
     logLastError(log, "TimerInit: Failed to set waitable timer");
     return false;
@@ -192,15 +197,16 @@ private:
 
 std::unique_ptr<TimerThread> startTimerThread(int periodMs, std::function<void()> onTick, Logger& log) {
     keepTimerResolutionWhenHidden();
-    Handle timer = createTimer(log);
-    if (!timer || !setTimer(timer, periodMs, log)) return nullptr;
+    Timer timer = createTimer(log);
+    if (!timer.handle || !setTimer(timer, periodMs, log)) return nullptr;
     // https://learn.microsoft.com/windows/win32/api/synchapi/nf-synchapi-createeventw
     Handle exitEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!exitEvent) {
         logLastError(log, "TimerInit: Failed to create exit event");
         return nullptr;
     }
-    auto thread = std::make_unique<WindowsTimerThread>(std::move(timer), std::move(exitEvent), std::move(onTick), log);
+    auto thread =
+        std::make_unique<WindowsTimerThread>(std::move(timer.handle), std::move(exitEvent), std::move(onTick), log);
     if (!thread->start()) {
         logLastError(log, "TimerInit: Failed to create timer thread");
         return nullptr;
