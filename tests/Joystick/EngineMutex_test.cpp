@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <semaphore>
 #include <thread>
 
 #include "Joystick/EngineMutex.h"
@@ -36,17 +35,17 @@ TEST(EngineMutex, IsReentrantForItsOwnerAndClosedToOthers) {
 TEST(EngineMutex, UserInterfaceSideKeepsHandlingMessagesWhileItWaits) {
     SharedLog log;
     std::atomic<int> pumped{0};
-    std::binary_semaphore held(0), release(0);
+    Signal held, release;
     EngineMutex mutex(log, [&] {
-        if (++pumped == 2) release.release();
+        if (++pumped == 2) release.raise();
     });
     std::thread tick([&] {
         mutex.enter();
-        held.release();
-        release.acquire();
+        held.raise();
+        release.wait();
         mutex.leave();
     });
-    held.acquire();
+    held.wait();
 
     mutex.enter();
     tick.join();

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <future>
-#include <semaphore>
 #include <thread>
 
 #include "support/TimerParts.h"
@@ -47,21 +46,21 @@ TEST(ProcessingTimer, SecondInitRestartsTheThread) {
 
 TEST(ProcessingTimer, DisableWaitsForTheRunningTickAndStopsTheRest) {
     TimerFixture f;
-    std::binary_semaphore inTick(0), finishTick(0);
+    Signal inTick, finishTick;
     std::atomic<bool> first{true}, tickLeft{false};
     f.e.devices.onPoll = [&] {
         if (!first.exchange(false)) return;
-        inTick.release();
-        finishTick.acquire();
+        inTick.raise();
+        finishTick.wait();
         tickLeft = true;
     };
     f.timer.TimerInit(kTurbo1ms);
-    inTick.acquire();
+    inTick.wait();
 
     auto disabling = std::async(std::launch::async, [&] { f.timer.TimerDisable(); });
     // However long it is given, the pause cannot end while the tick holds the lock.
     EXPECT_EQ(disabling.wait_for(100ms), std::future_status::timeout);
-    finishTick.release();
+    finishTick.raise();
     disabling.get();
     EXPECT_TRUE(tickLeft);
 
@@ -78,16 +77,16 @@ TEST(ProcessingTimer, DisableWaitsForTheRunningTickAndStopsTheRest) {
 
 TEST(ProcessingTimer, TerminateWaitsForATickThatTakesLongAndSaysSo) {
     TimerFixture f;
-    std::binary_semaphore inTick(0);
+    Signal inTick;
     std::atomic<bool> first{true}, tickLeft{false};
     f.e.devices.onPoll = [&] {
         if (!first.exchange(false)) return;
-        inTick.release();
+        inTick.raise();
         std::this_thread::sleep_for(1200ms);
         tickLeft = true;
     };
     f.timer.TimerInit(kTurbo1ms);
-    inTick.acquire();
+    inTick.wait();
 
     f.timer.TimerTerminate();
     EXPECT_TRUE(tickLeft);

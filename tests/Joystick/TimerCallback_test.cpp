@@ -3,7 +3,6 @@
 #include <chrono>
 #include <map>
 #include <regex>
-#include <semaphore>
 #include <thread>
 
 #include "Joystick/EngineMutex.h"
@@ -175,20 +174,20 @@ TEST(TimerCallback, DropsTicksWhileAnotherThreadHoldsTheEngineLock) {
     CallbackFixture f;
     EngineMutex mutex(f.log, [] {});
     TimerCallback callback{TimerLinks{f.e.engine, f.e.devices, mutex, f.desktop, f.desktop, f.hooks, f.log}};
-    std::binary_semaphore held(0), release(0);
+    Signal held, release;
     std::thread dialog([&] {
         mutex.enter();
-        held.release();
-        release.acquire();
+        held.raise();
+        release.wait();
         mutex.leave();
     });
-    held.acquire();
+    held.wait();
 
     for (int i = 0; i < 6; ++i) callback();
     EXPECT_EQ(f.e.devices.polls, 0);
     EXPECT_EQ(callback.tickCount(), 6);
 
-    release.release();
+    release.raise();
     dialog.join();
     callback();
     EXPECT_EQ(f.e.devices.polls, 1);

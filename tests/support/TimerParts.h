@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -49,6 +50,31 @@ protected:
 private:
     mutable std::mutex mutex_;
     std::vector<std::pair<LogLevel, std::string>> lines_;
+};
+
+// A one-way signal from one thread to another. std::binary_semaphore would
+// do, but the MinGW library's version, which has no futex to rest on, now and
+// then missed its wake-up under Wine and hung the test.
+class Signal {
+public:
+    void raise() {
+        std::lock_guard lock(mutex_);
+        raised_ = true;
+        changed_.notify_all();
+    }
+    void wait() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return raised_; });
+    }
+    bool waitFor(std::chrono::milliseconds time) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, time, [this] { return raised_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool raised_ = false;
 };
 
 // Controllers that report nothing but let a test step into every poll, which
