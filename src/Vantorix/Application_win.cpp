@@ -1,15 +1,25 @@
 #include "Vantorix/Application_win.h"
 
+#include <atomic>
+#include <exception>
+
+#include "AppInfo/SettingsFile.h"
 #include "AppInfo/StartUp.h"
 #include "AppInfo/StartUpSystem_win.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "Joystick/EngineMutex.h"
+#include "Joystick/ForegroundWindow.h"
+#include "Joystick/MessagePump.h"
 #include "Joystick/Processing.h"
+#include "Joystick/ProcessingTimer.h"
+#include "Joystick/TimerCallback.h"
 #include "Main/AppMessages.h"
 #include "Main/MainWindow_win.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/EventImpl_win.h"
 #include "Utils/FileLogger.h"
 #include "Utils/PathText.h"
+#include "Utils/WindowInfo_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
@@ -56,18 +66,22 @@ private:
     const MainWindow& window_;
 };
 
-// The engine lock until the processing timer brings the real one: only the
-// user-interface thread touches the engine so far.
-class UiThreadOnly final : public EngineLock {
+// What the timer asks of the parts around the engine. Rumble, device
+// detection, menus and the application link come with their own parts;
+// until then there is nothing to count down, detect or follow.
+class ShellTimerHooks final : public TimerHooks {
 public:
-    void enter() override {}
-    void leave() override {}
-};
+    void runVibrationCountdown() override {}
+    bool menuOpen() const override { return false; }
+    bool redetectRequested() const override { return false; }
+    void detectJoysticks() override {}
+    WindowHandle mainWindow() const override { return mainWindow_.load(); }
+    void foregroundChanged(const std::string&, const std::string&) override {}
 
-class NoTimer final : public TimerControl {
-public:
-    void disable() override {}
-    void enable() override {}
+    void setMainWindow(HWND window) { mainWindow_.store(reinterpret_cast<WindowHandle>(window)); }
+
+private:
+    std::atomic<WindowHandle> mainWindow_{0};  // read on the timer thread
 };
 
 struct Application {
@@ -78,10 +92,26 @@ struct Application {
           window(app.settings, hooks()),
           link(window),
           dialogs(window),
+          lock(log, processPendingMessages),
+          windows(log),
           engine(EngineLinks{profiles, app.settings, devices, senders, link, log}),
+          callback(TimerLinks{engine, devices, lock, systemForegroundWindow(), windows, timerHooks, log}),
+          timer(callback, log),
           profiles(pathFromUtf8(app.dataDirectory), app.settings, engine, lock, dialogs, log),
           messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log) {
         window.setMessages(messages);
+    }
+
+    // The main window is gone: everything it started stops, and what
+    // changed is written.
+    void shutDown() {
+        timer.TimerTerminate();
+        try {
+            saveGlobalSettings(app.settings, pathFromUtf8(app.iniPath), log);
+        } catch (const std::exception& e) {
+            log.errorf("Cannot save the settings: %s", e.what());
+        }
+        profiles.shutdown();
     }
 
     MainWindow::Hooks hooks() {
@@ -89,25 +119,35 @@ struct Application {
         h.profileNames = [this] { return profiles.names(); };
         h.currentProfile = [this] { return profiles.currentProfile() ? profiles.currentName() : std::string(); };
         h.attachVirtualInput = [this](int suppressed, int target) {
+            EngineLockGuard guard(lock);
             engine.virtualInput().attach(suppressed, target, profiles.currentProfile(), timer, engine.tickContext());
         };
-        h.redetectDevices = [] {};
-        h.stopProcessing = [] {};
-        h.restartProcessing = [] {};
-        h.destroying = [this] { profiles.shutdown(); };
+        h.redetectDevices = [this] {
+            timer.TimerDisable();
+            timer.TimerEnable();
+        };
+        h.stopProcessing = [this] { timer.TimerTerminate(); };
+        h.restartProcessing = [this] {
+            timer.TimerTerminate();
+            timer.TimerInit(app.settings.turboMode);
+        };
+        h.destroying = [this] { shutDown(); };
         return h;
     }
 
     AppInfo& app;
     FileLogger& log;
     NoDevices devices;
-    UiThreadOnly lock;
-    NoTimer timer;
     WindowsKeySenders senders;
     MainWindow window;
     WindowLink link;
     ProfileDialogs dialogs;
+    EngineMutex lock;
+    SystemWindowInfo windows;
+    ShellTimerHooks timerHooks;
     ProcessingEngine engine;
+    TimerCallback callback;
+    ProcessingTimer timer;
     ConfigFileManager profiles;
     AppMessages messages;
 };
@@ -139,6 +179,8 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
         log.error("Cannot create the main window");
         return 1;
     }
+    application.timerHooks.setMainWindow(application.window.handle());
+    application.timer.TimerInit(app.settings.turboMode);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

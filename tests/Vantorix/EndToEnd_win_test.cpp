@@ -101,6 +101,7 @@ TEST(EndToEnd, StartsHandsOverSwitchesSurvivesHostileMessagesAndEndsWithTheSessi
     EXPECT_TRUE(logHas("Info   Starting Vantorix v7.4.1\r\n"));
     EXPECT_TRUE(logHas("DataDirectory = " + data.path().string() + "\\\r\n")) << log();
     EXPECT_TRUE(logHas("Profile = Game\r\n"));
+    EXPECT_TRUE(waitFor([&] { return logHas("TimerInit: Timer initialized"); })) << log();
 
     Instance second(L"-r");
     EXPECT_EQ(second.exitCode(), 0);
@@ -129,6 +130,7 @@ TEST(EndToEnd, StartsHandsOverSwitchesSurvivesHostileMessagesAndEndsWithTheSessi
     const std::string text = log();
     EXPECT_TRUE(logHas("Received WM_QUERYENDSESSION.  Exiting..."));
     EXPECT_EQ(text.substr(text.size() - 24), "Application terminated\r\n");
+    EXPECT_NE(readBytes(data / "Vantorix.ini").find("FileName=Menu\r\n"), std::string::npos);
 }
 
 }  // namespace
