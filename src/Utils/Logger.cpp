@@ -19,10 +19,10 @@ std::string_view sourceBaseName(std::string_view path) {
 
 }  // namespace
 
-void Logger::writeWithPosition(LogLevel level, std::string_view message, const std::source_location& where) {
-    const std::string_view file = sourceBaseName(where.file_name());
+void Logger::writeWithPosition(LogLevel level, std::string_view message, const SourcePosition& where) {
+    const std::string_view file = sourceBaseName(where.file);
     char number[16];
-    const auto digits = std::to_chars(number, number + sizeof number, where.line()).ptr;
+    const auto digits = std::to_chars(number, number + sizeof number, where.line).ptr;
     const std::string_view line(number, static_cast<size_t>(digits - number));
     const size_t length = message.size() + 2 + file.size() + 1 + line.size() + 1;
 

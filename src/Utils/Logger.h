@@ -1,12 +1,22 @@
 #pragma once
 
 #include <cstdarg>
-#include <source_location>
 #include <string_view>
 
 #include "Utils/PrintfFormat.h"
 
 namespace vrx {
+
+// Where a log call stands in the source. The builtins take the caller's
+// file and line when they stand in a default argument; std::source_location
+// would do the same, but the Clang that builds the fuzzers lacks it.
+struct SourcePosition {
+    const char* file;
+    unsigned line;
+    static constexpr SourcePosition here(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) {
+        return {file, line};
+    }
+};
 
 enum class LogLevel { Error, Info, Debug };
 
@@ -32,13 +42,13 @@ public:
         if (debugEnabled_) writeLine(LogLevel::Debug, message);
     }
 
-    void errorAt(std::string_view message, std::source_location where = std::source_location::current()) {
+    void errorAt(std::string_view message, SourcePosition where = SourcePosition::here()) {
         writeWithPosition(LogLevel::Error, message, where);
     }
-    void infoAt(std::string_view message, std::source_location where = std::source_location::current()) {
+    void infoAt(std::string_view message, SourcePosition where = SourcePosition::here()) {
         writeWithPosition(LogLevel::Info, message, where);
     }
-    void debugAt(std::string_view message, std::source_location where = std::source_location::current()) {
+    void debugAt(std::string_view message, SourcePosition where = SourcePosition::here()) {
         if (debugEnabled_) writeWithPosition(LogLevel::Debug, message, where);
     }
 
@@ -51,7 +61,7 @@ protected:
 
 private:
     void writeFormatted(LogLevel level, const char* format, va_list args);
-    void writeWithPosition(LogLevel level, std::string_view message, const std::source_location& where);
+    void writeWithPosition(LogLevel level, std::string_view message, const SourcePosition& where);
 
     bool debugEnabled_ = false;
 };
