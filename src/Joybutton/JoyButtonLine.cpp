@@ -15,13 +15,18 @@ namespace {
 // or path must never be cut short, or the next save would lose it.
 void appendf(std::string& out, const char* format, ...) VRX_PRINTF(2, 3);
 void appendf(std::string& out, const char* format, ...) {
+    // Most pieces fit the stack buffer, so the text is formatted once; only
+    // a longer one is formatted again into its place.
+    char buffer[256];
     va_list args;
     va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, args);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
-    if (length > 0) {
+    if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
+        out.append(buffer, static_cast<size_t>(length));
+    } else if (length > 0) {
         const size_t start = out.size();
         out.resize(start + static_cast<size_t>(length) + 1);
         std::vsnprintf(out.data() + start, static_cast<size_t>(length) + 1, format, copy);
