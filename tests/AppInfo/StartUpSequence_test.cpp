@@ -11,6 +11,9 @@
 namespace vrx::test {
 namespace {
 
+// Paths here are the test's temporary folders, written as the system writes them.
+constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+
 class FakeSystem final : public StartUpSystem {
 public:
     std::string exe;
@@ -21,7 +24,7 @@ public:
     std::vector<uint32_t> sent;
 
     std::string executablePath() const override { return exe; }
-    char separator() const override { return '/'; }
+    char separator() const override { return kSeparator; }
     Overrides registryOverrides() const override { return overrides; }
     bool clearReadOnly(const std::string& path) const override { return readOnly.count(path) > 0; }
     bool otherInstanceRunning() const override { return running; }
@@ -43,7 +46,7 @@ struct StartUpFixture {
     const AnsiCodePage& ansi = systemAnsiCodePage();
 
     StartUpFixture() { system.exe = (program / "Vantorix.exe").string(); }
-    std::string folder() const { return program.path().string() + "/"; }
+    std::string folder() const { return program.path().string() + kSeparator; }
     StartUpResult start(std::vector<std::string> args) {
         args.insert(args.begin(), system.exe);
         return startUp(args, system, ansi, log, app);
@@ -97,7 +100,8 @@ TEST(StartUp, FailsWhenTheDataDirectoryCannotBeMade) {
     StartUpFixture f;  // nothing beside the program, and no documents folder
     const StartUpResult r = f.start({});
     EXPECT_EQ(r.outcome, StartUpResult::Outcome::Failed);
-    EXPECT_EQ(r.failure, "Cannot create the data directory: \"/nonexistent/documents/Vantorix\"");
+    EXPECT_EQ(r.failure, std::string("Cannot create the data directory: \"/nonexistent/documents") + kSeparator +
+                             "Vantorix\"");
 }
 
 }  // namespace
