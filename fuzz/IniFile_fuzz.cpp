@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCodePage.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/IniFile.h"
 
@@ -18,17 +19,12 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
-const vrx::AnsiCodePage& codePage(uint8_t choice) {
-    static const std::unique_ptr<vrx::AnsiCodePage> cp932 = vrx::makeAnsiCodePage("CP932");
-    return choice % 2 && cp932 ? *cp932 : vrx::systemAnsiCodePage();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     // The first byte picks the code page, the rest is the file.
-    const vrx::AnsiCodePage& ansi = codePage(data[0]);
+    const vrx::AnsiCodePage& ansi = vrx::fuzz::codePage(data[0]);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
     vrx::IniFile ini = vrx::IniFile::decode(bytes, ansi);

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "ConfigFileManager/ConfigFile.h"
+#include "FuzzCodePage.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/FileStore.h"
 #include "Utils/Logger.h"
@@ -38,16 +39,11 @@ public:
     void remove(const std::filesystem::path& path) noexcept override { files.erase(path); }
 };
 
-const vrx::AnsiCodePage& codePage(uint8_t choice) {
-    static const std::unique_ptr<vrx::AnsiCodePage> cp932 = vrx::makeAnsiCodePage("CP932");
-    return choice % 2 && cp932 ? *cp932 : vrx::systemAnsiCodePage();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
-    const vrx::AnsiCodePage& ansi = codePage(data[0]);
+    const vrx::AnsiCodePage& ansi = vrx::fuzz::codePage(data[0]);
     const std::filesystem::path path = "Profile.cfg";
     MemoryFiles store;
     store.files[path] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
