@@ -10,11 +10,6 @@ namespace {
 // Input n of a KeyboardMulti slot is keys 4n to 4n + 3 (n 0-based).
 void refresh(JoyButton& r, HeldKeys list, TickContext& tick) { PressKeyList(r, list, false, false, tick); }
 
-void changeInput(JoyButton& r, int from, int to, TickContext& tick) {
-    KeyTransition(r, inputKeys(from), inputKeys(to), tick);
-    ChangeKeys(r, tick);
-}
-
 int cycleLength(SwitchMode mode) {
     switch (mode) {
         case SwitchMode::MultiSwitch2: return 2;
