@@ -101,8 +101,8 @@ int runSimulateCommand(std::span<const std::string> arguments, std::ostream& out
         log = &fileLog;
     }
 
-    const fs::path folder = options.profile.has_parent_path() ? options.profile.parent_path() : fs::path(".");
-    Simulation simulation(readGlobalSettings(IniFile::load(folder / "Vantorix.ini")), options.profile, *log);
+    const fs::path iniPath = Simulation::dataDirectoryOf(options.profile) / "Vantorix.ini";
+    Simulation simulation(readGlobalSettings(IniFile::load(iniPath)), options.profile, *log);
     simulation.run(*parsed.scenario, out);
     out.flush();
     fileLog.close();

@@ -81,7 +81,10 @@ ConfigFile& ConfigFileManager::cached(const std::string& name) {
 }
 
 void ConfigFileManager::saveIfModified(ConfigFile& profile, const std::string& name) {
-    if (!profile.modified) return;
+    if (profile.modified) saveLogged(profile, name);
+}
+
+void ConfigFileManager::saveLogged(ConfigFile& profile, const std::string& name) {
     try {
         profile.saveTo(fileOf(name), log_, files_);
     } catch (const std::exception& e) {

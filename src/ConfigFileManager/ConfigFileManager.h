@@ -66,6 +66,7 @@ private:
     // Writes the profile if it has changes; a failure is logged, and the
     // changes stay in the cache to be saved later.
     void saveIfModified(ConfigFile& profile, const std::string& name);
+    void saveLogged(ConfigFile& profile, const std::string& name);
     void releaseCurrent();
     void install(ConfigFile& profile, int index);
     bool createFrom(const ConfigFile* source, const std::string& caption);

@@ -75,11 +75,7 @@ bool ConfigFileManager::createFrom(const ConfigFile* source, const std::string& 
 
 bool ConfigFileManager::renameProfile() {
     const std::string oldName = currentName();
-    try {
-        current_->saveTo(fileOf(oldName), log_, files_);
-    } catch (const std::exception& e) {
-        log_.errorf("Cannot save config file \"%s\": %s", oldName.c_str(), e.what());
-    }
+    saveLogged(*current_, oldName);  // the file moves with its latest contents
     const std::string caption = "設定ファイル " + quoted(oldName) + " の名称変更";
     std::string newName;
     for (;;) {

@@ -118,13 +118,16 @@ struct Simulation::Parts {
 
 Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log) {
     settings.fileName = pathToUtf8(profile.stem());
-    const std::filesystem::path folder = profile.has_parent_path() ? profile.parent_path() : ".";
-    parts_ = std::make_unique<Parts>(std::move(settings), folder, log);
+    parts_ = std::make_unique<Parts>(std::move(settings), dataDirectoryOf(profile), log);
     parts_->profileUi.bind(parts_->profiles);
     parts_->profiles.scan();
 }
 
 Simulation::~Simulation() = default;
+
+std::filesystem::path Simulation::dataDirectoryOf(const std::filesystem::path& profile) {
+    return profile.has_parent_path() ? profile.parent_path() : std::filesystem::path(".");
+}
 
 void Simulation::Parts::apply(const ScenarioCommand& c) {
     using Kind = ScenarioCommand::Kind;

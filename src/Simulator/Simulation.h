@@ -21,6 +21,9 @@ public:
     Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log);
     ~Simulation();
 
+    // The folder a profile file lies in, which is the run's data directory.
+    static std::filesystem::path dataDirectoryOf(const std::filesystem::path& profile);
+
     void run(const Scenario& scenario, std::ostream& out);
 
 private:

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <initializer_list>
+#include <utility>
 
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "support/EngineHarness.h"
@@ -63,6 +65,12 @@ struct ProfileListFixture {
         b.prepare();
         p.saveTo(folder / (name + ".cfg"), h.log);
     }
+    // The files, then the scan, with current as the profile used last.
+    void open(std::initializer_list<std::pair<const char*, KeyCode>> files, const char* current = "") {
+        for (const auto& [name, key] : files) profile(name, key);
+        settings.fileName = current;
+        manager.scan();
+    }
     KeyCode buttonKey() { return manager.currentProfile()->joystick(0)->slot(buttonSlot(0)).keys[0]; }
     std::string list() {
         std::string text;
@@ -99,10 +107,7 @@ TEST(ProfileList, AnEmptyFolderOrAGoneProfileFallsBackToTheFirst) {
 
 TEST(ProfileList, SwitchingReleasesHeldKeysAndSavesChangesFirst) {
     ProfileListFixture f;
-    f.profile("Game", 0x41);
-    f.profile("Menu", 0x42);
-    f.settings.fileName = "Game";
-    f.manager.scan();
+    f.open({{"Game", 0x41}, {"Menu", 0x42}}, "Game");
     f.h.profiles.profile = f.manager.currentProfile();
     f.h.engine.ResetShiftTracking(*f.manager.currentProfile());
     f.h.devices.add();
@@ -131,10 +136,7 @@ TEST(ProfileList, SwitchingReleasesHeldKeysAndSavesChangesFirst) {
 
 TEST(ProfileList, AKeyPicksTheNameThatIsThatCharacterAlone) {
     ProfileListFixture f;
-    f.profile("2nd", 0x41);
-    f.profile("2 Racing", 0x42);
-    f.profile("Zelda", 0x43);
-    f.manager.scan();
+    f.open({{"2nd", 0x41}, {"2 Racing", 0x42}, {"Zelda", 0x43}});
     EXPECT_EQ(f.manager.switchByKey('2'), 0);
     EXPECT_EQ(f.manager.currentName(), "2 Racing");
     EXPECT_EQ(f.manager.switchByKey('z'), 0);
@@ -150,11 +152,7 @@ public:
 
 TEST(ProfileList, TheApplicationLinkSwitchesAndComesBack) {
     ProfileListFixture f;
-    f.profile("Desktop", 0x41);
-    f.profile("Game", 0x42);
-    f.profile("Default", 0x43);
-    f.settings.fileName = "Desktop";
-    f.manager.scan();
+    f.open({{"Desktop", 0x41}, {"Game", 0x42}, {"Default", 0x43}}, "Desktop");
     FixedRules rules;
     rules.verdict = {true, "game", 0, ""};
     f.manager.ApplyAppLink("C:\\g.exe", "G", rules);
@@ -178,8 +176,7 @@ TEST(ProfileList, TheApplicationLinkSwitchesAndComesBack) {
 
 TEST(ProfileList, CreatingAsksAgainForBadOrTakenNamesAndCanOverwrite) {
     ProfileListFixture f;
-    f.profile("Game", 0x41);
-    f.manager.scan();
+    f.open({{"Game", 0x41}});
     f.ui.names = {"../outside", "game", "game"};
     f.ui.answers = {ProfileListUi::Answer::No, ProfileListUi::Answer::Yes};
     EXPECT_TRUE(f.manager.createProfile());
@@ -203,10 +200,7 @@ TEST(ProfileList, CreatingAsksAgainForBadOrTakenNamesAndCanOverwrite) {
 
 TEST(ProfileList, RenamingRefusesTakenNamesInAnyCase) {
     ProfileListFixture f;
-    f.profile("Game", 0x41);
-    f.profile("Menu", 0x42);
-    f.settings.fileName = "Game";
-    f.manager.scan();
+    f.open({{"Game", 0x41}, {"Menu", 0x42}}, "Game");
     f.ui.names = {"GAME", "Arcade"};
     EXPECT_TRUE(f.manager.renameProfile());
     EXPECT_EQ(f.ui.shown[1], "Error!: GAME はすでに存在します。");
@@ -218,10 +212,7 @@ TEST(ProfileList, RenamingRefusesTakenNamesInAnyCase) {
 
 TEST(ProfileList, DeletingTheLastEntryOpensTheNewLastAndTheOnlyOneStays) {
     ProfileListFixture f;
-    f.profile("A", 0x41);
-    f.profile("B", 0x42);
-    f.settings.fileName = "B";
-    f.manager.scan();
+    f.open({{"A", 0x41}, {"B", 0x42}}, "B");
     f.ui.answers = {ProfileListUi::Answer::Yes};
     EXPECT_TRUE(f.manager.deleteProfile());
     EXPECT_EQ(f.list(), "A");
