@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "AppInfo/GlobalSettings.h"
+
+namespace vrx {
+
+class TDeviceTemplate;
+
+// The back end that reads a device (TDeviceConfig::Api).
+inline constexpr int kApiXInput = 0;
+inline constexpr int kApiDirectInput = 1;
+inline constexpr int kApiHid = 2;
+
+// The back end an identity string belongs to, told by its length alone: an
+// XInput pad's "%08lX-%d" has 10 characters, a DirectInput instance GUID in
+// braces 38, and anything else is taken for a HID device path. A record read
+// from the file keeps this guess until detection sets the real back end
+// (an "XInput-0" record counts as HID until then).
+int apiOfIdentity(std::string_view identity);
+
+// What a new record starts from: the global AnalogDeadZone and
+// DefaultAxisMapping, which the user may change while the program runs.
+struct DeviceDefaults {
+    int analogDeadZone;
+    AxisMapping axisMapping;
+
+    static DeviceDefaults of(const GlobalSettings& settings) {
+        return {settings.analogDeadZone, settings.defaultAxisMapping};
+    }
+};
+
+// The record of one controller ever detected: the settings the user gave it,
+// kept in Vantorix.ini, and what the latest detection found out about it.
+// Owned by DeviceConfigManager. The field names are those of the ini keys and
+// of the device dialog's texts, so they break the usual naming on purpose.
+class TDeviceConfig {
+public:
+    TDeviceConfig(std::string identity, const DeviceDefaults& defaults);
+    virtual ~TDeviceConfig() = default;
+
+    // NameOverride when the user gave one, else the name detection found.
+    const std::string& displayName() const { return NameOverride.empty() ? Name : NameOverride; }
+
+    // Stored in the file.
+    std::string GUID;             // identity string, by which detection finds the record again
+    std::uint32_t PUID = 0;       // vendor id << 16 | product id; 0 unknown
+    std::string Name;             // found at detection
+    std::string NameOverride;     // given by the user; empty for none
+    int PreferredNumber = -1;     // wished logical joystick, 0-based; -1 none
+    int AnalogDeadZone;           // 1/10000 of the half axis range
+    vrx::AxisMapping AxisMapping; // source axis of each engine axis; a first -1 asks for an automatic choice
+
+    // Written by detection, never stored.
+    int Api;                      // kApiXInput, kApiDirectInput or kApiHid
+    bool Connected = false;       // found by the latest detection
+    int ControllerType = 0;       // from the known-controller table
+    int BackendIndex = 0;         // position within its back end; -1 none
+    int JoystickIndex = 0;        // logical joystick; -1 none
+    void* HidHandle = nullptr;    // raw-input device handle (HID only)
+    bool GamepadLayout = false;   // HID device with the Xbox-style button layout
+    std::array<bool, 8> AxisPresent{};  // X, Y, Z, Rx, Ry, Rz, slider 1, slider 2
+    std::array<int, 8> LastAxis{};      // last positions / 20, by source axis, for the device dialog
+
+    std::string TemplateID;                   // stored; empty chooses by ControllerType
+    const TDeviceTemplate* Template = nullptr; // resolved by DeviceConfigManager
+    int UserIndex = 0;                        // XInput user index 0 to 3
+};
+
+}  // namespace vrx
