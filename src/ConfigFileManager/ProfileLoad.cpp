@@ -81,12 +81,17 @@ void ConfigFile::readButtonAlias(const IniFile& ini, Logger& log) {
 
 void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const AnsiCodePage& ansi) {
     JoystickConfig& config = *joystick(n);
-    const std::string section = joystickSection(n);
-    config.defaultDisplayName = ini.readString(section, "DefaultDisplayName");
-    config.defaultTemplateId = ini.readString(section, "DefaultTemplateId");
+    const std::optional<IniFile::SectionId> section = ini.findSectionId(joystickSection(n));
+    auto find = [&](std::string_view key) { return section ? ini.find(*section, key) : nullptr; };
+    auto text = [&](std::string_view key) {
+        const std::string* value = find(key);
+        return value ? *value : std::string();
+    };
+    config.defaultDisplayName = text("DefaultDisplayName");
+    config.defaultTemplateId = text("DefaultTemplateId");
     std::bitset<kSlotCount> read;
     for (const StoredSlot& stored : storedSlots(fileVersion, settings.numberOfButtons)) {
-        const std::string* line = ini.find(section, stored.key);
+        const std::string* line = find(stored.key);
         config.slot(stored.slot).parseLine(line ? std::string_view(*line) : std::string_view{}, fileVersion, ansi);
         read.set(static_cast<size_t>(stored.slot));
     }

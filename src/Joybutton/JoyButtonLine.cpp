@@ -1,38 +1,20 @@
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <string>
 
 #include "Joybutton/JoyButton.h"
+#include "Joybutton/LineFormat.h"
 #include "Joybutton/LineScan.h"
 #include "Utils/AnsiCodePage.h"
-#include "Utils/PrintfFormat.h"
 
 namespace vrx {
 namespace {
 
-// printf onto the end of a string, however long the result: a long comment
-// or path must never be cut short, or the next save would lose it.
-void appendf(std::string& out, const char* format, ...) VRX_PRINTF(2, 3);
-void appendf(std::string& out, const char* format, ...) {
-    // Most pieces fit the stack buffer, so the text is formatted once; only
-    // a longer one is formatted again into its place.
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
-        out.append(buffer, static_cast<size_t>(length));
-    } else if (length > 0) {
-        const size_t start = out.size();
-        out.resize(start + static_cast<size_t>(length) + 1);
-        std::vsnprintf(out.data() + start, static_cast<size_t>(length) + 1, format, copy);
-        out.pop_back();
+// "%X:%X:%X:%X" of four key codes from first on, each at least digits long.
+void appendKeyGroup(std::string& out, const KeyCode* first, int digits) {
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) out += ':';
+        appendPiece(out, Hex{first[i], digits});
     }
-    va_end(copy);
 }
 
 void appendQuoted(std::string& out, const std::string& text) {
@@ -40,9 +22,6 @@ void appendQuoted(std::string& out, const std::string& text) {
     out += text;
     out += '"';
 }
-
-// Double is what printf receives for a float anyway; the cast makes it explicit.
-double d(float value) { return static_cast<double>(value); }
 
 constexpr std::string_view kCommentMark = "##";
 
@@ -53,40 +32,49 @@ std::string JoyButton::formatLine() const {
     const auto& k = keys;
     switch (type) {
         case AssignType::Keyboard:
-            appendf(line, "1, %02X:%02X:%02X:%02X, %.3f, %1d, %d", k[0], k[1], k[2], k[3], d(autoRepeatRate), toggle,
-                    autoRepeatDelay);
+            line = "1, ";
+            appendKeyGroup(line, k.data(), 2);
+            appendPieces(line, ", ", Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ",
+                         Decimal{autoRepeatDelay});
             break;
         case AssignType::Mouse:
-            appendf(line, "2, %4d,%4d,%4d, %1d, %1d, %1d, %.3f, %1d, %2d, %3.1f, %d, %d, %1d, %1d, %4d", mouseMoveX,
-                    mouseMoveY, mouseWheelV, mouseLeft, mouseMiddle, mouseRight, d(autoRepeatRate), toggle,
-                    analogThreshold1, d(accelerationFactor), analogFactor, autoRepeatDelay, mouseButton4, mouseButton5,
-                    mouseWheelH);
+            appendPieces(line, "2, ", Decimal{mouseMoveX, 4}, ",", Decimal{mouseMoveY, 4}, ",", Decimal{mouseWheelV, 4},
+                         ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ", Decimal{mouseRight, 1}, ", ",
+                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{analogThreshold1, 2}, ", ",
+                         Fixed{accelerationFactor, 1, 3}, ", ", Decimal{analogFactor}, ", ", Decimal{autoRepeatDelay},
+                         ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ", Decimal{mouseWheelH, 4});
             break;
         case AssignType::Command:
             line = "3";
-            for (const auto& step : commandSteps)
-                appendf(line, ", %X:%X:%X:%X@%d", step.keys[0], step.keys[1], step.keys[2], step.keys[3],
-                        step.durationMs);
+            for (const auto& step : commandSteps) {
+                line += ", ";
+                appendKeyGroup(line, step.keys.data(), 1);
+                appendPieces(line, "@", Decimal{step.durationMs});
+            }
             break;
         case AssignType::JoystickShift:
-            appendf(line, "%d, %d, %d", 5, shiftTarget, switchDelay);
+            appendPieces(line, "5, ", Decimal{shiftTarget}, ", ", Decimal{switchDelay});
             break;
         case AssignType::ProfileSwitch:
             line = "6, ";
             appendQuoted(line, targetName);
-            appendf(line, ", %d", switchDelay);
+            appendPieces(line, ", ", Decimal{switchDelay});
             break;
         case AssignType::KeyboardMulti:
-            appendf(line,
-                    "7, %d, %d, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %d, %d, %.3f, %1d, %d, %d, %d",
-                    static_cast<int>(switchMode), switchDelay, k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8],
-                    k[9], k[10], k[11], k[12], k[13], k[14], k[15], analogThreshold1, analogThreshold2,
-                    d(autoRepeatRate), toggle, autoRepeatDelay, minimumHoldDuration, counterResetDuration);
+            appendPieces(line, "7, ", Decimal{static_cast<int>(switchMode)}, ", ", Decimal{switchDelay});
+            for (int group = 0; group < 4; ++group) {
+                line += ", ";
+                appendKeyGroup(line, k.data() + 4 * group, 1);
+            }
+            appendPieces(line, ", ", Decimal{analogThreshold1}, ", ", Decimal{analogThreshold2}, ", ",
+                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay}, ", ",
+                         Decimal{minimumHoldDuration}, ", ", Decimal{counterResetDuration});
             break;
         case AssignType::MouseAbsolute:
-            appendf(line, "%d, %f, %f, %d, %d, %1d, %1d, %1d, %1d, %1d, %.3f, %1d, %d", 8, d(mouseCenterX),
-                    d(mouseCenterY), mouseAbsRangeX, mouseAbsRangeY, mouseLeft, mouseMiddle, mouseRight, mouseButton4,
-                    mouseButton5, d(autoRepeatRate), toggle, autoRepeatDelay);
+            appendPieces(line, "8, ", Fixed{mouseCenterX}, ", ", Fixed{mouseCenterY}, ", ", Decimal{mouseAbsRangeX},
+                         ", ", Decimal{mouseAbsRangeY}, ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ",
+                         Decimal{mouseRight, 1}, ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ",
+                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay});
             break;
         case AssignType::LaunchProgram:
             line = "9, ";

@@ -215,9 +215,23 @@ std::vector<std::string> IniFile::sections() const {
     return result;
 }
 
+std::optional<IniFile::SectionId> IniFile::findSectionId(std::string_view section) const {
+    const auto it = sectionIndex_.find(section);
+    if (it == sectionIndex_.end()) return std::nullopt;
+    return SectionId{it->second};
+}
+
+IniFile::SectionId IniFile::sectionIdForWriting(std::string_view section) {
+    return SectionId{static_cast<size_t>(&sectionForWriting(section) - sections_.data())};
+}
+
 const std::string* IniFile::find(std::string_view name, std::string_view key) const {
-    const Section* section = findSection(name);
-    const Line* line = section ? section->first(key) : nullptr;
+    const std::optional<SectionId> section = findSectionId(name);
+    return section ? find(*section, key) : nullptr;
+}
+
+const std::string* IniFile::find(SectionId section, std::string_view key) const {
+    const Line* line = sections_[section.index].first(key);
     return line ? &line->value : nullptr;
 }
 
@@ -242,7 +256,11 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
 }
 
 void IniFile::writeString(std::string_view name, std::string_view key, std::string_view value) {
-    Section& section = sectionForWriting(name);
+    writeString(sectionIdForWriting(name), key, value);
+}
+
+void IniFile::writeString(SectionId id, std::string_view key, std::string_view value) {
+    Section& section = sections_[id.index];
     if (Line* line = section.first(key)) {
         assignWithoutLineBreaks(line->value, value);
         return;
@@ -273,8 +291,11 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::deleteKey(std::string_view name, std::string_view key) {
-    Section* section = findSection(name);
-    if (!section) return;
+    if (const std::optional<SectionId> section = findSectionId(name)) deleteKey(*section, key);
+}
+
+void IniFile::deleteKey(SectionId id, std::string_view key) {
+    Section* section = &sections_[id.index];
     const auto [from, to] = section->withHash(CaseInsensitiveHash{}(key));
     const auto begin = section->order.begin() + static_cast<std::ptrdiff_t>(from);
     const auto end = section->order.begin() + static_cast<std::ptrdiff_t>(to);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -72,6 +73,20 @@ public:
 
     void deleteKey(std::string_view section, std::string_view key);
     void eraseSection(std::string_view section);
+
+    // A section looked up once for many keys: a profile's joystick section
+    // holds 184 slot keys, and finding the section again for each of them
+    // was a good part of the time it takes to load or save a profile. An id
+    // stays valid until a section is erased.
+    struct SectionId {
+        size_t index;
+    };
+    std::optional<SectionId> findSectionId(std::string_view section) const;
+    // Creates the section when it is missing, as a first write would.
+    SectionId sectionIdForWriting(std::string_view section);
+    const std::string* find(SectionId section, std::string_view key) const;
+    void writeString(SectionId section, std::string_view key, std::string_view value);
+    void deleteKey(SectionId section, std::string_view key);
 
 private:
     struct Line {

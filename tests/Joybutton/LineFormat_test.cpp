@@ -1,0 +1,61 @@
+#include "Joybutton/LineFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace vrx {
+namespace {
+
+std::string printed(const char* format, auto value) {
+    char text[128];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+template <class Piece>
+std::string written(Piece piece) {
+    std::string out = "x";
+    appendPiece(out, piece);
+    return out.substr(1);
+}
+
+// Saved files must not change when the line writer stopped using printf:
+// every number a line holds comes out as printf wrote it.
+TEST(LineFormat, WritesDecimalsAsPrintfDoes) {
+    for (int value : {0, 7, -7, 42, -42, 999, 1000, -1000, 12345, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(written(Decimal{value}), printed("%d", value));
+        EXPECT_EQ(written(Decimal{value, 1}), printed("%1d", value));
+        EXPECT_EQ(written(Decimal{value, 2}), printed("%2d", value));
+        EXPECT_EQ(written(Decimal{value, 4}), printed("%4d", value));
+    }
+}
+
+TEST(LineFormat, WritesHexAsPrintfDoes) {
+    for (uint32_t value : {0u, 0xAu, 0x1Bu, 0xFFu, 0x100u, 0x803u, 0x1E0041u, 0xFFFFFFFFu}) {
+        EXPECT_EQ(written(Hex{value}), printed("%X", value));
+        EXPECT_EQ(written(Hex{value, 2}), printed("%02X", value));
+    }
+}
+
+TEST(LineFormat, WritesFloatsAsPrintfDoes) {
+    const float values[] = {0.0f,   -0.0f,    0.5f,     0.0005f, 0.0015f, 2.5f,    -2.25f,  1.05f, 33.333f,
+                            50.0f,  99.9999f, 1234.5f,  1e-7f,   1e7f,    3.0e38f, FLT_MAX, -FLT_MAX,
+                            FLT_MIN, std::numeric_limits<float>::denorm_min()};
+    for (float value : values) {
+        const double promoted = value;
+        EXPECT_EQ(written(Fixed{value, 3}), printed("%.3f", promoted)) << value;
+        EXPECT_EQ(written(Fixed{value, 1, 3}), printed("%3.1f", promoted)) << value;
+        EXPECT_EQ(written(Fixed{value}), printed("%f", promoted)) << value;
+    }
+    EXPECT_EQ(written(Fixed{INFINITY, 3}), "inf");
+    EXPECT_EQ(written(Fixed{-INFINITY, 3}), "-inf");
+    EXPECT_EQ(written(Fixed{NAN, 1, 5}), "  nan");
+}
+
+}  // namespace
+}  // namespace vrx
