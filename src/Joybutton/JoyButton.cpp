@@ -35,8 +35,11 @@ void countSlotChange() { slotChanges.fetch_add(1, std::memory_order_relaxed); }
 
 void JoyButton::reset() {
     countSlotChange();
+    // Copied from one default slot rather than moved from a new one: a copy
+    // keeps this slot's text buffers for the line that a load reads next.
+    static const JoyButton defaults{};
     const SlotIdentity identity(*this);
-    *this = JoyButton{};
+    *this = defaults;
     identity.restore(*this);
 }
 
