@@ -2,11 +2,13 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 
 #include "AppInfo/SettingsFile.h"
 #include "Simulator/Scenario.h"
 #include "Simulator/Simulation.h"
+#include "Utils/Clock.h"
 #include "Utils/FileLogger.h"
 #include "Utils/IniFile.h"
 #include "Utils/PathText.h"
@@ -23,16 +25,9 @@ struct Options {
     fs::path profile;
     fs::path scenario;
     fs::path log;
-    std::string now;
+    std::string nowText;
+    std::optional<LocalTime> now;  // the system's time when not given
 };
-
-bool isTimeStamp(const std::string& text) {
-    constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
-    if (text.size() != kShape.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (kShape[i] == 'd' ? !(text[i] >= '0' && text[i] <= '9') : text[i] != kShape[i]) return false;
-    return true;
-}
 
 bool parseOptions(std::span<const std::string> args, Options& o, std::string& problem) {
     std::vector<std::string> positional;
@@ -44,7 +39,7 @@ bool parseOptions(std::span<const std::string> args, Options& o, std::string& pr
                 return false;
             }
             if (a == "--log") o.log = pathFromUtf8(args[++i]);
-            else o.now = args[++i];
+            else o.nowText = args[++i];
         } else {
             positional.push_back(a);
         }
@@ -53,9 +48,12 @@ bool parseOptions(std::span<const std::string> args, Options& o, std::string& pr
         problem = "simulate takes a profile and a scenario";
         return false;
     }
-    if (!o.now.empty() && !isTimeStamp(o.now)) {
-        problem = "--now must look like 2026-01-31T18:30:00";
-        return false;
+    if (!o.nowText.empty()) {
+        o.now = localTimeFromIso(o.nowText);
+        if (!o.now) {
+            problem = "--now must be a date and time like 2026-01-31T18:30:00";
+            return false;
+        }
     }
     o.profile = pathFromUtf8(positional[0]);
     o.scenario = pathFromUtf8(positional[1]);
@@ -102,7 +100,9 @@ int runSimulateCommand(std::span<const std::string> arguments, std::ostream& out
     }
 
     const fs::path iniPath = Simulation::dataDirectoryOf(options.profile) / "Vantorix.ini";
-    Simulation simulation(readGlobalSettings(IniFile::load(iniPath)), options.profile, *log);
+    const FixedClock fixedClock(options.now.value_or(LocalTime{}));
+    const Clock& clock = options.now ? static_cast<const Clock&>(fixedClock) : systemClock();
+    Simulation simulation(readGlobalSettings(IniFile::load(iniPath)), options.profile, *log, clock);
     simulation.run(*parsed.scenario, out);
     out.flush();
     fileLog.close();

@@ -25,6 +25,11 @@ void ProcessMultiSequence(JoyButton& r, const SlotEvent& e, TickContext& tick);
 void ProcessCommand(JoyButton& r, bool justPressed, TickContext& tick);
 void MouseOutput(JoyButton& r, int value, bool press, bool release, TickContext& tick);
 
+// The one-shot slots, run on a press: LaunchProgram hands its target to the
+// launcher, PasteText puts its expanded text on the clipboard and types Ctrl+V.
+void LaunchProgram(JoyButton& r, TickContext& tick);
+void PasteText(JoyButton& r, TickContext& tick);
+
 // Stops a running Command or MultiSequence, releasing what its current step holds.
 void AbortSequence(JoyButton& r, TickContext& tick);
 

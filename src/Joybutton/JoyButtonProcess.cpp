@@ -139,6 +139,12 @@ void Process(JoyButton& b, int value, TickContext& tick) {
         case AssignType::KeyboardMulti:
             ProcessKeyboardMulti(b, e, tick);
             break;
+        case AssignType::LaunchProgram:
+            if (e.justPressed) LaunchProgram(b, tick);
+            break;
+        case AssignType::PasteText:
+            if (e.justPressed) PasteText(b, tick);
+            break;
         default:
             break;
     }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "Joybutton/SlotServices.h"
+
 namespace vrx {
 
 class AbstractEvent;
@@ -30,6 +32,7 @@ struct TickContext {
     bool foregroundChanged = false;
     // A ProfileSwitch slot that asked for its profile in this tick.
     JoyButton* pendingProfileSwitch = nullptr;
+    SlotServices services;
 };
 
 }  // namespace vrx

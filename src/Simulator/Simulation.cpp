@@ -4,12 +4,15 @@
 #include <ostream>
 #include <utility>
 
+#include "AppInfo/Launcher.h"
 #include "AppInfo/SettingKeys.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "Joystick/ForegroundTracking.h"
 #include "Joystick/Processing.h"
 #include "Simulator/SimulatedDevices.h"
+#include "Utils/Clipboard.h"
+#include "Utils/DateTimeFormat.h"
 #include "Utils/FileStore.h"
 #include "Utils/Logger.h"
 #include "Utils/PathText.h"
@@ -79,6 +82,41 @@ private:
     const ConfigFileManager* profiles_ = nullptr;
 };
 
+// A text between double quotes on one output line: line breaks, quotes and
+// backslashes are written as C writes them.
+std::string quotedText(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            default: out += c;
+        }
+    }
+    return out + '"';
+}
+
+// What the one-shot slots would have done, as events of the output.
+class RecordedServices final : public ShellOpener, public SoundRequests, public Clipboard {
+public:
+    explicit RecordedServices(EventRecord& record) : record_(record) {}
+
+    void open(const std::string& target, const std::string& parameters, const std::string& folder) override {
+        record_.lines.push_back("Launch target=" + quotedText(target) + " parameters=" + quotedText(parameters) +
+                                " folder=" + quotedText(folder));
+    }
+    void PlaySoundFile(const std::string& path) override { record_.lines.push_back("Sound path=" + quotedText(path)); }
+    bool setText(std::string_view text, uintptr_t) override {
+        record_.lines.push_back("Clipboard text=" + quotedText(text));
+        return true;
+    }
+
+private:
+    EventRecord& record_;
+};
+
 // Reads the real files and keeps every write to itself: a profile the run
 // changed is never saved.
 class ReadOnlyFiles final : public FileStore {
@@ -94,8 +132,13 @@ public:
 }  // namespace
 
 struct Simulation::Parts {
-    Parts(GlobalSettings s, const std::filesystem::path& folder, Logger& l) : settings(std::move(s)), log(l),
-          profiles(folder, settings, engine, lock, profileUi, l, files) {}
+    Parts(GlobalSettings s, const std::filesystem::path& folder, Logger& l, const Clock& clock)
+        : settings(std::move(s)), log(l), launcher(folder, services, services),
+          profiles(folder, settings, engine, lock, profileUi, l, files) {
+        // The English formats, so that a scenario's output is the same on
+        // every system.
+        engine.tickContext().services = SlotServices{&launcher, &services, &clock, &englishDateTimeFormat()};
+    }
 
     GlobalSettings settings;
     Logger& log;
@@ -106,6 +149,8 @@ struct Simulation::Parts {
     UnsharedEngineLock lock;  // only the scenario's own thread runs the engine
     ReadOnlyFiles files;
     SimulatedProfileUi profileUi{senders.record};
+    RecordedServices services{senders.record};
+    AppLauncher launcher;
     SimulatedWindows windows;
     ForegroundTracker foreground;
     WindowHandle foregroundWindow = 0;
@@ -116,9 +161,10 @@ struct Simulation::Parts {
     void timerCallback(int tick);
 };
 
-Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log) {
+Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log,
+                       const Clock& clock) {
     settings.fileName = pathToUtf8(profile.stem());
-    parts_ = std::make_unique<Parts>(std::move(settings), dataDirectoryOf(profile), log);
+    parts_ = std::make_unique<Parts>(std::move(settings), dataDirectoryOf(profile), log, clock);
     parts_->profileUi.bind(parts_->profiles);
     parts_->profiles.scan();
 }

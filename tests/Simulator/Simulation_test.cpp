@@ -7,6 +7,7 @@
 
 #include "ConfigFileManager/ConfigFile.h"
 #include "Simulator/Simulation.h"
+#include "Utils/Clock.h"
 #include "support/RecordingLogger.h"
 #include "support/TempFolder.h"
 
@@ -29,6 +30,7 @@ struct SimulationRun {
     GlobalSettings settings;
     RecordingLogger log;
     TempFolder folder;
+    FixedClock clock{LocalTime{2026, 3, 5, 4, 18, 30, 0, 0}};
 
     std::string run(const std::string& text) {
         const ScenarioParse parsed = parseScenario(text);
@@ -40,7 +42,7 @@ struct SimulationRun {
                 for (JoyButton& b : p.joystick(n)->slots()) b.prepare();
             p.saveTo(folder / (name + ".cfg"), log);
         }
-        Simulation simulation(settings, folder / (profiles.begin()->first + ".cfg"), log);
+        Simulation simulation(settings, folder / (profiles.begin()->first + ".cfg"), log, clock);
         std::ostringstream out;
         simulation.run(*parsed.scenario, out);
         return out.str();
@@ -55,6 +57,31 @@ TEST(Simulation, SettingsApplyFromTheirTick) {
               "1 Key vk=41 scan=1E flags=0\n"
               "6 Key vk=41 scan=1E flags=2\n"
               "12 Key vk=41 scan=1E flags=0\n");
+}
+
+TEST(Simulation, LaunchesSoundsAndPastesAreEventsNotActions) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) {
+        JoyButton& tool = p.joystick(0)->slot(buttonSlot(0));
+        tool.type = AssignType::LaunchProgram;
+        tool.targetName = "C:\\Tools\\tool.exe";
+        tool.programParameters = "-v \"x\"";
+        JoyButton& sound = p.joystick(0)->slot(buttonSlot(1));
+        sound.type = AssignType::LaunchProgram;
+        sound.targetName = "ding.WAV";
+        JoyButton& paste = p.joystick(0)->slot(buttonSlot(2));
+        paste.type = AssignType::PasteText;
+        paste.pasteText = "${HH}:${mm}\\nok";
+    };
+    const std::string sound = (r.folder / "ding.WAV").string();
+    EXPECT_EQ(r.run("0 device 1 generic\n1 button 1 1 down\n2 button 1 2 down\n3 button 1 3 down\n4 end\n"),
+              "1 Launch target=\"C:\\\\Tools\\\\tool.exe\" parameters=\"-v \\\"x\\\"\" folder=\"\"\n"
+              "2 Sound path=\"" + sound + "\"\n"
+              "3 Clipboard text=\"18:30\\r\\nok\"\n"
+              "3 Key vk=11 scan=1D flags=0\n"
+              "3 Key vk=56 scan=2F flags=0\n"
+              "3 Key vk=56 scan=2F flags=2\n"
+              "3 Key vk=11 scan=1D flags=2\n");
 }
 
 TEST(Simulation, AnotherForegroundWindowEndsAToggle) {
@@ -111,7 +138,7 @@ TEST(Simulation, AMissingProfileRunsOnDefaultsAndNothingIsWritten) {
     TempFolder folder;
     RecordingLogger log;
     const ScenarioParse parsed = parseScenario("0 device 1 generic\n1 button 1 1 down\n3 end\n");
-    Simulation simulation(GlobalSettings{}, folder / "Missing.cfg", log);
+    Simulation simulation(GlobalSettings{}, folder / "Missing.cfg", log, systemClock());
     std::ostringstream out;
     simulation.run(*parsed.scenario, out);
     EXPECT_EQ(out.str(), "");

@@ -1,0 +1,40 @@
+#include "AppInfo/Launcher.h"
+
+#include "Utils/CaseInsensitive.h"
+#include "Utils/PathText.h"
+
+namespace vrx {
+namespace {
+
+// The name's extension with its dot, or nothing. Names come from profiles
+// written on Windows, so both separators count whatever system reads them.
+std::string_view extensionOf(std::string_view target) {
+    const size_t nameStart = target.find_last_of("\\/:");
+    const std::string_view name = nameStart == std::string_view::npos ? target : target.substr(nameStart + 1);
+    const size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
+}
+
+// "C:\x.wav", "\\server\x.wav" and "/x.wav" name a file wherever the
+// program runs from; anything else lies in the data directory.
+bool isAbsolute(std::string_view target) {
+    if (target.size() >= 2 && target[1] == ':') return true;
+    return !target.empty() && (target[0] == '\\' || target[0] == '/');
+}
+
+}  // namespace
+
+bool isSoundFile(const std::string& target) {
+    const std::string_view extension = extensionOf(target);
+    return equalsIgnoringCase(extension, ".mp3") || equalsIgnoringCase(extension, ".wav");
+}
+
+void AppLauncher::launch(const std::string& target, const std::string& parameters, const std::string& workingFolder) {
+    if (!isSoundFile(target)) {
+        shell_.open(target, parameters, workingFolder);
+        return;
+    }
+    sounds_.PlaySoundFile(isAbsolute(target) ? target : pathToUtf8(dataDirectory_ / pathFromUtf8(target)));
+}
+
+}  // namespace vrx

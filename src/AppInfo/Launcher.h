@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "Joybutton/SlotServices.h"
+
+namespace vrx {
+
+// The shell's "open": a program starts, a document opens in its
+// application, a web address in the browser. What it made of the request is
+// not reported; the shell shows its own errors.
+class ShellOpener {
+public:
+    virtual ~ShellOpener() = default;
+    virtual void open(const std::string& target, const std::string& parameters,
+                      const std::string& workingFolder) = 0;
+};
+
+// Plays a sound file in the background; an empty path stops the sound.
+class SoundRequests {
+public:
+    virtual ~SoundRequests() = default;
+    virtual void PlaySoundFile(const std::string& path) = 0;
+};
+
+// Where a launch goes: sound files (".mp3", ".wav" in any case) to the
+// sound player, found in the data directory when the name is relative;
+// everything else to the shell with the parameters and working folder.
+class AppLauncher final : public ProgramLauncher {
+public:
+    AppLauncher(std::filesystem::path dataDirectory, ShellOpener& shell, SoundRequests& sounds)
+        : dataDirectory_(std::move(dataDirectory)), shell_(shell), sounds_(sounds) {}
+
+    void launch(const std::string& target, const std::string& parameters,
+                const std::string& workingFolder) override;
+
+private:
+    std::filesystem::path dataDirectory_;
+    ShellOpener& shell_;
+    SoundRequests& sounds_;
+};
+
+// True for the names the sound player takes rather than the shell.
+bool isSoundFile(const std::string& target);
+
+}  // namespace vrx
