@@ -1,6 +1,7 @@
 #include "Joystick/ProcessingTimer.h"
 
 #include <algorithm>
+#include <string>
 
 #include "Joystick/EngineMutex.h"
 #include "Joystick/TimerCallback.h"
@@ -18,22 +19,23 @@ ProcessingTimer::~ProcessingTimer() {
 
 void ProcessingTimer::TimerInit(int turboMode) {
     if (running()) {
-        log_.info("TimerInit: Timer is already running - terminating it first");
+        log_.infoAt("TimerInit: Timer is already running - terminating it first");
         TimerTerminate();
     }
     // The settings keep it in range; outside it the period would be 0, a
     // timer that fires once and never again.
     turboMode = std::clamp(turboMode, 0, 4);
     const int periodMs = 16 >> turboMode;
-    log_.infof("TimerInit: Initializing timer at %d msec (with x%d speed mode)", periodMs, 1 << turboMode);
+    log_.infoAt("TimerInit: Initializing timer at " + std::to_string(periodMs) + " msec (with x" +
+                std::to_string(1 << turboMode) + " speed mode)");
     thread_ = startTimerThread(periodMs, [this] { callback_(); }, log_);
     if (!thread_) return;
     callback_.setDisabled(false);
-    log_.info("TimerInit: Timer initialized");
+    log_.infoAt("TimerInit: Timer initialized");
 }
 
 void ProcessingTimer::TimerTerminate() {
-    log_.info("TimerTerminate: Terminating timer...");
+    log_.infoAt("TimerTerminate: Terminating timer...");
     callback_.setDisabled(true);
     if (thread_) {
         thread_->requestExit();
@@ -41,7 +43,7 @@ void ProcessingTimer::TimerTerminate() {
         thread_->waitForExit();
         thread_.reset();
     }
-    log_.info("TimerTerminate: Timer terminated");
+    log_.infoAt("TimerTerminate: Timer terminated");
 }
 
 // Passing through the lock is what makes the pause certain: a tick that

@@ -38,7 +38,7 @@ public:
         if (!thread_.joinable()) return;
         std::unique_lock lock(mutex_);
         if (!changed_.wait_for(lock, std::chrono::milliseconds(1000), [this] { return ended_; })) {
-            log_.error("TimerTerminate: Timer thread is still running; waiting before cleanup");
+            log_.errorAt("TimerTerminate: Timer thread is still running; waiting before cleanup");
             changed_.wait(lock, [this] { return ended_; });
         }
         lock.unlock();
@@ -78,8 +78,8 @@ std::unique_ptr<TimerThread> startTimerThread(int periodMs, std::function<void()
     try {
         thread->start();
     } catch (const std::system_error& e) {
-        log.error(e.what());
-        log.error("TimerInit: Failed to create timer thread");
+        log.errorAt(e.what());
+        log.errorAt("TimerInit: Failed to create timer thread");
         return nullptr;
     }
     return thread;

@@ -55,9 +55,9 @@ std::string systemErrorText(DWORD error) {
 
 // The system's reason first, then what failed, as every failure of the timer
 // is logged.
-void logLastError(Logger& log, const char* what) {
-    log.error(systemErrorText(GetLastError()));
-    log.error(what);
+void logLastError(Logger& log, const char* what, SourcePosition where = SourcePosition::here()) {
+    log.errorAt(systemErrorText(GetLastError()), where);
+    log.errorAt(what, where);
 }
 
 // Windows 11 lowers the timer resolution of a process whose windows are all
@@ -166,7 +166,7 @@ public:
             // Freeing the timer under a running thread would crash it, so
             // this never gives up; a line in the log says why exit hangs.
             if (!reported && GetTickCount() - started >= 1000) {
-                log_.error("TimerTerminate: Timer thread is still running; waiting before cleanup");
+                log_.errorAt("TimerTerminate: Timer thread is still running; waiting before cleanup");
                 reported = true;
             }
         }

@@ -18,10 +18,13 @@ TEST(ProcessingTimer, StartsAtTheTurboPeriodTicksAndStops) {
     EXPECT_TRUE(f.ticksGoOn());
     f.timer.TimerTerminate();
 
-    EXPECT_EQ(f.log.texts(LogLevel::Info),
+    EXPECT_EQ(f.log.messages(LogLevel::Info),
               (std::vector<std::string>{"TimerInit: Initializing timer at 2 msec (with x8 speed mode)",
                                         "TimerInit: Timer initialized", "TimerTerminate: Terminating timer...",
                                         "TimerTerminate: Timer terminated"}));
+    // The timer's lines say where they were written.
+    for (const std::string& text : f.log.texts(LogLevel::Info))
+        EXPECT_TRUE(text.ends_with(")") && text.find(" (ProcessingTimer#") != std::string::npos) << text;
     EXPECT_FALSE(f.timer.running());
     EXPECT_TRUE(f.callback.disabled());
     const int ticks = f.callback.tickCount();
@@ -36,7 +39,7 @@ TEST(ProcessingTimer, SecondInitRestartsTheThread) {
     EXPECT_TRUE(f.ticksGoOn());
     f.timer.TimerTerminate();
 
-    const auto info = f.log.texts(LogLevel::Info);
+    const auto info = f.log.messages(LogLevel::Info);
     ASSERT_GE(info.size(), 6u);
     EXPECT_EQ(info[2], "TimerInit: Timer is already running - terminating it first");
     EXPECT_EQ(info[3], "TimerTerminate: Terminating timer...");
@@ -90,7 +93,7 @@ TEST(ProcessingTimer, TerminateWaitsForATickThatTakesLongAndSaysSo) {
 
     f.timer.TimerTerminate();
     EXPECT_TRUE(tickLeft);
-    EXPECT_EQ(f.log.texts(LogLevel::Error),
+    EXPECT_EQ(f.log.messages(LogLevel::Error),
               std::vector<std::string>{"TimerTerminate: Timer thread is still running; waiting before cleanup"});
 }
 

@@ -18,6 +18,7 @@
 #include "Joystick/ProcessingTimer.h"
 #include "Joystick/TimerCallback.h"
 #include "Utils/Logger.h"
+#include "support/RecordingLogger.h"
 #include "Utils/RecordingEventImpl.h"
 #include "support/EngineHarness.h"
 
@@ -35,6 +36,7 @@ public:
             if (lineLevel == level) result.push_back(text);
         return result;
     }
+    std::vector<std::string> messages(LogLevel level) const { return withoutSourcePositions(texts(level)); }
     bool contains(LogLevel level, const std::string& text) const {
         for (const auto& line : texts(level))
             if (line == text) return true;
