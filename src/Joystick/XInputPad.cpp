@@ -45,7 +45,7 @@ void mapDpad(uint16_t bits, bool eightWay, SlotValues& slots) {
 }  // namespace
 
 void fillXInputSnapshot(const XInputPadState& pad, int deadZone, const ProfileSettings& profile,
-                        std::array<int, 4>& lastAxis, JoystickSnapshot& snapshot) {
+                        std::span<int, 4> lastAxis, JoystickSnapshot& snapshot) {
     SlotValues& slots = snapshot.slotValue;
     for (int b = 0; b < 10; ++b) slots[buttonSlot(b)] = full(pad.buttons & kButtonBits[b]);
     slots[buttonSlot(10)] = full(pad.leftTrigger > kTriggerButtonThreshold);

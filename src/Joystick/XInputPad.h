@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "Joystick/JoystickSnapshot.h"
 
@@ -32,6 +33,6 @@ inline constexpr uint16_t kA = 0x1000, kB = 0x2000, kX = 0x4000, kY = 0x8000;
 // 10000); lastAxis is the device's memory of what the live display showed,
 // and a change of it sets axisMoved.
 void fillXInputSnapshot(const XInputPadState& pad, int deadZone, const ProfileSettings& profile,
-                        std::array<int, 4>& lastAxis, JoystickSnapshot& snapshot);
+                        std::span<int, 4> lastAxis, JoystickSnapshot& snapshot);
 
 }  // namespace vrx
