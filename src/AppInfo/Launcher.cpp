@@ -15,8 +15,6 @@ std::string_view extensionOf(std::string_view target) {
     return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
 }
 
-// "C:\x.wav", "\\server\x.wav" and "/x.wav" name a file wherever the
-// program runs from; anything else lies in the data directory.
 bool isAbsolute(std::string_view target) {
     if (target.size() >= 2 && target[1] == ':') return true;
     return !target.empty() && (target[0] == '\\' || target[0] == '/');
@@ -34,7 +32,11 @@ void AppLauncher::launch(const std::string& target, const std::string& parameter
         shell_.open(target, parameters, workingFolder);
         return;
     }
-    sounds_.PlaySoundFile(isAbsolute(target) ? target : pathToUtf8(dataDirectory_ / pathFromUtf8(target)));
+    sounds_.PlaySoundFile(resolveDataFile(dataDirectory_, target));
+}
+
+std::string resolveDataFile(const std::filesystem::path& dataDirectory, const std::string& name) {
+    return isAbsolute(name) ? name : pathToUtf8(dataDirectory / pathFromUtf8(name));
 }
 
 }  // namespace vrx

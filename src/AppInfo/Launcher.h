@@ -44,4 +44,8 @@ private:
 // True for the names the sound player takes rather than the shell.
 bool isSoundFile(const std::string& target);
 
+// A file named in a profile or the settings: an absolute name as it is
+// ("C:\x.wav", "\\server\x.wav", "/x.wav"), anything else in the data directory.
+std::string resolveDataFile(const std::filesystem::path& dataDirectory, const std::string& name);
+
 }  // namespace vrx

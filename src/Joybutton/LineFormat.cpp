@@ -7,8 +7,9 @@
 namespace vrx {
 namespace {
 
+// Widths are a few characters, so the padding goes in one by one.
 void appendPadded(std::string& out, std::string_view digits, int width, char fill) {
-    if (static_cast<int>(digits.size()) < width) out.append(static_cast<size_t>(width) - digits.size(), fill);
+    for (int n = static_cast<int>(digits.size()); n < width; ++n) out += fill;
     out += digits;
 }
 

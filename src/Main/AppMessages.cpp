@@ -53,6 +53,14 @@ std::optional<intptr_t> AppMessages::handle(uint32_t message, uintptr_t wParam, 
             log_.info("Received WM_VRX_REFRESH_DEVICES Message");
             window_.redetectDevices();
             return 0;
+        case wm::kInputDeviceChange:
+            log_.debug("Received device change notification");
+            window_.deviceChanged();
+            return 0;
+        case wm::kInput:
+            window_.rawInput(lParam);
+            // The system's own handling frees the report's buffers.
+            return std::nullopt;
         case wm::kVrxVirtualAttach:
             window_.attachVirtualInput(joystickOf(static_cast<intptr_t>(wParam)), joystickOf(lParam));
             return 0;

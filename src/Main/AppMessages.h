@@ -24,6 +24,10 @@ public:
     virtual void profileSwitched() = 0;
     // Device detection again, with the processing timer stopped around it.
     virtual void redetectDevices() = 0;
+    // A controller came or went: the timer detects again at its next tick.
+    virtual void deviceChanged() = 0;
+    // A report of a raw-input device, with the message's handle.
+    virtual void rawInput(intptr_t handle) = 0;
     // Suspend and resume: the timer and the controllers stop and start again.
     virtual void stopProcessing() = 0;
     virtual void restartProcessing() = 0;

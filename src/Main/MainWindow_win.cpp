@@ -126,7 +126,7 @@ void MainWindow::createControls() {
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0,
                             0, 0, window_, nullptr, nullptr, nullptr);
     for (HWND control : {caption_, list_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    profileSwitched();
+    showProfile();
 }
 
 void MainWindow::layout() {
@@ -151,6 +151,11 @@ void MainWindow::showError(const char* text, const char* caption) {
 }
 
 void MainWindow::profileSwitched() {
+    showProfile();
+    if (hooks_.profileSwitched) hooks_.profileSwitched();
+}
+
+void MainWindow::showProfile() {
     if (!list_) return;
     const std::string current = hooks_.currentProfile();
     SetWindowTextW(caption_, toWide("現在の設定: " + current).c_str());

@@ -23,6 +23,9 @@ public:
         std::function<std::string()> currentProfile;
         std::function<void(int suppressed, int target)> attachVirtualInput;
         std::function<void()> redetectDevices;
+        std::function<void()> deviceChanged;
+        std::function<void(intptr_t handle)> rawInput;
+        std::function<void()> profileSwitched;  // after the window shows the new profile
         std::function<void()> stopProcessing;
         std::function<void()> restartProcessing;
         std::function<void()> destroying;  // the shutdown of everything the window started
@@ -45,6 +48,8 @@ public:
     void showError(const char* text, const char* caption) override;
     void profileSwitched() override;
     void redetectDevices() override { hooks_.redetectDevices(); }
+    void deviceChanged() override { hooks_.deviceChanged(); }
+    void rawInput(intptr_t handle) override { hooks_.rawInput(handle); }
     void stopProcessing() override { hooks_.stopProcessing(); }
     void restartProcessing() override { hooks_.restartProcessing(); }
     void attachVirtualInput(int suppressed, int target) override { hooks_.attachVirtualInput(suppressed, target); }
@@ -54,6 +59,8 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    // The profile in force and the list, as they are now.
+    void showProfile();
     void layout();
 
     GlobalSettings& settings_;

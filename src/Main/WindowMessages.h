@@ -9,6 +9,8 @@ namespace wm {
 inline constexpr uint32_t kQueryEndSession = 0x0011;
 inline constexpr uint32_t kCopyData = 0x004A;
 inline constexpr uint32_t kPowerBroadcast = 0x0218;
+inline constexpr uint32_t kInputDeviceChange = 0x00FE;
+inline constexpr uint32_t kInput = 0x00FF;
 inline constexpr uint32_t kApp = 0x8000;
 inline constexpr uint32_t kVrxRestore = kApp + 101;
 inline constexpr uint32_t kVrxProfileSwitched = kApp + 201;

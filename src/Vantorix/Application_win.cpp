@@ -3,44 +3,72 @@
 #include <atomic>
 #include <exception>
 
+#include "AppInfo/Launcher.h"
 #include "AppInfo/SettingsFile.h"
+#include "AppInfo/ShellOpener_win.h"
 #include "AppInfo/StartUp.h"
 #include "AppInfo/StartUpSystem_win.h"
+#include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "DeviceConfig/DeviceConfigManager.h"
+#include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundWindow.h"
+#include "Joystick/InputBackend.h"
+#include "Joystick/InputDevices.h"
 #include "Joystick/MessagePump.h"
 #include "Joystick/Processing.h"
 #include "Joystick/ProcessingTimer.h"
+#include "Joystick/ProcessingXI.h"
 #include "Joystick/TimerCallback.h"
+#include "Joystick/Vibration.h"
+#include "Joystick/XInputLibrary_win.h"
 #include "Main/AppMessages.h"
 #include "Main/MainWindow_win.h"
+#include "Main/ProfileSwitchNotice.h"
 #include "Utils/AnsiCodePage.h"
+#include "Utils/Clipboard.h"
+#include "Utils/Clock.h"
+#include "Utils/DateTimeFormat.h"
 #include "Utils/EventImpl_win.h"
 #include "Utils/FileLogger.h"
+#include "Utils/IniFile.h"
 #include "Utils/PathText.h"
+#include "Utils/SoundPlayer.h"
+#include "Utils/SoundPlayerMci_win.h"
 #include "Utils/WindowInfo_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
 namespace {
 
-// Controllers arrive with their back ends; until then none is detected and
-// the tick never runs.
-class NoDevices final : public DevicePoller {
+// The back ends still to come: they start and find nothing.
+class NoBackend final : public InputBackend {
 public:
-    int deviceCount() const override { return 0; }
-    int deviceFor(int) const override { return -1; }
-    int poll(int, const ProfileSettings&, JoystickSnapshot&) override { return kPollFailed; }
+    bool start() override { return true; }
+    bool ready() const override { return true; }
+    int detect(DetectionContext&) override { return 0; }
+    int poll(TDeviceConfig&, const ProfileSettings&, JoystickSnapshot&) override { return kPollFailed; }
+    void release(DetectionContext&) override {}
 };
 
-class WindowLink final : public UserInterfaceLink {
+class SoundPlayerRequests final : public SoundRequests {
+public:
+    explicit SoundPlayerRequests(SoundPlayer& player) : player_(player) {}
+    void PlaySoundFile(const std::string& path) override { player_.play(path); }
+
+private:
+    SoundPlayer& player_;
+};
+
+class WindowLink final : public UserInterfaceLink, public DeviceListUi {
 public:
     explicit WindowLink(const MainWindow& window) : window_(window) {}
     bool windowShown() const override { return window_.shown(); }
     bool isDeviceDialog(WindowHandle) const override { return false; }
     void postRefreshHighlight() override { PostMessageW(window_.handle(), wm::kVrxRefreshHighlight, 0, 0); }
     void postDeviceDialogRedraw() override {}
+    void postUpdateJoysticks() override { PostMessageW(window_.handle(), wm::kVrxUpdateJoysticks, 0, 0); }
 
 private:
     const MainWindow& window_;
@@ -66,21 +94,30 @@ private:
     const MainWindow& window_;
 };
 
-// What the timer asks of the parts around the engine. Rumble, device
-// detection, menus and the application link come with their own parts;
-// until then there is nothing to count down, detect or follow.
+// What the timer asks of the parts around the engine. Menus come with the
+// full main window; until then none is ever open.
 class ShellTimerHooks final : public TimerHooks {
 public:
-    void runVibrationCountdown() override {}
+    ShellTimerHooks(Vibration& vibration, InputDevices& devices, ConfigFileManager& profiles,
+                    const AppLinkManager& appLinks)
+        : vibration_(vibration), devices_(devices), profiles_(profiles), appLinks_(appLinks) {}
+
+    void runVibrationCountdown() override { vibration_.countdown(); }
     bool menuOpen() const override { return false; }
-    bool redetectRequested() const override { return false; }
-    void detectJoysticks() override {}
+    bool redetectRequested() const override { return devices_.redetectRequested(); }
+    void detectJoysticks() override { devices_.DetectJoysticks(false); }
     WindowHandle mainWindow() const override { return mainWindow_.load(); }
-    void foregroundChanged(const std::string&, const std::string&) override {}
+    void foregroundChanged(const std::string& path, const std::string& title) override {
+        if (!appLinks_.suspended()) profiles_.ApplyAppLink(path, title, appLinks_);
+    }
 
     void setMainWindow(HWND window) { mainWindow_.store(reinterpret_cast<WindowHandle>(window)); }
 
 private:
+    Vibration& vibration_;
+    InputDevices& devices_;
+    ConfigFileManager& profiles_;
+    const AppLinkManager& appLinks_;
     std::atomic<WindowHandle> mainWindow_{0};  // read on the timer thread
 };
 
@@ -88,6 +125,14 @@ struct Application {
     Application(AppInfo& info, FileLogger& logger)
         : app(info),
           log(logger),
+          dataDirectory(pathFromUtf8(app.dataDirectory)),
+          templates(dataDirectory / "templates.json", log),
+          registry(templates),
+          xinput(xinputLibrary, log),
+          vibration(xinput, log),
+          sounds(std::make_shared<SystemMci>(), log),
+          soundRequests(sounds),
+          launcher(dataDirectory, shell, soundRequests),
           senders(log, [this] { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }),
           window(app.settings, hooks()),
           link(window),
@@ -95,23 +140,51 @@ struct Application {
           lock(log, processPendingMessages),
           windows(log),
           engine(EngineLinks{profiles, app.settings, devices, senders, link, log}),
+          devices(InputBackends{hid, xinput, directInput}, registry, app.settings, engine.pressedState(), lock, link,
+                  log),
+          appLinks(dataDirectory, lock, log),
+          timerHooks(vibration, devices, profiles, appLinks),
           callback(TimerLinks{engine, devices, lock, systemForegroundWindow(), windows, timerHooks, log}),
           timer(callback, log),
-          profiles(pathFromUtf8(app.dataDirectory), app.settings, engine, lock, dialogs, log),
-          messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log) {
+          profiles(dataDirectory, app.settings, engine, lock, dialogs, log),
+          messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log),
+          notice{vibration, soundRequests, app.settings, dataDirectory, log} {
+        registry.load(IniFile::load(pathFromUtf8(app.iniPath)), DeviceDefaults::of(app.settings));
+        engine.tickContext().services =
+            SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
         window.setMessages(messages);
+    }
+
+    // The main window exists: the parts that need it start, in the order
+    // the window's creation starts them.
+    void start() {
+        timerHooks.setMainWindow(window.handle());
+        devices.InitializeInputApis();
+        sounds.init();
+        appLinks.load();
+        timer.TimerInit(app.settings.turboMode);
     }
 
     // The main window is gone: everything it started stops, and what
     // changed is written.
     void shutDown() {
         timer.TimerTerminate();
+        sounds.shutdown();
         try {
-            saveGlobalSettings(app.settings, pathFromUtf8(app.iniPath), log);
+            saveGlobalSettings(app.settings, pathFromUtf8(app.iniPath), log, localFiles(),
+                               [this](IniFile& ini) { registry.save(ini); });
         } catch (const std::exception& e) {
             log.errorf("Cannot save the settings: %s", e.what());
         }
+        devices.ReleaseInputApis();
         profiles.shutdown();
+    }
+
+    // The processing timer stands still while the device list changes.
+    void redetect() {
+        timer.TimerDisable();
+        devices.DetectJoysticks(true);
+        timer.TimerEnable();
     }
 
     MainWindow::Hooks hooks() {
@@ -122,13 +195,20 @@ struct Application {
             EngineLockGuard guard(lock);
             engine.virtualInput().attach(suppressed, target, profiles.currentProfile(), timer, engine.tickContext());
         };
-        h.redetectDevices = [this] {
-            timer.TimerDisable();
-            timer.TimerEnable();
+        h.redetectDevices = [this] { redetect(); };
+        h.deviceChanged = [this] { devices.requestRedetection(); };
+        h.rawInput = [](intptr_t) {};
+        h.profileSwitched = [this] {
+            if (const ConfigFile* profile = profiles.currentProfile()) notice.announce(*profile, false);
         };
-        h.stopProcessing = [this] { timer.TimerTerminate(); };
+        h.stopProcessing = [this] {
+            timer.TimerTerminate();
+            devices.ReleaseInputApis();
+        };
         h.restartProcessing = [this] {
             timer.TimerTerminate();
+            devices.ReleaseInputApis();
+            devices.InitializeInputApis();
             timer.TimerInit(app.settings.turboMode);
         };
         h.destroying = [this] { shutDown(); };
@@ -137,19 +217,32 @@ struct Application {
 
     AppInfo& app;
     FileLogger& log;
-    NoDevices devices;
+    std::filesystem::path dataDirectory;
+    DeviceTemplateManager templates;
+    DeviceConfigManager registry;
+    XInputLibrary xinputLibrary;
+    XInputBackend xinput;
+    NoBackend hid, directInput;
+    Vibration vibration;
+    SoundPlayer sounds;
+    SoundPlayerRequests soundRequests;
+    WindowsShellOpener shell;
+    AppLauncher launcher;
     WindowsKeySenders senders;
     MainWindow window;
     WindowLink link;
     ProfileDialogs dialogs;
     EngineMutex lock;
     SystemWindowInfo windows;
-    ShellTimerHooks timerHooks;
     ProcessingEngine engine;
+    InputDevices devices;
+    AppLinkManager appLinks;
+    ShellTimerHooks timerHooks;
     TimerCallback callback;
     ProcessingTimer timer;
     ConfigFileManager profiles;
     AppMessages messages;
+    ProfileSwitchNotice notice;
 };
 
 }  // namespace
@@ -179,8 +272,7 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
         log.error("Cannot create the main window");
         return 1;
     }
-    application.timerHooks.setMainWindow(application.window.handle());
-    application.timer.TimerInit(app.settings.turboMode);
+    application.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -26,6 +26,8 @@ public:
     }
     void profileSwitched() override { calls.push_back("switched"); }
     void redetectDevices() override { calls.push_back("redetect"); }
+    void deviceChanged() override { calls.push_back("device change"); }
+    void rawInput(intptr_t handle) override { calls.push_back("raw input " + std::to_string(handle)); }
     void stopProcessing() override { calls.push_back("stop"); }
     void restartProcessing() override { calls.push_back("restart"); }
     void attachVirtualInput(int suppressed, int target) override {
@@ -117,7 +119,12 @@ TEST(AppMessages, EndOfSessionClosesAndOtherMessagesAreNotOurs) {
     f.send(wm::kVrxRestore);
     f.send(wm::kVrxMinimize);
     f.send(wm::kVrxRefreshDevices);
-    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"close", "restore", "minimize", "redetect"}));
+    EXPECT_EQ(f.send(wm::kInputDeviceChange), 0);
+    // The system frees a report's buffers in its own handling.
+    EXPECT_EQ(f.send(wm::kInput, 0, 0x5678), std::nullopt);
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"close", "restore", "minimize", "redetect", "device change",
+                                                        "raw input 22136"}));
+    EXPECT_TRUE(f.h.log.contains(LogLevel::Debug, "Received device change notification"));
 }
 
 }  // namespace

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "Main/WindowMessages.h"
 #include "Utils/WideText_win.h"
+#include "support/ProgramInstance_win.h"
 #include "support/TempFolder.h"
 
 // Vantorix.exe itself, started as a user would, in a data directory of its
@@ -19,55 +18,10 @@
 namespace vrx::test {
 namespace {
 
-// The program's path as the build knows it; a Linux path under Wine is
-// reached through Wine's drive for the root.
-std::wstring programPath() {
-    std::string path = VANTORIX_EXE;
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            if (c == '/') c = '\\';
-        path = "Z:" + path;
-    }
-    return toWide(path);
-}
-
-bool waitFor(const std::function<bool()>& condition, int seconds = 30) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (std::chrono::steady_clock::now() < until) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return condition();
-}
-
-class Instance {
+// The program the build made, started as a user would.
+class Instance : public ProgramInstance {
 public:
-    explicit Instance(const std::wstring& arguments) {
-        std::wstring commandLine = L"\"" + programPath() + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &process_);
-        if (started_) CloseHandle(process_.hThread);
-    }
-    ~Instance() {
-        if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hProcess);
-    }
-    bool started() const { return started_; }
-    bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
-    // The exit code once the process has ended within the time, else -1.
-    int exitCode(int seconds = 30) const {
-        if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(seconds) * 1000) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return static_cast<int>(code);
-    }
-
-private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
+    explicit Instance(const std::wstring& arguments) : ProgramInstance(windowsPath(VANTORIX_EXE), arguments) {}
 };
 
 HWND mainWindow() { return FindWindowW(L"TMainForm", nullptr); }
