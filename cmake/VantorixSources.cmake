@@ -20,7 +20,7 @@ function(vantorix_glob out_var)
 endfunction()
 
 # System libraries the Windows parts call into; append as new APIs are used.
-set(VANTORIX_WIN32_LIBRARIES user32 gdi32 shell32 advapi32 comctl32 winmm taskschd ole32 oleaut32)
+set(VANTORIX_WIN32_LIBRARIES user32 gdi32 shell32 advapi32 comctl32 winmm taskschd ole32 oleaut32 dinput8 dxguid)
 
 # vantorix_add_core_library(<name>): a static library of all of src/ except
 # the program's entry (src/Vantorix/). The fuzzers build a second one with
