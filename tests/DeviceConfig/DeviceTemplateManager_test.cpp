@@ -178,7 +178,7 @@ TEST_P(DeviceTemplatesFailedSave, LeavesThePreviousFileAndNoTemporaryOne) {
     EXPECT_EQ(t.log.texts(LogLevel::Error).size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, DeviceTemplatesFailedSave,
+INSTANTIATE_TEST_SUITE_P(DeviceTemplateFaults, DeviceTemplatesFailedSave,
                          testing::Values(FaultyFiles::Fault::Write, FaultyFiles::Fault::PartialWrite,
                                          FaultyFiles::Fault::Replace));
 
