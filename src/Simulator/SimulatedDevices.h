@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "Joystick/EngineLinks.h"
 #include "Joystick/GenericDeviceState.h"
@@ -9,32 +10,45 @@
 
 namespace vrx {
 
-// Controllers played by a scenario: logical joystick n is fed by device n,
-// once the scenario has given it one.
+class EngineLock;
+class EventRecord;
+class Logger;
+class Vibration;
+struct GlobalSettings;
+struct PressedStateMemory;
+
+// Controllers played by a scenario, read through the program's own XInput
+// and DirectInput back ends over simulated libraries: a "generic" device is
+// a DirectInput controller, an "xinput" one a pad on the next free user
+// index. Each is detected as logical joystick n, the number it prefers.
+// What the pads' motors are told appears as events of the record. The
+// engine may hold a reference to it before it is made: nothing is polled
+// before a scenario attaches a device.
 class SimulatedDevices final : public DevicePoller {
 public:
-    enum class Kind { None, Generic, XInput };
-    struct Device {
-        Kind kind = Kind::None;
-        GenericDeviceState generic;
-        XInputPadState pad;
-        std::array<int, 4> lastAxis{};
-    };
+    enum class Kind { Generic, XInput };
 
-    explicit SimulatedDevices(const int& deadZone) : deadZone_(deadZone) {}
+    SimulatedDevices(GlobalSettings& settings, PressedStateMemory& pressed, EngineLock& lock, EventRecord& record,
+                     Logger& log);
+    ~SimulatedDevices() override;
 
-    Device& device(int joystick) { return devices_[static_cast<size_t>(joystick)]; }
-    // A joystick gets a fresh device of that kind, at rest.
+    // A joystick gets a fresh device of that kind, at rest, and the devices
+    // are detected again.
     void attach(int joystick, Kind kind);
     bool anyAttached() const;
+    // The state the joystick's device reports from now on; axes -1000 to
+    // 1000 in the engine's axis order, hats in hundredths of a degree.
+    GenericDeviceState& generic(int joystick);
+    XInputPadState& pad(int joystick);
 
-    int deviceCount() const override { return kMaxJoysticks; }
+    int deviceCount() const override;
     int deviceFor(int joystick) const override;
     int poll(int device, const ProfileSettings& profile, JoystickSnapshot& snapshot) override;
+    Vibration& vibration();
 
 private:
-    const int& deadZone_;  // the global default dead zone, which a new device takes
-    std::array<Device, kMaxJoysticks> devices_{};
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace vrx

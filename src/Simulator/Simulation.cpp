@@ -10,6 +10,7 @@
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "Joystick/ForegroundTracking.h"
 #include "Joystick/Processing.h"
+#include "Joystick/Vibration.h"
 #include "Simulator/SimulatedDevices.h"
 #include "Utils/Clipboard.h"
 #include "Utils/DateTimeFormat.h"
@@ -64,22 +65,30 @@ public:
 };
 
 // The profile list's questions never come up here; its switches are what
-// the output reports.
+// the output reports, with the rumble the main window would start.
 class SimulatedProfileUi final : public ProfileListUi {
 public:
     explicit SimulatedProfileUi(EventRecord& record) : record_(record) {}
-    void bind(const ConfigFileManager& profiles) { profiles_ = &profiles; }
+    void bind(ConfigFileManager& profiles, Vibration& vibration, const GlobalSettings& settings) {
+        profiles_ = &profiles;
+        vibration_ = &vibration;
+        settings_ = &settings;
+    }
 
     std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
     Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
     void showError(const std::string&, const std::string&) override {}
     void postProfileSwitched() override {
         record_.lines.push_back("ProfileSwitch name=\"" + profiles_->currentName() + "\"");
+        if (const ConfigFile* profile = profiles_->currentProfile())
+            vibration_->start(profile->settings, settings_->turboMode, false);
     }
 
 private:
     EventRecord& record_;
-    const ConfigFileManager* profiles_ = nullptr;
+    ConfigFileManager* profiles_ = nullptr;
+    Vibration* vibration_ = nullptr;
+    const GlobalSettings* settings_ = nullptr;
 };
 
 // A text between double quotes on one output line: line breaks, quotes and
@@ -142,7 +151,6 @@ struct Simulation::Parts {
 
     GlobalSettings settings;
     Logger& log;
-    SimulatedDevices devices{settings.analogDeadZone};
     RecordingKeySenders senders;
     HeadlessUi ui;
     NoTimer timer;
@@ -155,6 +163,7 @@ struct Simulation::Parts {
     ForegroundTracker foreground;
     WindowHandle foregroundWindow = 0;
     ProcessingEngine engine{EngineLinks{profiles, settings, devices, senders, ui, log}};
+    SimulatedDevices devices{settings, engine.pressedState(), lock, senders.record, log};
     ConfigFileManager profiles;
 
     void apply(const ScenarioCommand& c);
@@ -165,7 +174,7 @@ Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& pro
                        const Clock& clock) {
     settings.fileName = pathToUtf8(profile.stem());
     parts_ = std::make_unique<Parts>(std::move(settings), dataDirectoryOf(profile), log, clock);
-    parts_->profileUi.bind(parts_->profiles);
+    parts_->profileUi.bind(parts_->profiles, parts_->devices.vibration(), parts_->settings);
     parts_->profiles.scan();
 }
 
@@ -177,7 +186,7 @@ std::filesystem::path Simulation::dataDirectoryOf(const std::filesystem::path& p
 
 void Simulation::Parts::apply(const ScenarioCommand& c) {
     using Kind = ScenarioCommand::Kind;
-    const auto device = [&]() -> SimulatedDevices::Device& { return devices.device(c.joystick); };
+    const auto generic = [&]() -> GenericDeviceState& { return devices.generic(c.joystick); };
     switch (c.kind) {
         case Kind::Set:
             assignSetting(settings, *findSettingKey(c.text), c.argument);
@@ -186,26 +195,26 @@ void Simulation::Parts::apply(const ScenarioCommand& c) {
             devices.attach(c.joystick, c.value == 0 ? SimulatedDevices::Kind::Generic : SimulatedDevices::Kind::XInput);
             break;
         case Kind::Button:
-            device().generic.buttons[c.index] = c.value != 0;
+            generic().buttons[c.index] = c.value != 0;
             break;
         case Kind::Axis:
-            device().generic.axes[c.index] = static_cast<int32_t>(c.value);
+            generic().axes[c.index] = static_cast<int32_t>(c.value);
             break;
         case Kind::Pov:
-            device().generic.povs[c.index] = static_cast<uint32_t>(c.value);
+            generic().povs[c.index] = static_cast<uint32_t>(c.value);
             break;
         case Kind::XButton: {
-            uint16_t& bits = device().pad.buttons;
+            uint16_t& bits = devices.pad(c.joystick).buttons;
             bits = static_cast<uint16_t>(c.value ? bits | c.index : bits & ~c.index);
             break;
         }
         case Kind::XTrigger: {
-            XInputPadState& pad = device().pad;
+            XInputPadState& pad = devices.pad(c.joystick);
             (c.index == 0 ? pad.leftTrigger : pad.rightTrigger) = static_cast<uint8_t>(c.value);
             break;
         }
         case Kind::XThumb: {
-            XInputPadState& pad = device().pad;
+            XInputPadState& pad = devices.pad(c.joystick);
             int16_t* thumbs[] = {&pad.thumbLX, &pad.thumbLY, &pad.thumbRX, &pad.thumbRY};
             *thumbs[c.index] = static_cast<int16_t>(c.value);
             break;
@@ -230,6 +239,7 @@ void Simulation::Parts::apply(const ScenarioCommand& c) {
 // What the processing timer does on each wake-up: count the tick, follow
 // the foreground window, and run the tick once there is a controller.
 void Simulation::Parts::timerCallback(int tick) {
+    devices.vibration().countdown();
     engine.setTickCount(tick);
     foreground.track(foregroundWindow, 0, windows, log);
     engine.setForeground(foreground.window(), foreground.changed(), foreground.ownWindow());

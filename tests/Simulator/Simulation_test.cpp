@@ -134,6 +134,29 @@ TEST(Simulation, FollowsProfileSwitchesAndReportsUnknownNames) {
     EXPECT_TRUE(r.log.contains(LogLevel::Error, "Failed to load ConfigFile \"Nowhere\" - cannot be found in the list"));
 }
 
+TEST(Simulation, APadIsReadThroughXInputAndASwitchRumblesIt) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) {
+        keySlot(p, 0, buttonSlot(12), 0x47);  // the guide button
+        JoyButton& s = p.joystick(0)->slot(buttonSlot(0));
+        s.type = AssignType::ProfileSwitch;
+        s.targetName = "Menu";
+    };
+    r.profiles["Menu"] = [](ConfigFile& p) {
+        p.settings.vibrationSpeed1 = 100;
+        p.settings.vibrationSpeed2 = 10;
+        p.settings.vibrationDuration = 48;  // three ticks, and one more
+    };
+    EXPECT_EQ(r.run("0 device 1 xinput\n1 xbutton 1 GUIDE down\n2 xbutton 1 GUIDE up\n"
+                    "3 xbutton 1 A down\n4 xbutton 1 A up\n10 end\n"),
+              "1 Key vk=47 scan=22 flags=0\n"
+              "2 Key vk=47 scan=22 flags=2\n"
+              "4 ProfileSwitch name=\"Menu\"\n"
+              "4 Vibration left=65500 right=6550\n"
+              "8 Vibration left=0 right=0\n");
+    EXPECT_TRUE(r.log.contains(LogLevel::Info, "Assign XInput Device #1 to Joystick[1] (045E028E-1)"));
+}
+
 TEST(Simulation, AMissingProfileRunsOnDefaultsAndNothingIsWritten) {
     TempFolder folder;
     RecordingLogger log;
