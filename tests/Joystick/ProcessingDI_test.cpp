@@ -10,6 +10,7 @@
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/DeviceList.h"
+#include "support/AllocationCounter.h"
 #include "support/RecordingLogger.h"
 #include "support/TempFolder.h"
 
@@ -475,6 +476,17 @@ TEST(DirectInputPoll, ButtonsWithBitSevenSetArePressedUpToTheProfilesCount) {
     EXPECT_EQ(s.slotValue[buttonSlot(1)], 0);
     EXPECT_EQ(s.slotValue[buttonSlot(15)], 1000);
     EXPECT_EQ(s.slotValue[buttonSlot(16)], 0);
+}
+
+TEST(DirectInputPoll, AllocatesNothingEvenWhenItAcquiresAgain) {
+    PolledDevice p;
+    p.controller->script.stateResults = {kDiOk, kDiInputLost, kDiOk};
+    p.state().buttons[3] = 0x80;
+    JoystickSnapshot snapshot;
+    AllocationCounter counter;
+    for (int tick = 0; tick < 2; ++tick) EXPECT_EQ(p.backend.poll(*p.device, p.profile, snapshot), kPollOk);
+    EXPECT_EQ(counter.count(), 0u);
+    EXPECT_EQ(p.controller->record.acquires, 2);  // at detection and once again
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/DeviceList.h"
 #include "Joystick/HidReport.h"
+#include "support/AllocationCounter.h"
 #include "support/RecordingLogger.h"
 #include "support/TempFolder.h"
 
@@ -506,6 +507,17 @@ TEST(HidPoll, ADetectionStartsEveryDeviceAtRest) {
     EXPECT_FALSE(p.device->Connected);
     EXPECT_EQ(p.device->HidHandle, nullptr);
     p.poll(*p.device, kPollFailed);
+}
+
+TEST(HidPoll, DecodingAReportAndPollingAllocateNothing) {
+    HidPad p;
+    void* message = p.api.message(0, {ReportBuilder().value(12, 60000).pressed({1, 2, 3}).bytes()});
+    JoystickSnapshot snapshot;
+    AllocationCounter counter;
+    p.backend.OnRawInput(message);
+    EXPECT_EQ(p.backend.poll(*p.device, p.profile, snapshot), kPollOk);
+    EXPECT_EQ(counter.count(), 0u);
+    EXPECT_EQ(snapshot.slotValue[buttonSlot(2)], 1000);
 }
 
 // The window thread publishes states whose every field holds the same
