@@ -10,7 +10,12 @@
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/DeviceList.h"
+#include "Joystick/InputDevices.h"
+#include "Joystick/PressedState.h"
+#include "Joystick/ProcessingHID.h"
+#include "Joystick/ProcessingXI.h"
 #include "support/AllocationCounter.h"
+#include "support/FakeXInput.h"
 #include "support/RecordingLogger.h"
 #include "support/TempFolder.h"
 
@@ -487,6 +492,95 @@ TEST(DirectInputPoll, AllocatesNothingEvenWhenItAcquiresAgain) {
     for (int tick = 0; tick < 2; ++tick) EXPECT_EQ(p.backend.poll(*p.device, p.profile, snapshot), kPollOk);
     EXPECT_EQ(counter.count(), 0u);
     EXPECT_EQ(p.controller->record.acquires, 2);  // at detection and once again
+}
+
+// HID controllers that only give their names: what the HID back end sees
+// of them outside the experimental modes.
+class NamingHid final : public HidApi {
+public:
+    struct Controller {
+        HidDeviceInfo info;
+        std::string path;
+    };
+    std::vector<Controller> controllers;
+
+    LoadResult load() override { return LoadResult::Loaded; }
+    bool registerDevices(bool) override { return true; }
+    bool unregisterDevices() override { return true; }
+    std::string lastErrorText() const override { return {}; }
+    bool deviceList(std::vector<HidDeviceEntry>& entries) override {
+        for (Controller& c : controllers) entries.push_back({&c, kRawInputTypeHid});
+        return true;
+    }
+    bool deviceInfo(void* device, HidDeviceInfo& info) override {
+        info = static_cast<Controller*>(device)->info;
+        return true;
+    }
+    std::string deviceName(void* device) override { return static_cast<Controller*>(device)->path; }
+    HidDeviceStrings deviceStrings(const std::string&) override { return {}; }
+    std::unique_ptr<HidReportReader> openReader(void*) override { return nullptr; }
+    bool readRawInput(void*, HidRawReports&) override { return false; }
+};
+
+struct NoDeviceUi final : DeviceListUi {
+    void postUpdateJoysticks() override {}
+};
+
+// One Xbox 360 pad as all three back ends see it, detected in a mode.
+struct ThreeViewsOfOnePad {
+    TempFolder folder;
+    RecordingLogger log;
+    DeviceTemplateManager templates{folder / "templates.json", log};
+    DeviceConfigManager registry{templates};
+    GlobalSettings settings;
+    std::unique_ptr<PressedStateMemory> pressed = std::make_unique<PressedStateMemory>();
+    UnsharedEngineLock lock;
+    NoDeviceUi ui;
+    NamingHid hidLibrary;
+    FakeXInput xinputLibrary;
+    FakeDirectInput directInputLibrary;
+    HidBackend hid{hidLibrary, settings, log};
+    XInputBackend xinput{xinputLibrary, log};
+    DirectInputBackend directInput{directInputLibrary, settings, log};
+    InputDevices devices{InputBackends{hid, xinput, directInput}, registry, settings, *pressed, lock, ui, log};
+
+    explicit ThreeViewsOfOnePad(int mode) {
+        settings.xInputSupport = mode;
+        hidLibrary.controllers.push_back({{0x045E, 0x028E, 1, 5}, "\\\\?\\HID#VID_045E&PID_028E&IG_00#7&1f"});
+        xinputLibrary.plug(0, 0x045E, 0x028E);
+        directInputLibrary.attach(1, 0x045E, 0x028E, "Controller (XBOX 360 For Windows)");
+        EXPECT_TRUE(devices.InitializeInputApis());
+    }
+    const TDeviceConfig& device(int index) const { return *devices.list().at(index); }
+};
+
+TEST(DirectInputAmongBackEnds, InTheMixedModeAnXboxPadIsListedOnceAsXInputNamedAfterItsHidRecord) {
+    ThreeViewsOfOnePad pad(2);
+    ASSERT_EQ(pad.devices.deviceCount(), 1);
+    EXPECT_EQ(pad.device(0).Api, kApiXInput);
+    EXPECT_EQ(pad.device(0).Name, "Xbox 360 Controller");
+    EXPECT_TRUE(pad.log.contains(LogLevel::Debug, "But this DI joystick is an XInput device as well, so skipping..."));
+    const TDeviceConfig& names = *pad.registry.snapshot()[0];
+    EXPECT_EQ(names.Api, kApiHid);
+    EXPECT_TRUE(names.Connected);
+    EXPECT_EQ(names.BackendIndex, -1);
+}
+
+TEST(DirectInputAmongBackEnds, InDirectInputOnlyModeThePadIsADirectInputDevice) {
+    ThreeViewsOfOnePad pad(0);
+    ASSERT_EQ(pad.devices.deviceCount(), 1);
+    EXPECT_EQ(pad.device(0).Api, kApiDirectInput);
+    EXPECT_EQ(pad.device(0).Name, "Xbox 360 Controller");
+    EXPECT_FALSE(pad.log.contains(LogLevel::Debug, "But this DI joystick is an XInput device as well, so skipping..."));
+}
+
+TEST(DirectInputAmongBackEnds, InTheExperimentalMixedModeHidAndXInputBothListIt) {
+    ThreeViewsOfOnePad pad(4);
+    ASSERT_EQ(pad.devices.deviceCount(), 2);
+    EXPECT_EQ(pad.device(0).Api, kApiHid);
+    EXPECT_EQ(pad.device(1).Api, kApiXInput);
+    pad.devices.ReleaseInputApis();
+    for (const TDeviceConfig* record : pad.registry.snapshot()) EXPECT_FALSE(record->Connected) << record->GUID;
 }
 
 }  // namespace
