@@ -55,8 +55,9 @@ private:
 
 template <typename Query>
 std::string deviceString(HANDLE file, Query query) {
-    wchar_t text[512] = {};  // the 1024 bytes the query may fill
-    if (!query(file, text, sizeof text - sizeof(wchar_t))) return {};
+    // The query fills at most 1024 bytes; the last character stays a terminator.
+    wchar_t text[513] = {};
+    if (!query(file, text, 1024)) return {};
     return toUtf8(text);
 }
 
@@ -130,6 +131,9 @@ RawInputHid::~RawInputHid() {
 HidApi::LoadResult RawInputHid::load() {
     if (!library_) library_ = LoadLibraryW(L"hid.dll");
     if (!library_) return LoadResult::NoLibrary;
+    // Loaded again after the window was recreated: the readers of the
+    // detected devices still call these.
+    if (hid_) return LoadResult::Loaded;
     auto hid = std::make_unique<Functions>();
     const bool found = resolve(library_, "HidD_GetAttributes", hid->getAttributes) &&
                        resolve(library_, "HidD_GetSerialNumberString", hid->getSerialNumberString) &&
