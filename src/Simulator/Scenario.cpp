@@ -58,7 +58,8 @@ int pick(const std::string& word, std::initializer_list<const char*> names, cons
     std::string list;
     for (const char* name : names) {
         if (word == name) return i;
-        list += (i ? " " : "") + std::string(name);
+        if (i) list += ' ';
+        list += name;
         ++i;
     }
     throw LineError{std::string(what) + " must be one of " + list + ", not \"" + word + "\""};

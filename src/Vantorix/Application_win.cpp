@@ -12,12 +12,14 @@
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
+#include "Joystick/DirectInput_win.h"
 #include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundWindow.h"
 #include "Joystick/InputBackend.h"
 #include "Joystick/InputDevices.h"
 #include "Joystick/MessagePump.h"
 #include "Joystick/Processing.h"
+#include "Joystick/ProcessingDI.h"
 #include "Joystick/ProcessingTimer.h"
 #include "Joystick/ProcessingXI.h"
 #include "Joystick/TimerCallback.h"
@@ -42,7 +44,7 @@
 namespace vrx {
 namespace {
 
-// The back ends still to come: they start and find nothing.
+// The HID back end still to come: it starts and finds nothing.
 class NoBackend final : public InputBackend {
 public:
     bool start() override { return true; }
@@ -122,13 +124,15 @@ private:
 };
 
 struct Application {
-    Application(AppInfo& info, FileLogger& logger)
+    Application(HINSTANCE instance, AppInfo& info, FileLogger& logger)
         : app(info),
           log(logger),
           dataDirectory(pathFromUtf8(app.dataDirectory)),
           templates(dataDirectory / "templates.json", log),
           registry(templates),
           xinput(xinputLibrary, log),
+          directInputLibrary(instance),
+          directInput(directInputLibrary, app.settings, log),
           vibration(xinput, log),
           sounds(std::make_shared<SystemMci>(), log),
           soundRequests(sounds),
@@ -159,6 +163,7 @@ struct Application {
     // the window's creation starts them.
     void start() {
         timerHooks.setMainWindow(window.handle());
+        directInputLibrary.setWindow(window.handle());
         devices.InitializeInputApis();
         sounds.init();
         appLinks.load();
@@ -222,7 +227,9 @@ struct Application {
     DeviceConfigManager registry;
     XInputLibrary xinputLibrary;
     XInputBackend xinput;
-    NoBackend hid, directInput;
+    DirectInput8 directInputLibrary;
+    DirectInputBackend directInput;
+    NoBackend hid;
     Vibration vibration;
     SoundPlayer sounds;
     SoundPlayerRequests soundRequests;
@@ -258,7 +265,7 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
         return 1;
     }
 
-    Application application(app, log);
+    Application application(instance, app, log);
     application.profiles.scan();
     if (showCommand == SW_SHOWMINNOACTIVE || app.settings.startIconified) {
         log.info("Starting in a minimized mode");

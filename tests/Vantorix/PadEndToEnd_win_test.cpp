@@ -43,7 +43,8 @@ public:
     }
     std::vector<std::string> rumbles() const {
         std::vector<std::string> out;
-        const LONG count = std::min<LONG>(shared_->rumbleCount, standin::kMaxRumbles);
+        const LONG recorded = shared_->rumbleCount;
+        const LONG count = std::min<LONG>(recorded, standin::kMaxRumbles);
         for (LONG i = 0; i < count; ++i)
             out.push_back(std::to_string(shared_->rumbles[i].left) + "," + std::to_string(shared_->rumbles[i].right));
         return out;
@@ -115,6 +116,18 @@ int heldKeys() {
     return held;
 }
 
+// Wine loads its own XInput in place of one beside the program unless the
+// program is told otherwise; Windows knows nothing of this key.
+void preferProgramsXInput() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Vantorix.exe\\DllOverrides", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    const wchar_t order[] = L"native,builtin";
+    RegSetValueExW(key, L"xinput1_4", 0, REG_SZ, reinterpret_cast<const BYTE*>(order), sizeof order);
+    RegCloseKey(key);
+}
+
 constexpr char kGame[] =
     "\xEF\xBB\xBF[General]\r\nFileVersion=74\r\nNumberOfJoysticks=1\r\nNumberOfButtons=32\r\nKeySendMode=1\r\n"
     "[Joystick 1]\r\n"
@@ -141,8 +154,7 @@ TEST(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
     pads.pad(0).vendorId = 0x045E;
     pads.pad(0).productId = 0x028E;
     pads.pad(0).connected = 1;
-    // Wine prefers its own XInput unless told to take the program's.
-    SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"xinput1_4=n,b");
+    preferProgramsXInput();
     ProgramInstance vantorix(program.wstring(), L"\"" + (folder / "Game.cfg").wstring() + L"\"");
     ASSERT_TRUE(vantorix.started());
     ASSERT_TRUE(waitFor([&] { return logHas("1 joystick(s) are detected"); })) << log();
