@@ -8,10 +8,15 @@
 #include "AppInfo/SettingKeys.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "AppLink/AppLinkManager.h"
+#include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundTracking.h"
+#include "Joystick/ForegroundWindow.h"
 #include "Joystick/Processing.h"
+#include "Joystick/TimerCallback.h"
 #include "Joystick/Vibration.h"
 #include "Simulator/SimulatedDevices.h"
+#include "Utils/AnsiCodePage.h"
 #include "Utils/Clipboard.h"
 #include "Utils/DateTimeFormat.h"
 #include "Utils/FileStore.h"
@@ -62,6 +67,44 @@ class NoTimer final : public TimerControl {
 public:
     void disable() override {}
     void enable() override {}
+};
+
+// Only the scenario's own thread runs the engine, so the lock is always free.
+class UnsharedProcessingLock final : public ProcessingLock {
+public:
+    bool tryEnter() override { return true; }
+    void enter() override {}
+    void leave() override {}
+};
+
+// The window a scenario's foreground line brought to the front.
+class SimulatedForeground final : public ForegroundWindowSource {
+public:
+    WindowHandle window = 0;
+    WindowHandle foregroundWindow() const override { return window; }
+};
+
+// What the timer callback asks around the engine: the switch rumble's
+// countdown and the application link of the data directory. There are no
+// menus, and devices change only when the scenario attaches one.
+class SimulatedTimerHooks final : public TimerHooks {
+public:
+    SimulatedTimerHooks(Vibration& vibration, ConfigFileManager& profiles, const AppLinkManager& appLinks)
+        : vibration_(vibration), profiles_(profiles), appLinks_(appLinks) {}
+
+    void runVibrationCountdown() override { vibration_.countdown(); }
+    bool menuOpen() const override { return false; }
+    bool redetectRequested() const override { return false; }
+    void detectJoysticks() override {}
+    WindowHandle mainWindow() const override { return 0; }
+    void foregroundChanged(const std::string& path, const std::string& title) override {
+        if (!appLinks_.suspended()) profiles_.ApplyAppLink(path, title, appLinks_);
+    }
+
+private:
+    Vibration& vibration_;
+    ConfigFileManager& profiles_;
+    const AppLinkManager& appLinks_;
 };
 
 // The profile list's questions never come up here; its switches are what
@@ -143,10 +186,12 @@ public:
 struct Simulation::Parts {
     Parts(GlobalSettings s, const std::filesystem::path& folder, Logger& l, const Clock& clock)
         : settings(std::move(s)), log(l), launcher(folder, services, services),
-          profiles(folder, settings, engine, lock, profileUi, l, files) {
+          profiles(folder, settings, engine, lock, profileUi, l, files),
+          appLinks(folder, lock, l, systemAnsiCodePage(), files) {
         // The English formats, so that a scenario's output is the same on
         // every system.
         engine.tickContext().services = SlotServices{&launcher, &services, &clock, &englishDateTimeFormat()};
+        appLinks.load();
     }
 
     GlobalSettings settings;
@@ -154,20 +199,21 @@ struct Simulation::Parts {
     RecordingKeySenders senders;
     HeadlessUi ui;
     NoTimer timer;
-    UnsharedEngineLock lock;  // only the scenario's own thread runs the engine
+    UnsharedProcessingLock lock;
     ReadOnlyFiles files;
     SimulatedProfileUi profileUi{senders.record};
     RecordedServices services{senders.record};
     AppLauncher launcher;
     SimulatedWindows windows;
-    ForegroundTracker foreground;
-    WindowHandle foregroundWindow = 0;
+    SimulatedForeground foreground;
     ProcessingEngine engine{EngineLinks{profiles, settings, devices, senders, ui, log}};
     SimulatedDevices devices{settings, engine.pressedState(), lock, senders.record, log};
     ConfigFileManager profiles;
+    AppLinkManager appLinks;
+    SimulatedTimerHooks hooks{devices.vibration(), profiles, appLinks};
+    TimerCallback timerCallback{TimerLinks{engine, devices, lock, foreground, windows, hooks, log}};
 
     void apply(const ScenarioCommand& c);
-    void timerCallback(int tick);
 };
 
 Simulation::Simulation(GlobalSettings settings, const std::filesystem::path& profile, Logger& log,
@@ -220,7 +266,7 @@ void Simulation::Parts::apply(const ScenarioCommand& c) {
             break;
         }
         case Kind::Foreground:
-            foregroundWindow = windows.windowOf(c.text, c.argument);
+            foreground.window = windows.windowOf(c.text, c.argument);
             break;
         case Kind::VirtualAttach:
             engine.virtualInput().attach(c.joystick, c.index, profiles.currentProfile(), timer, engine.tickContext());
@@ -236,16 +282,6 @@ void Simulation::Parts::apply(const ScenarioCommand& c) {
     }
 }
 
-// What the processing timer does on each wake-up: count the tick, follow
-// the foreground window, and run the tick once there is a controller.
-void Simulation::Parts::timerCallback(int tick) {
-    devices.vibration().countdown();
-    engine.setTickCount(tick);
-    foreground.track(foregroundWindow, 0, windows, log);
-    engine.setForeground(foreground.window(), foreground.changed(), foreground.ownWindow());
-    if (devices.anyAttached()) engine.ProcessTick();
-}
-
 void Simulation::run(const Scenario& scenario, std::ostream& out) {
     Parts& p = *parts_;
     std::vector<std::string>& lines = p.senders.record.lines;
@@ -253,7 +289,8 @@ void Simulation::run(const Scenario& scenario, std::ostream& out) {
     for (int tick = 0; tick <= scenario.endTick; ++tick) {
         for (; next < scenario.commands.size() && scenario.commands[next].tick == tick; ++next)
             p.apply(scenario.commands[next]);
-        if (tick > 0) p.timerCallback(tick);
+        // The processing timer's wake-up, as the timer thread makes it.
+        if (tick > 0) p.timerCallback();
         for (const std::string& line : lines) out << tick << ' ' << line << '\n';
         lines.clear();
     }

@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "AppLink/AppLinkManager.h"
+#include "Joystick/EngineLinks.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "Simulator/Simulation.h"
 #include "Utils/Clock.h"
@@ -155,6 +157,21 @@ TEST(Simulation, APadIsReadThroughXInputAndASwitchRumblesIt) {
               "4 Vibration left=65500 right=6550\n"
               "8 Vibration left=0 right=0\n");
     EXPECT_TRUE(r.log.contains(LogLevel::Info, "Assign XInput Device #1 to Joystick[1] (045E028E-1)"));
+}
+
+TEST(Simulation, TheForegroundApplicationChoosesTheProfileByTheDataDirectorysRules) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile&) {};
+    r.profiles["Racing"] = [](ConfigFile&) {};
+    NullLogger quiet;
+    UnsharedEngineLock lock;
+    AppLinkManager rules(r.folder.path(), lock, quiet);
+    rules.replace(AppLinkData{kNoMatchLastSelected, "", {{"Racer", "Racing", "racer.exe", ""}}});
+    ASSERT_TRUE(rules.save());
+    EXPECT_EQ(r.run("0 device 1 generic\n2 foreground \"C:\\\\Games\\\\Racer.exe\" \"Race\"\n"
+                    "4 foreground \"C:\\\\Windows\\\\notepad.exe\" \"Notes\"\n5 end\n"),
+              "2 ProfileSwitch name=\"Racing\"\n"
+              "4 ProfileSwitch name=\"Game\"\n");
 }
 
 TEST(Simulation, AMissingProfileRunsOnDefaultsAndNothingIsWritten) {
