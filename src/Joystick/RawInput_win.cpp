@@ -124,6 +124,8 @@ HidValueCapability valueOf(const HIDP_VALUE_CAPS& caps) {
 
 }  // namespace
 
+RawInputHid::RawInputHid() = default;
+
 RawInputHid::~RawInputHid() {
     if (library_) FreeLibrary(library_);
 }

@@ -12,7 +12,7 @@ namespace vrx {
 // without it only goes without the HID back end.
 class RawInputHid final : public HidApi {
 public:
-    RawInputHid() = default;
+    RawInputHid();
     ~RawInputHid() override;
     RawInputHid(const RawInputHid&) = delete;
     RawInputHid& operator=(const RawInputHid&) = delete;

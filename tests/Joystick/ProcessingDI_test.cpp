@@ -416,10 +416,10 @@ TEST(DirectInputPoll, HatsPressTheirDirectionsByAngle) {
         bool eightWay;
         std::vector<int> directions;
     };
+    // Each hat on its own eight slots; the angle rules themselves are the
+    // engine's, tested with it.
     const Case cases[] = {
-        {0, 2250, true, {0, 1}},  {0, 4500, false, {0, 2}}, {0, 0, false, {0}},       {0, 9000, false, {2}},
-        {1, 31500, false, {0, 6}}, {2, 36000, true, {0}},    {3, kCentred, true, {}}, {3, 36001, false, {}},
-        {3, 18000, true, {4}},
+        {0, 2250, true, {0, 1}}, {1, 31500, false, {0, 6}}, {2, 18000, true, {4}}, {3, kCentred, true, {}},
     };
     for (const Case& c : cases) {
         PolledDevice p;
