@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <map>
 #include <thread>
@@ -518,6 +519,24 @@ TEST(HidPoll, DecodingAReportAndPollingAllocateNothing) {
     EXPECT_EQ(p.backend.poll(*p.device, p.profile, snapshot), kPollOk);
     EXPECT_EQ(counter.count(), 0u);
     EXPECT_EQ(snapshot.slotValue[buttonSlot(2)], 1000);
+}
+
+// The window thread decodes reports outside the engine lock while the
+// timer thread may be detecting: no report may use a device table that a
+// detection is emptying (a sanitizer build sees it if one does).
+TEST(HidPoll, ReportsDecodedWhileAnotherThreadDetectsUseAWholeTable) {
+    HidPad p;
+    p.log.setDebugEnabled(false);
+    void* press = p.api.message(0, {ReportBuilder().pressed({1}).bytes()});
+    std::atomic<bool> stop{false};
+    std::thread window([&] {
+        while (!stop.load()) p.backend.OnRawInput(press);
+    });
+    for (int i = 0; i < 300; ++i) p.detect();
+    stop.store(true);
+    window.join();
+    p.backend.OnRawInput(press);
+    EXPECT_EQ(p.poll(*p.device).slotValue[buttonSlot(0)], 1000);
 }
 
 // The window thread publishes states whose every field holds the same
