@@ -7,16 +7,10 @@
 
 namespace vrx {
 
-// The hid.dll functions, found by name. The back end calls some of them;
-// the rest are the library's full set that must be there for it to count
-// as usable.
+// The hid.dll functions the back end calls, found by name.
 struct RawInputHid::Functions {
-    decltype(&HidD_GetAttributes) getAttributes = nullptr;
-    decltype(&HidD_GetSerialNumberString) getSerialNumberString = nullptr;
     decltype(&HidD_GetManufacturerString) getManufacturerString = nullptr;
     decltype(&HidD_GetProductString) getProductString = nullptr;
-    decltype(&HidD_GetPreparsedData) getPreparsedData = nullptr;
-    decltype(&HidD_FreePreparsedData) freePreparsedData = nullptr;
     decltype(&HidP_GetCaps) getCaps = nullptr;
     decltype(&HidP_GetButtonCaps) getButtonCaps = nullptr;
     decltype(&HidP_GetValueCaps) getValueCaps = nullptr;
@@ -27,6 +21,10 @@ struct RawInputHid::Functions {
 namespace {
 
 constexpr USHORT kGenericDesktop = 1, kJoystick = 4, kGamepad = 5;
+
+// Not called here, but a hid.dll without them is not one to rely on.
+constexpr const char* kAlsoRequired[] = {"HidD_GetAttributes", "HidD_GetSerialNumberString", "HidD_GetPreparsedData",
+                                         "HidD_FreePreparsedData"};
 
 template <typename Function>
 bool resolve(HMODULE library, const char* name, Function& function) {
@@ -137,17 +135,14 @@ HidApi::LoadResult RawInputHid::load() {
     // detected devices still call these.
     if (hid_) return LoadResult::Loaded;
     auto hid = std::make_unique<Functions>();
-    const bool found = resolve(library_, "HidD_GetAttributes", hid->getAttributes) &&
-                       resolve(library_, "HidD_GetSerialNumberString", hid->getSerialNumberString) &&
-                       resolve(library_, "HidD_GetManufacturerString", hid->getManufacturerString) &&
-                       resolve(library_, "HidD_GetProductString", hid->getProductString) &&
-                       resolve(library_, "HidD_GetPreparsedData", hid->getPreparsedData) &&
-                       resolve(library_, "HidD_FreePreparsedData", hid->freePreparsedData) &&
-                       resolve(library_, "HidP_GetCaps", hid->getCaps) &&
-                       resolve(library_, "HidP_GetButtonCaps", hid->getButtonCaps) &&
-                       resolve(library_, "HidP_GetValueCaps", hid->getValueCaps) &&
-                       resolve(library_, "HidP_GetUsages", hid->getUsages) &&
-                       resolve(library_, "HidP_GetUsageValue", hid->getUsageValue);
+    bool found = resolve(library_, "HidD_GetManufacturerString", hid->getManufacturerString) &&
+                 resolve(library_, "HidD_GetProductString", hid->getProductString) &&
+                 resolve(library_, "HidP_GetCaps", hid->getCaps) &&
+                 resolve(library_, "HidP_GetButtonCaps", hid->getButtonCaps) &&
+                 resolve(library_, "HidP_GetValueCaps", hid->getValueCaps) &&
+                 resolve(library_, "HidP_GetUsages", hid->getUsages) &&
+                 resolve(library_, "HidP_GetUsageValue", hid->getUsageValue);
+    for (const char* name : kAlsoRequired) found = found && GetProcAddress(library_, name) != nullptr;
     if (!found) return LoadResult::MissingFunction;
     hid_ = std::move(hid);
     return LoadResult::Loaded;
