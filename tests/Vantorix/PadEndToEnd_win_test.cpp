@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -37,7 +40,7 @@ public:
     }
     bool ready() const { return shared_ != nullptr; }
     standin::Pad& pad(int user) { return shared_->pads[user]; }
-    void change(int user, void (*edit)(standin::Pad&)) {
+    void change(int user, const std::function<void(standin::Pad&)>& edit) {
         edit(pad(user));
         InterlockedIncrement(&pad(user).packet);
     }
@@ -139,32 +142,52 @@ constexpr char kMenu[] =
     "VibrationSpeed1=50\r\nVibrationSpeed2=25\r\nVibrationDuration=200\r\n"
     "[Joystick 1]\r\nButton01=1, 4D:00:00:00, 0.000, 0, 0\r\n";
 
-TEST(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
+// A copy of the program in a folder of its own with the stand-in library,
+// started with Game.cfg and one pad plugged in, and the probe in front.
+class PadEndToEnd : public ::testing::Test {
+protected:
+    void start(const std::string& game) {
+        ASSERT_TRUE(pads.ready());
+        const fs::path program = folder / "Vantorix.exe";
+        fs::copy_file(fs::path(windowsPath(VANTORIX_EXE)), program);
+        fs::copy_file(fs::path(windowsPath(VANTORIX_XINPUT_STANDIN)), folder / "xinput1_4.dll");
+        folder.write("Game.cfg", game);
+        folder.write("Menu.cfg", kMenu);
+        pads.pad(0).vendorId = 0x045E;
+        pads.pad(0).productId = 0x028E;
+        pads.pad(0).connected = 1;
+        preferProgramsXInput();
+        vantorix = std::make_unique<ProgramInstance>(program.wstring(), L"\"" + (folder / "Game.cfg").wstring() + L"\"");
+        ASSERT_TRUE(vantorix->started());
+        ASSERT_TRUE(waitFor([&] { return logHas("1 joystick(s) are detected"); })) << log();
+        ASSERT_TRUE(waitFor([&] { return logHas("TimerInit: Timer initialized"); })) << log();
+        probe = createProbe();
+        ASSERT_TRUE(focus(probe));
+        pump(200);
+        g_keys.clear();
+    }
+    void TearDown() override {
+        if (probe) DestroyWindow(probe);
+    }
+    std::string log() const { return readBytes(folder / "Vantorix.log"); }
+    bool logHas(const std::string& text) const { return log().find(text) != std::string::npos; }
+    // A button of the pad pressed and let go.
+    void click(WORD button) {
+        pads.change(0, [button](standin::Pad& p) { p.buttons = button; });
+        pump(100);
+        pads.change(0, [](standin::Pad& p) { p.buttons = 0; });
+        pump(100);
+    }
+
     StandInPads pads;
-    ASSERT_TRUE(pads.ready());
     TempFolder folder;
-    const fs::path program = folder / "Vantorix.exe";
-    fs::copy_file(fs::path(windowsPath(VANTORIX_EXE)), program);
-    fs::copy_file(fs::path(windowsPath(VANTORIX_XINPUT_STANDIN)), folder / "xinput1_4.dll");
-    folder.write("Game.cfg", kGame);
-    folder.write("Menu.cfg", kMenu);
-    const auto log = [&] { return readBytes(folder / "Vantorix.log"); };
-    const auto logHas = [&](const std::string& text) { return log().find(text) != std::string::npos; };
+    std::unique_ptr<ProgramInstance> vantorix;
+    HWND probe = nullptr;
+};
 
-    pads.pad(0).vendorId = 0x045E;
-    pads.pad(0).productId = 0x028E;
-    pads.pad(0).connected = 1;
-    preferProgramsXInput();
-    ProgramInstance vantorix(program.wstring(), L"\"" + (folder / "Game.cfg").wstring() + L"\"");
-    ASSERT_TRUE(vantorix.started());
-    ASSERT_TRUE(waitFor([&] { return logHas("1 joystick(s) are detected"); })) << log();
+TEST_F(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
+    start(kGame);
     EXPECT_TRUE(logHas("Assign XInput Device #1 to Joystick[1] (045E028E-1)")) << log();
-    ASSERT_TRUE(waitFor([&] { return logHas("TimerInit: Timer initialized"); })) << log();
-
-    const HWND probe = createProbe();
-    ASSERT_TRUE(focus(probe));
-    pump(200);
-    g_keys.clear();
 
     // Button 1 held for half a second: a press every 100 ms, as the engine
     // counts its 16 ms ticks.
@@ -204,7 +227,7 @@ TEST(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
     pump(200);
     PostMessageW(FindWindowW(L"TMainForm", nullptr), wm::kVrxRefreshDevices, 0, 0);
     EXPECT_TRUE(waitFor([&] { return logHas("0 joystick(s) are detected"); })) << log();
-    EXPECT_TRUE(vantorix.running());
+    EXPECT_TRUE(vantorix->running());
 
     // Back again, held down as the session ends: the key goes up.
     pads.change(0, [](standin::Pad& p) { p.connected = 1; });
@@ -217,10 +240,51 @@ TEST(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
     DWORD_PTR allowed = 0;
     SendMessageTimeoutW(FindWindowW(L"TMainForm", nullptr), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000,
                         &allowed);
-    EXPECT_EQ(vantorix.exitCode(), 0);
+    EXPECT_EQ(vantorix->exitCode(), 0);
     pump(300);
     EXPECT_EQ(heldKeys(), 0) << "a key was left down";
-    DestroyWindow(probe);
+}
+
+std::wstring clipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(PadEndToEnd, APasteFillsTheClipboardAndTypesCtrlVAndALaunchStartsTheProgram) {
+    const fs::path work = folder / "work";
+    fs::create_directory(work);
+    const std::string launchProbe = fs::path(windowsPath(VANTORIX_LAUNCH_PROBE)).string();
+    start(std::string(kGame) + "Button03=10, ##Pad ${yyyy}\\nline two\r\n" +
+          "Button04=9, \"" + launchProbe + "\", |-x \"a b\"|" + work.string() + "|\r\n");
+
+    click(0x4000);  // X: the paste
+    ASSERT_TRUE(pump(3000, [] { return pressTimes('V').size() == 1; })) << log();
+    pump(100);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    EXPECT_EQ(clipboardText(), L"Pad " + std::to_wstring(now.wYear) + L"\r\nline two");
+    std::vector<std::pair<UINT, WPARAM>> keys;
+    for (const KeyMessage& k : g_keys) keys.emplace_back(k.message, k.key);
+    EXPECT_EQ(keys, (std::vector<std::pair<UINT, WPARAM>>{
+                        {WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, 'V'}, {WM_KEYUP, 'V'}, {WM_KEYUP, VK_CONTROL}}));
+
+    click(0x8000);  // Y: the launch
+    const fs::path launched = work / "launched.txt";
+    ASSERT_TRUE(waitFor([&] { return fs::exists(launched) && fs::file_size(launched) > 0; })) << log();
+    pump(200);
+    const std::string bytes = readBytes(launched);
+    const std::wstring report(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    EXPECT_NE(report.find(L"-x \"a b\""), std::wstring::npos) << toUtf8(report);
+    EXPECT_NE(report.find(L"\n" + work.wstring()), std::wstring::npos) << toUtf8(report);
+    EXPECT_TRUE(logHas("Launching program: " + launchProbe));
 }
 
 }  // namespace
