@@ -15,13 +15,14 @@
 #include "Joystick/DirectInput_win.h"
 #include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundWindow.h"
-#include "Joystick/InputBackend.h"
 #include "Joystick/InputDevices.h"
 #include "Joystick/MessagePump.h"
 #include "Joystick/Processing.h"
 #include "Joystick/ProcessingDI.h"
+#include "Joystick/ProcessingHID.h"
 #include "Joystick/ProcessingTimer.h"
 #include "Joystick/ProcessingXI.h"
+#include "Joystick/RawInput_win.h"
 #include "Joystick/TimerCallback.h"
 #include "Joystick/Vibration.h"
 #include "Joystick/XInputLibrary_win.h"
@@ -43,16 +44,6 @@
 
 namespace vrx {
 namespace {
-
-// The HID back end still to come: it starts and finds nothing.
-class NoBackend final : public InputBackend {
-public:
-    bool start() override { return true; }
-    bool ready() const override { return true; }
-    int detect(DetectionContext&) override { return 0; }
-    int poll(TDeviceConfig&, const ProfileSettings&, JoystickSnapshot&) override { return kPollFailed; }
-    void release(DetectionContext&) override {}
-};
 
 class SoundPlayerRequests final : public SoundRequests {
 public:
@@ -133,6 +124,7 @@ struct Application {
           xinput(xinputLibrary, log),
           directInputLibrary(instance),
           directInput(directInputLibrary, app.settings, log),
+          hid(hidLibrary, app.settings, log),
           vibration(xinput, log),
           sounds(std::make_shared<SystemMci>(), log),
           soundRequests(sounds),
@@ -164,6 +156,7 @@ struct Application {
     void start() {
         timerHooks.setMainWindow(window.handle());
         directInputLibrary.setWindow(window.handle());
+        hidLibrary.setWindow(window.handle());
         devices.InitializeInputApis();
         sounds.init();
         appLinks.load();
@@ -202,7 +195,8 @@ struct Application {
         };
         h.redetectDevices = [this] { redetect(); };
         h.deviceChanged = [this] { devices.requestRedetection(); };
-        h.rawInput = [](intptr_t) {};
+        // Raw input arrives only while the HID back end has registered for it.
+        h.rawInput = [this](intptr_t handle) { hid.OnRawInput(reinterpret_cast<void*>(handle)); };
         h.profileSwitched = [this] {
             if (const ConfigFile* profile = profiles.currentProfile()) notice.announce(*profile, false);
         };
@@ -229,7 +223,8 @@ struct Application {
     XInputBackend xinput;
     DirectInput8 directInputLibrary;
     DirectInputBackend directInput;
-    NoBackend hid;
+    RawInputHid hidLibrary;
+    HidBackend hid;
     Vibration vibration;
     SoundPlayer sounds;
     SoundPlayerRequests soundRequests;
