@@ -87,12 +87,16 @@ void HidBackend::publish(DeviceTable& table) {
     while (decoding_.load()) std::this_thread::yield();
 }
 
-int HidBackend::detect(DetectionContext& context) {
+void HidBackend::forgetRecords(DetectionContext& context) {
     for (TDeviceConfig* record : context.registry.snapshot()) {
         if (record->Api != kApiHid) continue;
         record->Connected = false;
         record->HidHandle = nullptr;
     }
+}
+
+int HidBackend::detect(DetectionContext& context) {
+    forgetRecords(context);
     DeviceTable& table = spareTable();
     std::vector<HidDeviceEntry> entries;
     const bool listed = ready_ && api_.deviceList(entries);
@@ -215,11 +219,7 @@ int HidBackend::poll(TDeviceConfig& device, const ProfileSettings& profile, Joys
 }
 
 void HidBackend::release(DetectionContext& context) {
-    for (TDeviceConfig* record : context.registry.snapshot()) {
-        if (record->Api != kApiHid) continue;
-        record->Connected = false;
-        record->HidHandle = nullptr;
-    }
+    forgetRecords(context);
     context.list.forget(kApiHid);
     publish(spareTable());
 }

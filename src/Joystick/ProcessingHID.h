@@ -65,6 +65,8 @@ private:
         int count = 0;
     };
 
+    // Marks the HID records absent, without their raw-input handles.
+    void forgetRecords(DetectionContext& context);
     void addController(DetectionContext& context, int entry, void* handle, const HidDeviceInfo& info,
                        DeviceTable& table);
     HidCapabilitySummary ValueCapability(const HidReportReader* reader);
