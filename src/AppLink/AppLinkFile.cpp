@@ -1,5 +1,6 @@
 #include "AppLink/AppLinkFile.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "AppLink/UnicodeText.h"

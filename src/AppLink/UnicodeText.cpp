@@ -18,7 +18,10 @@ char32_t nextCodePoint(std::string_view text, size_t& at) {
     const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at++);
     if (lead < 0x80) return lead;
-    const size_t count = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    const size_t count = lead >= 0xF0 && lead <= 0xF4 ? 4
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
+                         : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                       : 0;
     const size_t start = at - 1;
     if (count == 0 || start + count > text.size()) return kReplacement;
     char32_t c = lead & (0x7F >> count);

@@ -17,7 +17,8 @@ unsigned long SystemMci::send(const std::string& command) {
 // https://learn.microsoft.com/previous-versions/dd757158(v=vs.85)
 std::string SystemMci::errorText(unsigned long error) {
     wchar_t text[256] = {};
-    if (!mciGetErrorStringW(error, text, static_cast<UINT>(std::size(text)))) return "MCI error " + std::to_string(error);
+    if (!mciGetErrorStringW(error, text, static_cast<UINT>(std::size(text))))
+        return "MCI error " + std::to_string(error);
     return toUtf8(text);
 }
 

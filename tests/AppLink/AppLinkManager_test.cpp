@@ -114,8 +114,8 @@ TEST(AppLinkMatch, PathAndTitleBeatPathAloneWhichBeatsTitleAlone) {
     EXPECT_TRUE(f.log.contains(LogLevel::Debug,
                                "Matching application found by path and title [AppName=Tube, Profile=Y, "
                                "Path=chrome.exe, Title=YouTube]"));
-    EXPECT_TRUE(f.log.contains(LogLevel::Debug,
-                               "Matching application found by path [AppName=Chrome, Profile=C, Path=chrome.exe, Title=]"));
+    EXPECT_TRUE(f.log.contains(
+        LogLevel::Debug, "Matching application found by path [AppName=Chrome, Profile=C, Path=chrome.exe, Title=]"));
     EXPECT_TRUE(f.log.contains(LogLevel::Debug,
                                "Matching application found by title [AppName=Title, Profile=T, Path=, Title=YouTube]"));
 }

@@ -143,7 +143,8 @@ TEST(SoundPlayer, AFailedOpenIsLoggedAndSkipsPlay) {
     EXPECT_EQ(f.mci->commands(), expected);
     // Closing is always allowed to fail: only the open is reported.
     ASSERT_EQ(f.errors().size(), 1u);
-    EXPECT_TRUE(f.errors()[0].starts_with("MCI command failed: open \"gone.wav\" alias sound : error 275 (")) << f.errors()[0];
+    EXPECT_TRUE(f.errors()[0].starts_with("MCI command failed: open \"gone.wav\" alias sound : error 275 ("))
+        << f.errors()[0];
 }
 
 TEST(SoundPlayer, AThreadThatDoesNotEndInTimeIsLeftRunning) {

@@ -14,7 +14,8 @@ TEST(TaskSchedulerErrorLine, NamesTheStepTheCodeAndTheSystemsWords) {
 }
 
 TEST(TaskSchedulerErrorLine, ACodeWithoutDescriptionIsNamedAsComNamesIt) {
-    EXPECT_EQ(comErrorLine("DeleteTask failed", 0x80040201u, ""), "DeleteTask failed (HRESULT=0x80040201): IDispatch error #1");
+    EXPECT_EQ(comErrorLine("DeleteTask failed", 0x80040201u, ""),
+              "DeleteTask failed (HRESULT=0x80040201): IDispatch error #1");
     EXPECT_EQ(comErrorLine("DeleteTask failed", 0x8004FFFFu, ""),
               "DeleteTask failed (HRESULT=0x8004FFFF): IDispatch error #65023");
     EXPECT_EQ(comErrorLine("DeleteTask failed", 0x80040200u, ""),
