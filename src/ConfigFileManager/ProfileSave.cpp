@@ -71,8 +71,9 @@ void ConfigFile::writeJoystick(IniFile& ini, int n) const {
     const IniFile::SectionId section = ini.sectionIdForWriting(joystickSection(n));
     ini.writeString(section, "DefaultDisplayName", config.defaultDisplayName);
     ini.writeString(section, "DefaultTemplateId", config.defaultTemplateId);
+    std::string line;
     for (const StoredSlot& stored : storedSlots(kProfileFileVersion, settings.numberOfButtons)) {
-        const std::string line = config.slot(stored.slot).formatLine();
+        config.slot(stored.slot).formatLine(line);
         if (line == kEmptyLine)
             ini.deleteKey(section, stored.key);
         else

@@ -139,6 +139,8 @@ public:
     void prepare();
 
     std::string formatLine() const;
+    // The same into line, reusing its buffer: a save formats thousands.
+    void formatLine(std::string& line) const;
     void parseLine(std::string_view line, int fileVersion);
     // Profiles of format 49 and lower were stored in the system's ANSI code
     // page; the caller may name the code page to use.

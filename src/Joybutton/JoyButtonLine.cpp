@@ -29,6 +29,12 @@ constexpr std::string_view kCommentMark = "##";
 
 std::string JoyButton::formatLine() const {
     std::string line;
+    formatLine(line);
+    return line;
+}
+
+void JoyButton::formatLine(std::string& line) const {
+    line.clear();
     const auto& k = keys;
     switch (type) {
         case AssignType::Keyboard:
@@ -79,11 +85,13 @@ std::string JoyButton::formatLine() const {
         case AssignType::LaunchProgram:
             line = "9, ";
             appendQuoted(line, targetName);
-            line += ", |" + programParameters + "|" + programStartFrom + "|";
+            appendPieces(line, ", |", programParameters, "|", programStartFrom, "|");
             break;
         case AssignType::PasteText:
             // The text takes the comment's place, so a paste slot has no comment.
-            return "10, ##" + pasteText;
+            line = "10, ##";
+            line += pasteText;
+            return;
         default:
             line = "0";
             break;
@@ -92,7 +100,6 @@ std::string JoyButton::formatLine() const {
         line += "  ##";
         line += comment;
     }
-    return line;
 }
 
 void JoyButton::parseLine(std::string_view line, int fileVersion) {
