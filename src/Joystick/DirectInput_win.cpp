@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "Joystick/DirectInputSystemError_win.h"
+#include "Utils/SystemErrorText_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
@@ -132,7 +132,7 @@ void DirectInput8::destroy() {
     input_ = nullptr;
 }
 
-std::string DirectInput8::lastErrorText() const { return inputSystemErrorText(lastError_); }
+std::string DirectInput8::lastErrorText() const { return systemErrorText(lastError_); }
 
 std::vector<DiDeviceInstance> DirectInput8::enumerateDevices() {
     std::vector<DiDeviceInstance> devices;

@@ -2,7 +2,7 @@
 
 #include <hidsdi.h>
 
-#include "Joystick/DirectInputSystemError_win.h"
+#include "Utils/SystemErrorText_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
@@ -163,7 +163,7 @@ bool RawInputHid::registerDevices(bool background) {
 
 bool RawInputHid::unregisterDevices() { return registerUsages(RIDEV_REMOVE, nullptr); }
 
-std::string RawInputHid::lastErrorText() const { return inputSystemErrorText(lastError_); }
+std::string RawInputHid::lastErrorText() const { return systemErrorText(lastError_); }
 
 bool RawInputHid::deviceList(std::vector<HidDeviceEntry>& entries) {
     // A device that arrives between the two calls makes the second one

@@ -8,6 +8,7 @@
 
 #include "Joystick/TimerThread.h"
 #include "Utils/Logger.h"
+#include "Utils/SystemErrorText_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
@@ -38,20 +39,6 @@ public:
 private:
     HANDLE handle_ = nullptr;
 };
-
-// https://learn.microsoft.com/windows/win32/api/winbase/nf-winbase-formatmessagew
-std::string systemErrorText(DWORD error) {
-    wchar_t text[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                                  static_cast<DWORD>(std::size(text)), nullptr);
-    // The texts end in a line break, which the log adds itself.
-    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' '))
-        --length;
-    if (length > 0) return toUtf8(std::wstring_view(text, length));
-    char number[32];
-    std::snprintf(number, sizeof number, "System error %lu", error);
-    return number;
-}
 
 // The system's reason first, then what failed, as every failure of the timer
 // is logged.

@@ -5,23 +5,11 @@
 #include <iterator>
 
 #include "Utils/SoundPlayer.h"
+#include "Utils/SystemErrorText_win.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
 namespace {
-
-// https://learn.microsoft.com/windows/win32/api/winbase/nf-winbase-formatmessagew
-std::string systemErrorText(DWORD error) {
-    wchar_t text[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                                  static_cast<DWORD>(std::size(text)), nullptr);
-    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' '))
-        --length;
-    if (length > 0) return toUtf8(std::wstring_view(text, length));
-    char number[32];
-    std::snprintf(number, sizeof number, "System error %lu", error);
-    return number;
-}
 
 DWORD WINAPI threadMain(void* parameter) {
     const std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));

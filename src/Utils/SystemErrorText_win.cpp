@@ -1,4 +1,4 @@
-#include "Joystick/DirectInputSystemError_win.h"
+#include "Utils/SystemErrorText_win.h"
 
 #include <cstdio>
 #include <iterator>
@@ -8,7 +8,7 @@
 namespace vrx {
 
 // https://learn.microsoft.com/windows/win32/api/winbase/nf-winbase-formatmessagew
-std::string inputSystemErrorText(DWORD error) {
+std::string systemErrorText(DWORD error) {
     wchar_t text[512];
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
                                   static_cast<DWORD>(std::size(text)), nullptr);
