@@ -75,7 +75,9 @@ TEST(Simulation, LaunchesSoundsAndPastesAreEventsNotActions) {
         paste.type = AssignType::PasteText;
         paste.pasteText = "${HH}:${mm}\\nok";
     };
-    const std::string sound = (r.folder / "ding.WAV").string();
+    // Backslashes of a Windows path come doubled, as in C.
+    std::string sound;
+    for (char c : (r.folder / "ding.WAV").string()) sound += c == '\\' ? std::string("\\\\") : std::string(1, c);
     EXPECT_EQ(r.run("0 device 1 generic\n1 button 1 1 down\n2 button 1 2 down\n3 button 1 3 down\n4 end\n"),
               "1 Launch target=\"C:\\\\Tools\\\\tool.exe\" parameters=\"-v \\\"x\\\"\" folder=\"\"\n"
               "2 Sound path=\"" + sound + "\"\n"
