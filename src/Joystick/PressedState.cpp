@@ -7,7 +7,9 @@ namespace vrx {
 bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeSlots, int threshold,
                                 int tickCount) {
     if (joystick < 0 || joystick >= kMaxJoysticks) return false;
-    const int active = std::clamp(activeSlots, 0, kSlotCount);
+    // A copy, not the constant itself: std::clamp takes references, and a
+    // reference to an inline constant leaves the cross linker an empty section.
+    const int active = std::clamp(activeSlots, 0, int{kSlotCount});
     Update& last = lastUpdate[joystick];
     if (last.activeSlots == active && last.threshold == threshold &&
         std::equal(out.begin(), out.begin() + active, last.values.begin()))
