@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Joybutton/SlotServices.h"
+#include "Utils/SoundRequests.h"
 
 namespace vrx {
 
@@ -15,13 +16,6 @@ public:
     virtual ~ShellOpener() = default;
     virtual void open(const std::string& target, const std::string& parameters,
                       const std::string& workingFolder) = 0;
-};
-
-// Plays a sound file in the background; an empty path stops the sound.
-class SoundRequests {
-public:
-    virtual ~SoundRequests() = default;
-    virtual void PlaySoundFile(const std::string& path) = 0;
 };
 
 // Where a launch goes: sound files (".mp3", ".wav" in any case) to the

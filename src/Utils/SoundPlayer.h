@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "Utils/SoundRequests.h"
+
 namespace vrx {
 
 class Logger;
@@ -48,14 +50,14 @@ std::unique_ptr<SoundPlayerThreads> makeSoundPlayerThreads();
 // the user interface nor the timer thread ever waits for audio. A new
 // request interrupts the sound playing; requests faster than the thread
 // takes them collapse into the last one.
-class SoundPlayer {
+class SoundPlayer final : public SoundRequests {
 public:
     static constexpr std::chrono::milliseconds kShutdownDeadline{3000};
 
     SoundPlayer(std::shared_ptr<MciDevice> mci, Logger& log,
                 std::unique_ptr<SoundPlayerThreads> threads = makeSoundPlayerThreads(),
                 std::chrono::milliseconds shutdownDeadline = kShutdownDeadline);
-    ~SoundPlayer();
+    ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
@@ -63,6 +65,7 @@ public:
     void init();
     // From any thread; returns at once. An empty path stops the sound.
     void play(std::string_view path);
+    void PlaySoundFile(const std::string& path) override { play(path); }
     // Stops the thread, waiting at most the deadline; a thread that does
     // not end is left running with everything it uses.
     void shutdown();

@@ -45,15 +45,6 @@
 namespace vrx {
 namespace {
 
-class SoundPlayerRequests final : public SoundRequests {
-public:
-    explicit SoundPlayerRequests(SoundPlayer& player) : player_(player) {}
-    void PlaySoundFile(const std::string& path) override { player_.play(path); }
-
-private:
-    SoundPlayer& player_;
-};
-
 class WindowLink final : public UserInterfaceLink, public DeviceListUi {
 public:
     explicit WindowLink(const MainWindow& window) : window_(window) {}
@@ -127,8 +118,7 @@ struct Application {
           hid(hidLibrary, app.settings, log),
           vibration(xinput, log),
           sounds(std::make_shared<SystemMci>(), log),
-          soundRequests(sounds),
-          launcher(dataDirectory, shell, soundRequests),
+          launcher(dataDirectory, shell, sounds),
           senders(log, [this] { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }),
           window(app.settings, hooks()),
           link(window),
@@ -144,7 +134,7 @@ struct Application {
           timer(callback, log),
           profiles(dataDirectory, app.settings, engine, lock, dialogs, log),
           messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log),
-          notice{vibration, soundRequests, app.settings, dataDirectory, log} {
+          notice{vibration, sounds, app.settings, dataDirectory, log} {
         registry.load(IniFile::load(pathFromUtf8(app.iniPath)), DeviceDefaults::of(app.settings));
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
@@ -227,7 +217,6 @@ struct Application {
     HidBackend hid;
     Vibration vibration;
     SoundPlayer sounds;
-    SoundPlayerRequests soundRequests;
     WindowsShellOpener shell;
     AppLauncher launcher;
     WindowsKeySenders senders;
