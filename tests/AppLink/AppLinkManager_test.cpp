@@ -7,6 +7,7 @@
 #include "AppLink/AppLinkFile.h"
 #include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "support/CountingLock.h"
 #include "support/EngineHarness.h"
 #include "support/FaultyFiles.h"
 #include "support/SilentProfileUi.h"
@@ -14,16 +15,6 @@
 
 namespace vrx::test {
 namespace {
-
-class CountingLock final : public EngineLock {
-public:
-    int depth = 0, entries = 0;
-    void enter() override {
-        ++depth;
-        ++entries;
-    }
-    void leave() override { --depth; }
-};
 
 struct AppLinkFixture {
     TempFolder folder;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "support/CountingLock.h"
 #include "support/EngineHarness.h"
 #include "support/TempFolder.h"
 
@@ -36,16 +37,6 @@ public:
         shown.push_back(caption + ": " + text);
     }
     void postProfileSwitched() override { ++switchedPosts; }
-};
-
-class CountingLock final : public EngineLock {
-public:
-    int depth = 0, entries = 0;
-    void enter() override {
-        ++depth;
-        ++entries;
-    }
-    void leave() override { --depth; }
 };
 
 struct ProfileListFixture {

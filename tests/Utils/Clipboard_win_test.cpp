@@ -7,25 +7,14 @@
 #include <thread>
 
 #include "Utils/Clipboard.h"
+#include "support/ClipboardText_win.h"
 #include "support/RecordingLogger.h"
 
 namespace vrx {
 namespace {
 
 using test::RecordingLogger;
-
-std::wstring clipboardUnicodeText() {
-    if (!OpenClipboard(nullptr)) return L"<cannot open>";
-    std::wstring text = L"<no text>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
+using test::clipboardUnicodeText;
 
 TEST(WindowsClipboard, HoldsTheTextAsUnicodeAndIsClosedAgain) {
     RecordingLogger log;

@@ -12,6 +12,7 @@
 
 #include "Main/WindowMessages.h"
 #include "standin/StandInPad.h"
+#include "support/ClipboardText_win.h"
 #include "support/ProgramInstance_win.h"
 #include "support/TempFolder.h"
 
@@ -245,19 +246,6 @@ TEST_F(PadEndToEnd, APadsButtonsAndStickBecomeKeysAndASwitchRumbles) {
     EXPECT_EQ(heldKeys(), 0) << "a key was left down";
 }
 
-std::wstring clipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 TEST_F(PadEndToEnd, APasteFillsTheClipboardAndTypesCtrlVAndALaunchStartsTheProgram) {
     const fs::path work = folder / "work";
     fs::create_directory(work);
@@ -270,7 +258,7 @@ TEST_F(PadEndToEnd, APasteFillsTheClipboardAndTypesCtrlVAndALaunchStartsTheProgr
     pump(100);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    EXPECT_EQ(clipboardText(), L"Pad " + std::to_wstring(now.wYear) + L"\r\nline two");
+    EXPECT_EQ(clipboardUnicodeText(), L"Pad " + std::to_wstring(now.wYear) + L"\r\nline two");
     std::vector<std::pair<UINT, WPARAM>> keys;
     for (const KeyMessage& k : g_keys) keys.emplace_back(k.message, k.key);
     EXPECT_EQ(keys, (std::vector<std::pair<UINT, WPARAM>>{
