@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vrx::IniFile ini = vrx::IniFile::decode(bytes, ansi);
     for (const std::string& section : ini.sections())
         for (const std::string& key : ini.keys(section)) {
-            check(ini.find(section, key) != nullptr);
+            check(ini.find(section, key).has_value());
             ini.readInteger(section, key, 0);
         }
 
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const vrx::IniFile again = vrx::IniFile::decode(written, ansi);
     check(again.encode() == written);
     check(again.readInteger("General", "FileVersion", 0) == 74);
-    check(again.find("Joystick 1", "Button02") == nullptr);
-    const std::string* stored = again.find("Joystick 1", "Button01");
-    check(stored != nullptr && stored->size() <= value.size());
+    check(!again.find("Joystick 1", "Button02"));
+    const std::optional<std::string_view> stored = again.find("Joystick 1", "Button01");
+    check(stored && stored->size() <= value.size());
     return 0;
 }

@@ -46,7 +46,7 @@ GlobalSettings readGlobalSettings(const IniFile& ini) {
     GlobalSettings settings;
     bool skipForegroundGiven = false;
     for (const SettingKey& key : settingKeys()) {
-        const std::string* value = ini.find(key.section, key.name);
+        const std::optional<std::string_view> value = ini.find(key.section, key.name);
         if (!value) continue;
         if (assignSetting(settings, key, *value) && std::string_view(key.name) == "SkipForegroundProcessing")
             skipForegroundGiven = true;

@@ -69,7 +69,7 @@ void ConfigFile::readGeneral(const IniFile& ini, int fileVersion) {
 
 void ConfigFile::readButtonAlias(const IniFile& ini, Logger& log) {
     for (SlotIndex slot : storedAliasSlots(settings.numberOfButtons)) {
-        const std::string* value = ini.find(kButtonAliasSection, aliasKey(slot));
+        const std::optional<std::string_view> value = ini.find(kButtonAliasSection, aliasKey(slot));
         if (!value || value->empty()) continue;
         // Numbers the text does not hold keep the entry's own.
         ButtonAliasEntry entry = buttonAlias[slot];
@@ -81,18 +81,15 @@ void ConfigFile::readButtonAlias(const IniFile& ini, Logger& log) {
 
 void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const AnsiCodePage& ansi) {
     JoystickConfig& config = *joystick(n);
-    const std::optional<IniFile::SectionId> section = ini.findSectionId(joystickSection(n));
-    auto find = [&](std::string_view key) { return section ? ini.find(*section, key) : nullptr; };
-    auto text = [&](std::string_view key) {
-        const std::string* value = find(key);
-        return value ? *value : std::string();
-    };
+    std::optional<IniFile::SectionId> section = ini.findSectionId(joystickSection(n));
+    auto find = [&](std::string_view key) { return section ? ini.find(*section, key) : std::nullopt; };
+    auto text = [&](std::string_view key) { return std::string(find(key).value_or(std::string_view{})); };
     config.defaultDisplayName = text("DefaultDisplayName");
     config.defaultTemplateId = text("DefaultTemplateId");
     std::bitset<kSlotCount> read;
     for (const StoredSlot& stored : storedSlots(fileVersion, settings.numberOfButtons)) {
-        const std::string* line = find(stored.key);
-        config.slot(stored.slot).parseLine(line ? std::string_view(*line) : std::string_view{}, fileVersion, ansi);
+        const std::optional<std::string_view> line = find(stored.key);
+        config.slot(stored.slot).parseLine(line.value_or(std::string_view{}), fileVersion, ansi);
         read.set(static_cast<size_t>(stored.slot));
     }
     for (SlotIndex slot = 0; slot < kSlotCount; ++slot)

@@ -68,7 +68,7 @@ void ConfigFile::writeButtonAlias(IniFile& ini) const {
 
 void ConfigFile::writeJoystick(IniFile& ini, int n) const {
     const JoystickConfig& config = *joystick(n);
-    const IniFile::SectionId section = ini.sectionIdForWriting(joystickSection(n));
+    IniFile::SectionId section = ini.sectionIdForWriting(joystickSection(n));
     ini.writeString(section, "DefaultDisplayName", config.defaultDisplayName);
     ini.writeString(section, "DefaultTemplateId", config.defaultTemplateId);
     std::string line;

@@ -1,5 +1,6 @@
 #include "Utils/FileStore.h"
 
+#include <cstdint>
 #include <fstream>
 #include <system_error>
 
@@ -36,9 +37,15 @@ std::optional<std::string> readWholeFile(const fs::path& path) {
         throw fs::filesystem_error("not a file", path, std::make_error_code(std::errc::invalid_argument));
     std::ifstream in(path, std::ios::binary);
     if (!in) throw fs::filesystem_error("cannot open", path, std::make_error_code(std::errc::permission_denied));
-    std::string bytes;
+    // Read at once into a string of the file's size, not grown piece by
+    // piece; the loop after it takes what a file that grew meanwhile added.
+    const std::uintmax_t expected = fs::file_size(path, ec);
+    std::string bytes(ec ? 0 : static_cast<size_t>(expected), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
     char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    while (in && (in.read(buffer, sizeof buffer) || in.gcount() > 0))
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
     if (in.bad()) throw fs::filesystem_error("cannot read", path, std::make_error_code(std::errc::io_error));
     return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 #include "Utils/TextDecoding.h"
@@ -27,21 +28,27 @@ std::string_view trimBlanks(std::string_view text) {
 bool isComment(std::string_view trimmed) { return trimmed.front() == ';' || trimmed.front() == '#'; }
 
 // The next line of text and where the one after it starts; CR LF, LF and a
-// lone CR all end a line.
+// lone CR all end a line. memchr rather than a loop over the characters:
+// finding the line ends was most of the time it took to read a profile.
 std::string_view nextLine(std::string_view text, size_t& pos) {
-    size_t end = pos;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-    const std::string_view line = text.substr(pos, end - pos);
-    pos = end;
-    if (pos < text.size() && text[pos++] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
-    return line;
+    const char* begin = text.data() + pos;
+    const size_t rest = text.size() - pos;
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', rest));
+    const size_t lfAt = lf ? static_cast<size_t>(lf - begin) : rest;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', lfAt));
+    if (!cr) {
+        pos += lf ? lfAt + 1 : rest;
+        return {begin, lfAt};
+    }
+    const auto crAt = static_cast<size_t>(cr - begin);
+    pos += crAt + (lf && crAt + 1 == lfAt ? 2 : 1);
+    return {begin, crAt};
 }
 
-// Stores value in place of target's text, reusing its buffer.
-void assignWithoutLineBreaks(std::string& target, std::string_view value) {
-    target.assign(value);
-    std::replace_if(target.begin(), target.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-}
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// One pass over the value: find_first_of looks each character up in its set.
+bool hasLineBreak(std::string_view value) { return std::any_of(value.begin(), value.end(), isLineBreak); }
 
 }  // namespace
 
@@ -63,16 +70,61 @@ IniFile::Line* IniFile::Section::first(std::string_view key) {
     return const_cast<Line*>(std::as_const(*this).first(key));
 }
 
-void IniFile::Section::sortOrder() { std::sort(order.begin(), order.end()); }
+const IniFile::Line* IniFile::Section::first(std::string_view key, size_t& next) const {
+    if (uniqueKeys && next < lines.size()) {
+        const Line& line = lines[next];
+        if (line.kind == Line::Kind::Entry && equalsIgnoringCase(line.key, key)) {
+            ++next;
+            return &line;
+        }
+    }
+    const Line* line = first(key);
+    if (line) next = static_cast<size_t>(line - lines.data()) + 1;
+    return line;
+}
 
-IniFile IniFile::parse(std::string_view text) {
+IniFile::Line* IniFile::Section::first(std::string_view key, size_t& next) {
+    return const_cast<Line*>(std::as_const(*this).first(key, next));
+}
+
+void IniFile::Section::sortOrder() {
+    std::sort(order.begin(), order.end());
+    // Copies of a key share its hash, so they sit together with the few
+    // other keys of that hash.
+    for (size_t i = 0; i < order.size() && uniqueKeys; ++i)
+        for (size_t j = i + 1; j < order.size() && order[j].hash == order[i].hash; ++j)
+            if (equalsIgnoringCase(lines[order[i].position].key, lines[order[j].position].key)) uniqueKeys = false;
+}
+
+std::string_view IniFile::keep(std::string text) { return texts_.emplace_back(std::move(text)); }
+
+// A line break cannot be stored in a value: CR and LF become blanks, so a
+// value never spills into lines of its own. An unchanged value is left as
+// it is, as is most of a profile that is saved again.
+void IniFile::assignValue(Line& line, std::string_view value) {
+    const bool breaks = hasLineBreak(value);
+    if (!breaks && line.value == value) return;
+    if (line.ownValue == Line::kNoOwnValue) {
+        line.ownValue = static_cast<uint32_t>(texts_.size());
+        texts_.emplace_back();
+    }
+    std::string& own = texts_[line.ownValue];
+    own.assign(value);
+    if (breaks) std::replace_if(own.begin(), own.end(), isLineBreak, ' ');
+    line.value = own;
+}
+
+IniFile IniFile::parse(std::string_view text) { return parseText(std::string(text)); }
+
+IniFile IniFile::parseText(std::string source) {
     IniFile ini;
+    const std::string_view text = ini.keep(std::move(source));
     size_t pos = 0;
     while (pos < text.size()) {
         const std::string_view line = nextLine(text, pos);
         const std::string_view trimmed = trimBlanks(line);
-        const size_t close = trimmed.find(']');
-        if (trimmed.starts_with('[') && close != std::string_view::npos) {
+        const size_t close = trimmed.starts_with('[') ? trimmed.find(']') : std::string_view::npos;
+        if (close != std::string_view::npos) {
             Section section;
             section.name = std::string(trimBlanks(trimmed.substr(1, close - 1)));
             section.header = std::string(line);
@@ -90,8 +142,8 @@ IniFile IniFile::parse(std::string_view text) {
         if (ini.sections_.empty()) {
             // Keys before the first section belong to no section; they are
             // kept like comments.
-            entry.head = std::string(line);
-            ini.preamble_.push_back(std::move(entry));
+            entry.head = line;
+            ini.preamble_.push_back(entry);
             continue;
         }
         Section& section = ini.sections_.back();
@@ -100,21 +152,23 @@ IniFile IniFile::parse(std::string_view text) {
         if (!trimmed.empty() && !isComment(trimmed) && equals != std::string_view::npos && !key.empty()) {
             const std::string_view value = trimStart(line.substr(equals + 1));
             entry.kind = Line::Kind::Entry;
-            entry.head = std::string(line.substr(0, line.size() - value.size()));
-            entry.key = std::string(key);
-            entry.value = std::string(value);
+            entry.head = line.substr(0, line.size() - value.size());
+            entry.key = key;
+            entry.value = value;
             section.order.push_back({CaseInsensitiveHash{}(entry.key), section.lines.size()});
             section.insertAt = section.lines.size() + 1;
         } else {
-            entry.head = std::string(line);
+            entry.head = line;
         }
-        section.lines.push_back(std::move(entry));
+        section.lines.push_back(entry);
     }
     for (Section& section : ini.sections_) section.sortOrder();
     return ini;
 }
 
-IniFile IniFile::decode(std::string_view bytes, const AnsiCodePage& ansi) { return parse(decodeFileText(bytes, ansi)); }
+IniFile IniFile::decode(std::string_view bytes, const AnsiCodePage& ansi) {
+    return parseText(decodeFileText(bytes, ansi));
+}
 
 IniFile IniFile::load(const std::filesystem::path& path, const AnsiCodePage& ansi, const FileStore& files) {
     try {
@@ -125,8 +179,8 @@ IniFile IniFile::load(const std::filesystem::path& path, const AnsiCodePage& ans
 }
 
 IniFile IniFile::loadForUpdate(const std::filesystem::path& path, const AnsiCodePage& ansi, const FileStore& files) {
-    const std::optional<std::string> bytes = files.readAll(path);
-    return bytes ? decode(*bytes, ansi) : IniFile{};
+    std::optional<std::string> bytes = files.readAll(path);
+    return bytes ? parseText(decodeFileText(std::move(*bytes), ansi)) : IniFile{};
 }
 
 std::string IniFile::encode() const {
@@ -204,7 +258,7 @@ std::vector<std::string> IniFile::keys(std::string_view name) const {
     const Section* section = findSection(name);
     if (!section) return result;
     for (const Line& line : section->lines)
-        if (line.kind == Line::Kind::Entry && section->first(line.key) == &line) result.push_back(line.key);
+        if (line.kind == Line::Kind::Entry && section->first(line.key) == &line) result.emplace_back(line.key);
     return result;
 }
 
@@ -225,23 +279,23 @@ IniFile::SectionId IniFile::sectionIdForWriting(std::string_view section) {
     return SectionId{static_cast<size_t>(&sectionForWriting(section) - sections_.data())};
 }
 
-const std::string* IniFile::find(std::string_view name, std::string_view key) const {
-    const std::optional<SectionId> section = findSectionId(name);
-    return section ? find(*section, key) : nullptr;
+std::optional<std::string_view> IniFile::find(std::string_view name, std::string_view key) const {
+    std::optional<SectionId> section = findSectionId(name);
+    return section ? find(*section, key) : std::nullopt;
 }
 
-const std::string* IniFile::find(SectionId section, std::string_view key) const {
-    const Line* line = sections_[section.index].first(key);
-    return line ? &line->value : nullptr;
+std::optional<std::string_view> IniFile::find(SectionId& section, std::string_view key) const {
+    const Line* line = sections_[section.index].first(key, section.nextLine);
+    if (!line) return std::nullopt;
+    return line->value;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
-    const std::string* value = find(section, key);
-    return std::string(value ? std::string_view(*value) : fallback);
+    return std::string(find(section, key).value_or(fallback));
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int fallback) const {
-    const std::string* value = find(section, key);
+    const std::optional<std::string_view> value = find(section, key);
     if (!value) return fallback;
     std::string_view text = trimBlanks(*value);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
@@ -256,27 +310,30 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool fall
 }
 
 void IniFile::writeString(std::string_view name, std::string_view key, std::string_view value) {
-    writeString(sectionIdForWriting(name), key, value);
+    SectionId section = sectionIdForWriting(name);
+    writeString(section, key, value);
 }
 
-void IniFile::writeString(SectionId id, std::string_view key, std::string_view value) {
+void IniFile::writeString(SectionId& id, std::string_view key, std::string_view value) {
     Section& section = sections_[id.index];
-    if (Line* line = section.first(key)) {
-        assignWithoutLineBreaks(line->value, value);
+    if (Line* line = section.first(key, id.nextLine)) {
+        assignValue(*line, value);
         return;
     }
     Line line;
     line.kind = Line::Kind::Entry;
-    line.key = std::string(key);
-    line.head = line.key + "=";
-    assignWithoutLineBreaks(line.value, value);
+    std::string head(key);
+    head += '=';
+    line.head = keep(std::move(head));
+    line.key = line.head.substr(0, key.size());
+    assignValue(line, value);
     // Only comments and blank lines lie behind insertAt, and they are not
     // indexed, so no indexed position moves; the new entry's position is
     // above every other, so it goes last among its hash.
     const size_t hash = CaseInsensitiveHash{}(key);
     const auto at = static_cast<std::ptrdiff_t>(section.withHash(hash).second);
     section.order.insert(section.order.begin() + at, {hash, section.insertAt});
-    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(section.insertAt), std::move(line));
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(section.insertAt), line);
     ++section.insertAt;
 }
 

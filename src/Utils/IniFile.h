@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,6 +34,12 @@ namespace vrx {
 class IniFile {
 public:
     IniFile() = default;
+    // Lines point into text the file holds, so a copy would point into the
+    // original's; nothing needs one.
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+    IniFile(IniFile&&) noexcept = default;
+    IniFile& operator=(IniFile&&) noexcept = default;
 
     // Text that is already UTF-8.
     static IniFile parse(std::string_view text);
@@ -57,8 +65,8 @@ public:
     std::vector<std::string> keys(std::string_view section) const;
     std::vector<std::string> sections() const;
 
-    // Null when the key is absent.
-    const std::string* find(std::string_view section, std::string_view key) const;
+    // Empty when the key is absent.
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
     // A value that is not a decimal int (blanks around it allowed) reads as fallback.
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
@@ -77,27 +85,38 @@ public:
     // A section looked up once for many keys: a profile's joystick section
     // holds 184 slot keys, and finding the section again for each of them
     // was a good part of the time it takes to load or save a profile. An id
-    // stays valid until a section is erased.
+    // stays valid until a section is erased. It also remembers the line
+    // after the last key found through it: keys are mostly read and written
+    // in the order they were written before, so that line is checked first.
     struct SectionId {
         size_t index;
+        size_t nextLine = 0;
     };
     std::optional<SectionId> findSectionId(std::string_view section) const;
     // Creates the section when it is missing, as a first write would.
     SectionId sectionIdForWriting(std::string_view section);
-    const std::string* find(SectionId section, std::string_view key) const;
-    void writeString(SectionId section, std::string_view key, std::string_view value);
+    std::optional<std::string_view> find(SectionId& section, std::string_view key) const;
+    void writeString(SectionId& section, std::string_view key, std::string_view value);
     void deleteKey(SectionId section, std::string_view key);
 
 private:
+    // Lines are views into texts_: the text as read, and the texts writers
+    // gave since. A profile is thousands of lines, and a string of its own
+    // for each of their parts cost more than the rest of a save together.
     struct Line {
         enum class Kind : unsigned char { Text, Entry, Deleted };
+        static constexpr uint32_t kNoOwnValue = UINT32_MAX;
         Kind kind = Kind::Text;
-        // A text line whole; for an entry what comes before the value, as it
-        // was read ("  Key = ") or as the writer makes it ("Key="), so that
-        // an entry keeps its spacing when only its value changes.
-        std::string head;
-        std::string key;
-        std::string value;
+        // The text of a text line whole; for an entry what comes before
+        // the value, as it was read ("  Key = ") or as the writer makes it
+        // ("Key="), so that an entry keeps its spacing when only its value
+        // changes.
+        std::string_view head;
+        std::string_view key;
+        std::string_view value;
+        // The entry of texts_ that holds a value a writer gave, reused when
+        // the value changes again, so a file kept open does not grow.
+        uint32_t ownValue = kNoOwnValue;
     };
 
     struct Section {
@@ -118,13 +137,24 @@ private:
         // New keys go here: after the last entry, before the comments and
         // blank lines that lead over to the next section.
         size_t insertAt = 0;
+        // Where no key occurs twice, an entry of the key is its first one,
+        // and a line can be taken for the key without the index.
+        bool uniqueKeys = true;
 
         // The index entries whose key has this hash.
         std::pair<size_t, size_t> withHash(size_t hash) const;
         const Line* first(std::string_view key) const;
         Line* first(std::string_view key);
+        // The same, checking the line at `next` first; `next` is then the
+        // line after the one found.
+        const Line* first(std::string_view key, size_t& next) const;
+        Line* first(std::string_view key, size_t& next);
         void sortOrder();
     };
+
+    static IniFile parseText(std::string text);
+    std::string_view keep(std::string text);
+    void assignValue(Line& line, std::string_view value);
 
     using NameIndex = std::unordered_map<std::string, size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
@@ -134,7 +164,8 @@ private:
     Section& sectionForWriting(std::string_view name);
     void reindexSections();
 
-    std::vector<Line> preamble_;  // lines before the first section
+    std::deque<std::string> texts_;  // a deque never moves what it holds
+    std::vector<Line> preamble_;     // lines before the first section
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // first section of each name
 };

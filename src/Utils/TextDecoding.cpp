@@ -48,4 +48,10 @@ std::string decodeFileText(std::string_view bytes, const AnsiCodePage& ansi) {
     return ansi.toUtf8(bytes);
 }
 
+std::string decodeFileText(std::string&& bytes, const AnsiCodePage& ansi) {
+    if (!bytes.starts_with(kUtf8ByteOrderMark)) return decodeFileText(std::string_view(bytes), ansi);
+    bytes.erase(0, kUtf8ByteOrderMark.size());
+    return std::move(bytes);
+}
+
 }  // namespace vrx

@@ -15,5 +15,8 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Broken UTF-16 (a lone surrogate, an odd last byte) becomes U+FFFD, so the
 // result is always text the rest of the program can hold.
 std::string decodeFileText(std::string_view bytes, const AnsiCodePage& ansi);
+// The same for bytes that are no longer needed: UTF-8, as every file this
+// program writes, is then read in place rather than copied.
+std::string decodeFileText(std::string&& bytes, const AnsiCodePage& ansi);
 
 }  // namespace vrx

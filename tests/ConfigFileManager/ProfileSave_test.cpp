@@ -105,7 +105,7 @@ TEST_F(ProfileSave, EverythingTheProfileDoesNotOwnStaysInTheFile) {
     EXPECT_EQ(ini.readString("General", "LaterSetting"), "42");
     EXPECT_EQ(ini.readString("Notes", "Text"), "for the racing game");
     EXPECT_EQ(ini.readString("Joystick 1", "Button01"), "1, 41:00:00:00, 0.000, 0, 0");
-    EXPECT_EQ(ini.find("Joystick 1", "Button02"), nullptr);
+    EXPECT_FALSE(ini.find("Joystick 1", "Button02"));
     EXPECT_EQ(ini.readString("Joystick 1", "Button05"), "1, 45:00:00:00, 0.000, 0, 0");  // above the button count
     EXPECT_EQ(ini.readString("Joystick 1", "Extra"), "kept");
     EXPECT_EQ(ini.readString("Joystick 5", "Button01"), "1, 43:00:00:00, 0.000, 0, 0");  // above the joystick count
@@ -121,9 +121,9 @@ TEST_F(ProfileSave, SlotsWhoseLineWouldSayNothingHaveNoKey) {
     ConfigFile profile(file(), log);
     profile.saveTo(file(), log);
     const IniFile ini = savedIni();
-    EXPECT_EQ(ini.find("Joystick 1", "Button01"), nullptr);
+    EXPECT_FALSE(ini.find("Joystick 1", "Button01"));
     EXPECT_EQ(ini.readString("Joystick 1", "Button02"), "0  ##kept for its comment");
-    EXPECT_EQ(ini.find("Joystick 1", "Button03"), nullptr);
+    EXPECT_FALSE(ini.find("Joystick 1", "Button03"));
 }
 
 TEST_F(ProfileSave, NeutralAliasEntriesAreNotStored) {

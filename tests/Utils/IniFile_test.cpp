@@ -28,20 +28,21 @@ TEST(IniFileRead, MatchesNamesWithoutCaseAndDropsBlanksAroundTheKey) {
         "Button01=1, 41:00:00:00, 0.000, 0, 0\r\n");
     EXPECT_EQ(ini.readInteger("general", "FILEVERSION", 0), 74);
     EXPECT_EQ(ini.readString("GENERAL", "comment"), "two  blanks after  ");
-    EXPECT_EQ(ini.find("General", "; Hidden"), nullptr);
-    EXPECT_EQ(ini.find("General", "# Also"), nullptr);
+    EXPECT_FALSE(ini.find("General", "; Hidden"));
+    EXPECT_FALSE(ini.find("General", "# Also"));
     EXPECT_EQ(ini.readString("joystick 1", "button01"), "1, 41:00:00:00, 0.000, 0, 0");
     EXPECT_EQ(ini.keys("General"), (std::vector<std::string>{"FileVersion", "Comment"}));
     EXPECT_EQ(ini.sections(), (std::vector<std::string>{"General", "Joystick 1"}));
 }
 
 TEST(IniFileRead, IgnoresKeysBeforeTheFirstSectionAndAcceptsEveryLineEnd) {
-    const IniFile ini = IniFile::parse("Stray=1\n[A]\nx=1\ry=2\r\nz=3");
+    const IniFile ini = IniFile::parse("Stray=1\n[A]\nx=1\ry=2\r\nz=3\r");
     EXPECT_FALSE(ini.hasSection(""));
     EXPECT_EQ(ini.readInteger("A", "x", 0), 1);
     EXPECT_EQ(ini.readInteger("A", "y", 0), 2);
     EXPECT_EQ(ini.readInteger("A", "z", 0), 3);
     EXPECT_EQ(ini.readInteger("A", "Stray", -1), -1);
+    EXPECT_EQ(ini.keys("A"), (std::vector<std::string>{"x", "y", "z"}));
 }
 
 TEST(IniFileRead, NumbersThatAreNotPlainDecimalsReadAsTheFallback) {
@@ -136,11 +137,50 @@ TEST(IniFileDuplicates, TheFirstIsReadAndWrittenAndDeletingRemovesEveryCopy) {
     // Were the second copy left, the deleted setting would be back on the next load.
     ini.deleteKey("A", "Key");
     const IniFile again = reread(ini);
-    EXPECT_EQ(again.find("A", "Key"), nullptr);
+    EXPECT_FALSE(again.find("A", "Key"));
     EXPECT_EQ(again.readInteger("A", "Other", 0), 1);
 
     ini.eraseSection("A");
     EXPECT_EQ(reread(ini).sections(), std::vector<std::string>{});
+}
+
+TEST(IniFileDuplicates, ASectionIdNeverTakesALaterCopyForTheFirst) {
+    IniFile ini = IniFile::parse("[A]\r\nKey=first\r\nOther=1\r\nKEY=second\r\n");
+    IniFile::SectionId section = *ini.findSectionId("A");
+    EXPECT_EQ(ini.find(section, "Other"), "1");
+    // The line after Other holds a copy of Key: the first must still win.
+    EXPECT_EQ(ini.find(section, "key"), "first");
+    ini.writeString(section, "Other", "2");
+    ini.writeString(section, "Key", "changed");
+    EXPECT_EQ(ini.encode(), kBom + "[A]\r\nKey=changed\r\nOther=2\r\nKEY=second\r\n");
+}
+
+TEST(IniFileSectionId, FindsKeysInAnyOrderAndWritesNewOnesInPlace) {
+    IniFile ini = IniFile::parse("[A]\r\nx=1\r\n; note\r\ny=2\r\nz=3\r\n\r\n[B]\r\n");
+    IniFile::SectionId section = *ini.findSectionId("a");
+    EXPECT_EQ(ini.find(section, "z"), "3");
+    EXPECT_EQ(ini.find(section, "x"), "1");
+    EXPECT_EQ(ini.find(section, "y"), "2");
+    EXPECT_FALSE(ini.find(section, "w"));
+    ini.writeString(section, "w", "new");
+    ini.writeString(section, "x", "one");
+    EXPECT_EQ(ini.encode(), kBom + "[A]\r\nx=one\r\n; note\r\ny=2\r\nz=3\r\nw=new\r\n\r\n[B]\r\n");
+}
+
+// Lines point into texts the file holds: a move or a value rewritten many
+// times over must leave every value whole.
+TEST(IniFileWrite, ValuesSurviveMovesAndManyRewrites) {
+    IniFile ini = IniFile::parse("[A]\r\nShort=1\r\n");
+    const std::string longValue(300, 'v');
+    for (int i = 0; i < 100; ++i) {
+        ini.writeString("A", "Short", std::to_string(i));
+        ini.writeString("A", "Long", longValue + std::to_string(i));
+    }
+    IniFile moved = std::move(ini);
+    IniFile assigned;
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.readString("A", "Short"), "99");
+    EXPECT_EQ(assigned.encode(), kBom + "[A]\r\nShort=99\r\nLong=" + longValue + "99\r\n");
 }
 
 TEST(IniFileWrite, DeletingAbsentKeysCreatesNothing) {
