@@ -37,7 +37,12 @@ void JoyButton::reset() {
     countSlotChange();
     // Copied from one default slot rather than moved from a new one: a copy
     // keeps this slot's text buffers for the line that a load reads next.
-    static const JoyButton defaults{};
+    // Prepared, so a slot left unassigned needs no preparing of its own.
+    static const JoyButton defaults = [] {
+        JoyButton b;
+        b.prepare();
+        return b;
+    }();
     const SlotIdentity identity(*this);
     *this = defaults;
     identity.restore(*this);

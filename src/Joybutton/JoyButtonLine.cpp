@@ -108,6 +108,9 @@ void JoyButton::parseLine(std::string_view line, int fileVersion) {
 
 void JoyButton::parseLine(std::string_view line, int fileVersion, const AnsiCodePage& ansi) {
     reset();
+    // No key, an unassigned slot: most slots of a profile, and a default
+    // slot is prepared as it is.
+    if (line.empty()) return;
     if (fileVersion >= kFirstCurrentLineVersion)
         parseCurrentLine(line, fileVersion);
     else

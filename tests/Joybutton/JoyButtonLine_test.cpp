@@ -243,6 +243,14 @@ TEST(JoyButtonParse, ParsingResetsEverythingFirst) {
     EXPECT_EQ(b.keys[4], 0u);
     EXPECT_EQ(b.comment, "");
     EXPECT_EQ(b.runtime.ignoreCounter, 0);
+
+    // An absent key leaves nothing of the last assignment, prepared keys included.
+    b.runtime.ignoreCounter = 5;
+    b.parseLine("", kCurrent);
+    EXPECT_TRUE(b.sameConfiguration(JoyButton{}));
+    EXPECT_EQ(b.scanCodes, JoyButton{}.scanCodes);
+    EXPECT_FALSE(b.refreshesHeldKeys);
+    EXPECT_EQ(b.runtime.ignoreCounter, 0);
 }
 
 TEST(JoyButtonLegacyParse, OldFormsBecomeTodaysRecords) {
