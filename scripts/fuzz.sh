@@ -6,6 +6,10 @@
 #
 # VANTORIX_FUZZ_PRESET=fuzz-fast builds without AddressSanitizer (UBSan and
 # libFuzzer's own checks stay), several times faster for runs of millions.
+# VANTORIX_FUZZ_PRESET=fuzz-edges also leaves out the tracing of comparisons
+# that guides mutations: the profile loader, which compares thousands of
+# slot keys per input, then runs about four times faster still, for runs of
+# ten million on a corpus the fully instrumented runs have grown.
 #
 # fuzz/<name>_fuzz.cpp is target <name>_fuzz. It starts from the seeds in
 # fuzz/corpus/<name>/ (never written to) and keeps what it learns in
