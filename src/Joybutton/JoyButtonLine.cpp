@@ -11,10 +11,12 @@ namespace {
 
 // "%X:%X:%X:%X" of four key codes from first on, each at least digits long.
 void appendKeyGroup(std::string& out, const KeyCode* first, int digits) {
+    LineWriter writer(out);
     for (int i = 0; i < 4; ++i) {
-        if (i > 0) out += ':';
-        appendPiece(out, Hex{first[i], digits});
+        if (i > 0) writer.put(":");
+        writer.put(Hex{first[i], digits});
     }
+    writer.flush();
 }
 
 void appendQuoted(std::string& out, const std::string& text) {

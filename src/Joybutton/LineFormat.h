@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,14 +27,42 @@ struct Fixed {  // "%<width>.<precision>f" of a float
     int width = 0;
 };
 
-void appendPiece(std::string& out, std::string_view text);
-void appendPiece(std::string& out, Decimal number);
-void appendPiece(std::string& out, Hex number);
-void appendPiece(std::string& out, Fixed number);
+// Collects the pieces of a line on the stack and hands them to the string
+// in one append: appended one by one, the separators and numbers of a
+// line, a few characters each, cost more than making them.
+class LineWriter {
+public:
+    explicit LineWriter(std::string& out) : out_(out) {}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void put(std::string_view text) {
+        if (text.size() > kSize - used_) return putLong(text);
+        std::memcpy(buffer_ + used_, text.data(), text.size());
+        used_ += text.size();
+    }
+    void put(Decimal number);
+    void put(Hex number);
+    void put(Fixed number);
+    // Not left to a destructor: appending may throw.
+    void flush();
+
+private:
+    static constexpr size_t kSize = 256;  // above the longest number, 47 characters
+
+    void putLong(std::string_view text);
+    void putPadded(std::string_view digits, int width, char fill);
+
+    std::string& out_;
+    size_t used_ = 0;
+    char buffer_[kSize];
+};
 
 template <class... Pieces>
 void appendPieces(std::string& out, const Pieces&... pieces) {
-    (appendPiece(out, pieces), ...);
+    LineWriter writer(out);
+    (writer.put(pieces), ...);
+    writer.flush();
 }
 
 }  // namespace vrx

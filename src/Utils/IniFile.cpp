@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "Utils/TextDecoding.h"
@@ -46,9 +47,6 @@ std::string_view nextLine(std::string_view text, size_t& pos) {
 }
 
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-// One pass over the value: find_first_of looks each character up in its set.
-bool hasLineBreak(std::string_view value) { return std::any_of(value.begin(), value.end(), isLineBreak); }
 
 }  // namespace
 
@@ -102,15 +100,15 @@ std::string_view IniFile::keep(std::string text) { return texts_.emplace_back(st
 // value never spills into lines of its own. An unchanged value is left as
 // it is, as is most of a profile that is saved again.
 void IniFile::assignValue(Line& line, std::string_view value) {
-    const bool breaks = hasLineBreak(value);
-    if (!breaks && line.value == value) return;
+    // A value held never has a line break, so an equal one has none either.
+    if (line.value == value) return;
     if (line.ownValue == Line::kNoOwnValue) {
         line.ownValue = static_cast<uint32_t>(texts_.size());
         texts_.emplace_back();
     }
     std::string& own = texts_[line.ownValue];
     own.assign(value);
-    if (breaks) std::replace_if(own.begin(), own.end(), isLineBreak, ' ');
+    std::replace_if(own.begin(), own.end(), isLineBreak, ' ');
     line.value = own;
 }
 
@@ -192,17 +190,44 @@ std::string IniFile::encode() const {
         for (const Line& line : section.lines) measure(line);
     }
 
+    // Lines that are still as read, CR LF included, lie one after the other
+    // in the text read: they are copied as runs, not piece by piece.
+    const std::string_view source = texts_.empty() ? std::string_view{} : std::string_view(texts_.front());
+    const char* const sourceEnd = source.data() + source.size();
     std::string out;
     out.reserve(size);
     out += kUtf8ByteOrderMark;
-    auto put = [&out](const Line& line) {
+    const char* runBegin = nullptr;
+    const char* runEnd = nullptr;
+    auto endRun = [&] {
+        if (runBegin) out.append(runBegin, static_cast<size_t>(runEnd - runBegin));
+        runBegin = runEnd = nullptr;
+    };
+    auto put = [&](const Line& line) {
         if (line.kind == Line::Kind::Deleted) return;
+        const char* begin = line.head.data();
+        const char* end = begin + line.head.size();
+        bool asRead = std::less_equal<>{}(source.data(), begin) && std::less<>{}(begin, sourceEnd) &&
+                      (line.value.empty() || line.value.data() == end);
+        end += line.value.size();
+        asRead = asRead && sourceEnd - end >= 2 && end[0] == '\r' && end[1] == '\n';
+        if (asRead && begin == runEnd) {
+            runEnd = end + 2;
+            return;
+        }
+        endRun();
+        if (asRead) {
+            runBegin = begin;
+            runEnd = end + 2;
+            return;
+        }
         out += line.head;
         out += line.value;
         out += kLineEnd;
     };
     for (const Line& line : preamble_) put(line);
     for (const Section& section : sections_) {
+        endRun();
         if (section.header.empty()) {
             out += '[';
             out += section.name;
@@ -213,6 +238,7 @@ std::string IniFile::encode() const {
         out += kLineEnd;
         for (const Line& line : section.lines) put(line);
     }
+    endRun();
     return out;
 }
 

@@ -20,7 +20,7 @@ std::string printed(const char* format, auto value) {
 template <class Piece>
 std::string written(Piece piece) {
     std::string out = "x";
-    appendPiece(out, piece);
+    appendPieces(out, piece);
     return out.substr(1);
 }
 
@@ -55,6 +55,17 @@ TEST(LineFormat, WritesFloatsAsPrintfDoes) {
     EXPECT_EQ(written(Fixed{INFINITY, 3}), "inf");
     EXPECT_EQ(written(Fixed{-INFINITY, 3}), "-inf");
     EXPECT_EQ(written(Fixed{NAN, 1, 5}), "  nan");
+}
+
+// Pieces are gathered before they reach the line: none may be lost or
+// reordered where they overflow what is gathered at once.
+TEST(LineFormat, PiecesOfAnyLengthKeepTheirOrder) {
+    const std::string a(250, 'a');
+    const std::string b(300, 'b');
+    std::string out = "x";
+    appendPieces(out, a, Decimal{5, 4}, ", ", b, Hex{0xAB, 4}, Fixed{-FLT_MAX, 3, 300}, a);
+    const std::string widest = printed("%.3f", -FLT_MAX);
+    EXPECT_EQ(out, "x" + a + "   5, " + b + "00AB" + std::string(300 - widest.size(), ' ') + widest + a);
 }
 
 }  // namespace

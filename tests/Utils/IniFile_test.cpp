@@ -106,6 +106,17 @@ TEST(IniFileWrite, ChangesOnlyWhatIsWrittenAndPutsNewKeysAfterTheSectionsLastKey
                                 "Button01=0  ##note\r\n");
 }
 
+TEST(IniFileWrite, LinesAsReadAndChangedOnesComeOutInTheirOrder) {
+    IniFile ini = IniFile::parse("; top\r\n[A]\r\nk1=v1\r\nk2=v2\nk3=v3\r\n\r\n; c\r\nk4=\r\nk5=five\r\n[B]\rb=1");
+    ini.writeString("A", "k1", "v1");
+    ini.writeString("A", "k2", "");
+    ini.deleteKey("A", "k3");
+    ini.writeString("A", "k4", "x");
+    ini.writeString("A", "k6", "new");
+    ini.writeString("A", "k5", "");
+    EXPECT_EQ(ini.encode(), kBom + "; top\r\n[A]\r\nk1=v1\r\nk2=\r\n\r\n; c\r\nk4=x\r\nk5=\r\nk6=new\r\n[B]\r\nb=1\r\n");
+}
+
 TEST(IniFileWrite, WritingTheSameValueKeepsTheLineAsItWas) {
     IniFile ini = IniFile::parse("[A]\r\nKey = 5\r\n");
     ini.writeInteger("A", "Key", 5);
