@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <span>
 
 #include "ConfigFileManager/JoystickConfig.h"
 #include "ConfigFileManager/ProfileSettings.h"
@@ -14,6 +15,7 @@ namespace vrx {
 
 class IniFile;
 class Logger;
+struct StoredSlot;
 
 // One profile in memory: its settings, its button alias table and the slot
 // assignments of its logical joysticks, and its .cfg file.
@@ -76,10 +78,12 @@ private:
     void resetSettings();  // setDefaults but for the joysticks
     void readGeneral(const IniFile& ini, int fileVersion);
     void readButtonAlias(const IniFile& ini, Logger& log);
-    void readJoystick(const IniFile& ini, int joystick, int fileVersion, const AnsiCodePage& ansi);
+    // The slots stored are the same for every joystick of a file.
+    void readJoystick(const IniFile& ini, int joystick, std::span<const StoredSlot> slots, int fileVersion,
+                      const AnsiCodePage& ansi);
     void writeGeneral(IniFile& ini) const;
     void writeButtonAlias(IniFile& ini) const;
-    void writeJoystick(IniFile& ini, int joystick) const;
+    void writeJoystick(IniFile& ini, int joystick, std::span<const StoredSlot> slots) const;
 
     std::array<std::unique_ptr<JoystickConfig>, kMaxJoysticks> joysticks_;
 };

@@ -23,12 +23,13 @@ void ConfigFile::loadFrom(const std::filesystem::path& path, Logger& log, const 
         readGeneral(ini, fileVersion);
         readButtonAlias(ini, log);
     }
+    const std::vector<StoredSlot> slots = storedSlots(fileVersion, settings.numberOfButtons);
     // A profile that was in use must not keep its old slots where the file
     // has no key for them.
     for (int n = 0; n < kMaxJoysticks; ++n) {
         if (!joysticks_[n]) continue;
         if (usable && n < numberOfJoysticks())
-            readJoystick(ini, n, fileVersion, ansi);
+            readJoystick(ini, n, slots, fileVersion, ansi);
         else
             joysticks_[n]->reset();
     }
@@ -79,7 +80,8 @@ void ConfigFile::readButtonAlias(const IniFile& ini, Logger& log) {
     buttonAlias.validate(log);
 }
 
-void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const AnsiCodePage& ansi) {
+void ConfigFile::readJoystick(const IniFile& ini, int n, std::span<const StoredSlot> slots, int fileVersion,
+                              const AnsiCodePage& ansi) {
     JoystickConfig& config = *joystick(n);
     std::optional<IniFile::SectionId> section = ini.findSectionId(joystickSection(n));
     auto find = [&](std::string_view key) { return section ? ini.find(*section, key) : std::nullopt; };
@@ -87,7 +89,7 @@ void ConfigFile::readJoystick(const IniFile& ini, int n, int fileVersion, const 
     config.defaultDisplayName = text("DefaultDisplayName");
     config.defaultTemplateId = text("DefaultTemplateId");
     std::bitset<kSlotCount> read;
-    for (const StoredSlot& stored : storedSlots(fileVersion, settings.numberOfButtons)) {
+    for (const StoredSlot& stored : slots) {
         const std::optional<std::string_view> line = find(stored.key);
         config.slot(stored.slot).parseLine(line.value_or(std::string_view{}), fileVersion, ansi);
         read.set(static_cast<size_t>(stored.slot));

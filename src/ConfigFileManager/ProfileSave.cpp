@@ -26,7 +26,8 @@ void ConfigFile::saveTo(const std::filesystem::path& path, Logger& log, FileStor
     IniFile ini = IniFile::loadForUpdate(path, ansi, files);
     writeGeneral(ini);
     writeButtonAlias(ini);
-    for (int n = 0; n < numberOfJoysticks(); ++n) writeJoystick(ini, n);
+    const std::vector<StoredSlot> slots = storedSlots(kProfileFileVersion, settings.numberOfButtons);
+    for (int n = 0; n < numberOfJoysticks(); ++n) writeJoystick(ini, n, slots);
     ini.save(path, files);
     modified = false;
 }
@@ -66,13 +67,13 @@ void ConfigFile::writeButtonAlias(IniFile& ini) const {
     }
 }
 
-void ConfigFile::writeJoystick(IniFile& ini, int n) const {
+void ConfigFile::writeJoystick(IniFile& ini, int n, std::span<const StoredSlot> slots) const {
     const JoystickConfig& config = *joystick(n);
     IniFile::SectionId section = ini.sectionIdForWriting(joystickSection(n));
     ini.writeString(section, "DefaultDisplayName", config.defaultDisplayName);
     ini.writeString(section, "DefaultTemplateId", config.defaultTemplateId);
     std::string line;
-    for (const StoredSlot& stored : storedSlots(kProfileFileVersion, settings.numberOfButtons)) {
+    for (const StoredSlot& stored : slots) {
         config.slot(stored.slot).formatLine(line);
         if (line == kEmptyLine)
             ini.deleteKey(section, stored.key);
