@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzCodePage.h"
 #include "Utils/AnsiCodePage.h"
@@ -28,11 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
     vrx::IniFile ini = vrx::IniFile::decode(bytes, ansi);
-    for (const std::string& section : ini.sections())
-        for (const std::string& key : ini.keys(section)) {
+    for (const std::string& section : ini.sections()) {
+        // A section id remembers where its last key was: keys looked up in
+        // file order and backwards must find what a lookup by name finds.
+        const std::vector<std::string> keys = ini.keys(section);
+        vrx::IniFile::SectionId id = *ini.findSectionId(section);
+        for (const std::string& key : keys) {
             check(ini.find(section, key).has_value());
+            check(ini.find(id, key) == ini.find(section, key));
             ini.readInteger(section, key, 0);
         }
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key) check(ini.find(id, *key) == ini.find(section, *key));
+    }
 
     // The writer's own changes, with a value taken from the file itself.
     const std::string value(bytes.substr(0, 40));
