@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(record->Template == (record->TemplateID.empty() ? nullptr : templates.find(record->TemplateID)));
     }
 
-    vrx::IniFile updated = original;
+    vrx::IniFile updated = vrx::IniFile::decode(bytes, ansi);
     first.save(updated);
     check(updated.readInteger("DeviceConfig", "Count", -1) == static_cast<int>(first.size()));
     for (const std::string& section : original.sections()) {
