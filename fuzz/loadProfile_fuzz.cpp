@@ -3,8 +3,8 @@
 // the current form (a name holding a double quote, say, which no line can
 // hold, loses its tail); from then on a file the program wrote must load and
 // save to the same bytes, or some setting would not survive a load and save.
-// It takes a second round to get there: keys of an older version that the
-// first save keeps as foreign keys may mean something in the current one.
+// It may take a second round to get there: keys of an older version that
+// the first save keeps as foreign keys may mean something in the current one.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -59,8 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         profile.saveTo(path, log, store, ansi);
         return store.files.at(path);
     };
-    loadAndSave();
+    const std::string first = loadAndSave();
     const std::string written = loadAndSave();
-    if (loadAndSave() != written || store.files.size() != 1) std::abort();
+    // A file that saves to itself is where every file must end up; one that
+    // does not has to get there in the next round.
+    if (written != first && loadAndSave() != written) std::abort();
+    if (store.files.size() != 1) std::abort();
     return 0;
 }
