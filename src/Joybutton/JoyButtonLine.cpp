@@ -10,19 +10,11 @@ namespace vrx {
 namespace {
 
 // "%X:%X:%X:%X" of four key codes from first on, each at least digits long.
-void appendKeyGroup(std::string& out, const KeyCode* first, int digits) {
-    LineWriter writer(out);
+void putKeyGroup(LineWriter& out, const KeyCode* first, int digits) {
     for (int i = 0; i < 4; ++i) {
-        if (i > 0) writer.put(":");
-        writer.put(Hex{first[i], digits});
+        if (i > 0) out.put(":");
+        out.put(Hex{first[i], digits});
     }
-    writer.flush();
-}
-
-void appendQuoted(std::string& out, const std::string& text) {
-    out += '"';
-    out += text;
-    out += '"';
 }
 
 constexpr std::string_view kCommentMark = "##";
@@ -36,72 +28,68 @@ std::string JoyButton::formatLine() const {
 }
 
 void JoyButton::formatLine(std::string& line) const {
+    // One writer for the whole line: the line reaches its string at once.
     line.clear();
+    LineWriter out(line);
     const auto& k = keys;
     switch (type) {
         case AssignType::Keyboard:
-            line = "1, ";
-            appendKeyGroup(line, k.data(), 2);
-            appendPieces(line, ", ", Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ",
-                         Decimal{autoRepeatDelay});
+            out.put("1, ");
+            putKeyGroup(out, k.data(), 2);
+            out.putEach(", ", Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ",
+                        Decimal{autoRepeatDelay});
             break;
         case AssignType::Mouse:
-            appendPieces(line, "2, ", Decimal{mouseMoveX, 4}, ",", Decimal{mouseMoveY, 4}, ",", Decimal{mouseWheelV, 4},
-                         ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ", Decimal{mouseRight, 1}, ", ",
-                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{analogThreshold1, 2}, ", ",
-                         Fixed{accelerationFactor, 1, 3}, ", ", Decimal{analogFactor}, ", ", Decimal{autoRepeatDelay},
-                         ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ", Decimal{mouseWheelH, 4});
+            out.putEach("2, ", Decimal{mouseMoveX, 4}, ",", Decimal{mouseMoveY, 4}, ",", Decimal{mouseWheelV, 4},
+                        ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ", Decimal{mouseRight, 1}, ", ",
+                        Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{analogThreshold1, 2}, ", ",
+                        Fixed{accelerationFactor, 1, 3}, ", ", Decimal{analogFactor}, ", ", Decimal{autoRepeatDelay},
+                        ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ", Decimal{mouseWheelH, 4});
             break;
         case AssignType::Command:
-            line = "3";
+            out.put("3");
             for (const auto& step : commandSteps) {
-                line += ", ";
-                appendKeyGroup(line, step.keys.data(), 1);
-                appendPieces(line, "@", Decimal{step.durationMs});
+                out.put(", ");
+                putKeyGroup(out, step.keys.data(), 1);
+                out.putEach("@", Decimal{step.durationMs});
             }
             break;
         case AssignType::JoystickShift:
-            appendPieces(line, "5, ", Decimal{shiftTarget}, ", ", Decimal{switchDelay});
+            out.putEach("5, ", Decimal{shiftTarget}, ", ", Decimal{switchDelay});
             break;
         case AssignType::ProfileSwitch:
-            line = "6, ";
-            appendQuoted(line, targetName);
-            appendPieces(line, ", ", Decimal{switchDelay});
+            out.putEach("6, \"", targetName, "\", ", Decimal{switchDelay});
             break;
         case AssignType::KeyboardMulti:
-            appendPieces(line, "7, ", Decimal{static_cast<int>(switchMode)}, ", ", Decimal{switchDelay});
+            out.putEach("7, ", Decimal{static_cast<int>(switchMode)}, ", ", Decimal{switchDelay});
             for (int group = 0; group < 4; ++group) {
-                line += ", ";
-                appendKeyGroup(line, k.data() + 4 * group, 1);
+                out.put(", ");
+                putKeyGroup(out, k.data() + 4 * group, 1);
             }
-            appendPieces(line, ", ", Decimal{analogThreshold1}, ", ", Decimal{analogThreshold2}, ", ",
-                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay}, ", ",
-                         Decimal{minimumHoldDuration}, ", ", Decimal{counterResetDuration});
+            out.putEach(", ", Decimal{analogThreshold1}, ", ", Decimal{analogThreshold2}, ", ",
+                        Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay}, ", ",
+                        Decimal{minimumHoldDuration}, ", ", Decimal{counterResetDuration});
             break;
         case AssignType::MouseAbsolute:
-            appendPieces(line, "8, ", Fixed{mouseCenterX}, ", ", Fixed{mouseCenterY}, ", ", Decimal{mouseAbsRangeX},
-                         ", ", Decimal{mouseAbsRangeY}, ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ",
-                         Decimal{mouseRight, 1}, ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ",
-                         Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay});
+            out.putEach("8, ", Fixed{mouseCenterX}, ", ", Fixed{mouseCenterY}, ", ", Decimal{mouseAbsRangeX},
+                        ", ", Decimal{mouseAbsRangeY}, ", ", Decimal{mouseLeft, 1}, ", ", Decimal{mouseMiddle, 1}, ", ",
+                        Decimal{mouseRight, 1}, ", ", Decimal{mouseButton4, 1}, ", ", Decimal{mouseButton5, 1}, ", ",
+                        Fixed{autoRepeatRate, 3}, ", ", Decimal{toggle, 1}, ", ", Decimal{autoRepeatDelay});
             break;
         case AssignType::LaunchProgram:
-            line = "9, ";
-            appendQuoted(line, targetName);
-            appendPieces(line, ", |", programParameters, "|", programStartFrom, "|");
+            out.putEach("9, \"", targetName, "\", |", programParameters, "|", programStartFrom, "|");
             break;
         case AssignType::PasteText:
             // The text takes the comment's place, so a paste slot has no comment.
-            line = "10, ##";
-            line += pasteText;
+            out.putEach("10, ##", pasteText);
+            out.flush();
             return;
         default:
-            line = "0";
+            out.put("0");
             break;
     }
-    if (!comment.empty()) {
-        line += "  ##";
-        line += comment;
-    }
+    if (!comment.empty()) out.putEach("  ##", comment);
+    out.flush();
 }
 
 void JoyButton::parseLine(std::string_view line, int fileVersion) {
@@ -239,15 +227,15 @@ void JoyButton::parseCurrentLine(std::string_view line, int fileVersion) {
             int mode = 0;
             if (fileVersion >= kFirstFourInputMultiVersion) {
                 scanFields(fields,
-                           "%d, %d, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %d, %d, %f, %d, %d, %d, %d",
-                           {&mode, &switchDelay, &k[0], &k[1], &k[2], &k[3], &k[4], &k[5], &k[6], &k[7], &k[8], &k[9],
-                            &k[10], &k[11], &k[12], &k[13], &k[14], &k[15], &analogThreshold1, &analogThreshold2,
-                            &autoRepeatRate, &toggle, &autoRepeatDelay, &minimumHoldDuration, &counterResetDuration});
+                          "%d, %d, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %X:%X:%X:%X, %d, %d, %f, %d, %d, %d, %d",
+                          {&mode, &switchDelay, &k[0], &k[1], &k[2], &k[3], &k[4], &k[5], &k[6], &k[7], &k[8], &k[9],
+                           &k[10], &k[11], &k[12], &k[13], &k[14], &k[15], &analogThreshold1, &analogThreshold2,
+                           &autoRepeatRate, &toggle, &autoRepeatDelay, &minimumHoldDuration, &counterResetDuration});
             } else {
                 // Older profiles had three inputs of three keys.
                 scanFields(fields, "%d, %d, %X:%X:%X, %X:%X:%X, %X:%X:%X, %d, %d",
-                           {&mode, &switchDelay, &k[0], &k[1], &k[2], &k[4], &k[5], &k[6], &k[8], &k[9], &k[10],
-                            &analogThreshold1, &analogThreshold2});
+                          {&mode, &switchDelay, &k[0], &k[1], &k[2], &k[4], &k[5], &k[6], &k[8], &k[9], &k[10],
+                           &analogThreshold1, &analogThreshold2});
             }
             switchMode = static_cast<SwitchMode>(mode);
             break;

@@ -44,6 +44,10 @@ public:
     void put(Decimal number);
     void put(Hex number);
     void put(Fixed number);
+    template <class... Pieces>
+    void putEach(const Pieces&... pieces) {
+        (put(pieces), ...);
+    }
     // Not left to a destructor: appending may throw.
     void flush();
 
@@ -61,7 +65,7 @@ private:
 template <class... Pieces>
 void appendPieces(std::string& out, const Pieces&... pieces) {
     LineWriter writer(out);
-    (writer.put(pieces), ...);
+    writer.putEach(pieces...);
     writer.flush();
 }
 
