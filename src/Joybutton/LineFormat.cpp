@@ -1,5 +1,6 @@
 #include "Joybutton/LineFormat.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -32,23 +33,36 @@ void LineWriter::putPadded(std::string_view digits, int width, char fill) {
     used_ += size;
 }
 
+// Most numbers of a line are key codes and small integers with a width of
+// a few characters. Their padding and digits go in as copies of a fixed 16
+// bytes, which take a few moves rather than two calls; what lies beyond
+// them in the buffer is overwritten by the next piece.
+void LineWriter::putShortNumber(const char (&digits)[16], size_t length, int width, char fill) {
+    const size_t padding = width > 0 && static_cast<size_t>(width) > length ? width - length : 0;
+    if (padding > sizeof digits || 2 * sizeof digits > kSize - used_)
+        return putPadded(std::string_view(digits, length), width, fill);
+    char* at = buffer_ + used_;
+    std::memset(at, fill, sizeof digits);
+    std::memcpy(at + padding, digits, sizeof digits);
+    used_ += padding + length;
+}
+
 void LineWriter::put(Decimal number) {
-    char digits[16];
+    char digits[16]{};
     const auto end = std::to_chars(digits, digits + sizeof digits, number.value).ptr;
-    putPadded(std::string_view(digits, static_cast<size_t>(end - digits)), number.width, ' ');
+    putShortNumber(digits, static_cast<size_t>(end - digits), number.width, ' ');
 }
 
 void LineWriter::put(Hex number) {
-    // Upper-case digits from the last one back; every key code of a line
-    // is one, so this is the most written number there is.
-    char digits[8];
-    char* first = digits + sizeof digits;
+    // Upper-case digits, the last one first.
+    char digits[16]{};
+    const size_t length = number.value == 0 ? 1 : (std::bit_width(number.value) + 3) / 4;
     uint32_t value = number.value;
-    do {
-        *--first = "0123456789ABCDEF"[value & 0xF];
+    for (size_t i = length; i > 0; --i) {
+        digits[i - 1] = "0123456789ABCDEF"[value & 0xF];
         value >>= 4;
-    } while (value != 0);
-    putPadded(std::string_view(first, static_cast<size_t>(digits + sizeof digits - first)), number.digits, '0');
+    }
+    putShortNumber(digits, length, number.digits, '0');
 }
 
 void LineWriter::put(Fixed number) {

@@ -41,6 +41,15 @@ public:
         std::memcpy(buffer_ + used_, text.data(), text.size());
         used_ += text.size();
     }
+    // A separator's length is known where it is written, so copying it
+    // takes a move or two rather than a call.
+    template <size_t N>
+    void put(const char (&text)[N]) {
+        constexpr size_t size = N - 1;
+        if (size > kSize - used_) return putLong(std::string_view(text, size));
+        std::memcpy(buffer_ + used_, text, size);
+        used_ += size;
+    }
     void put(Decimal number);
     void put(Hex number);
     void put(Fixed number);
@@ -56,6 +65,8 @@ private:
 
     void putLong(std::string_view text);
     void putPadded(std::string_view digits, int width, char fill);
+    // The same for the first length characters of digits.
+    void putShortNumber(const char (&digits)[16], size_t length, int width, char fill);
 
     std::string& out_;
     size_t used_ = 0;

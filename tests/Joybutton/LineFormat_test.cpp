@@ -32,6 +32,8 @@ TEST(LineFormat, WritesDecimalsAsPrintfDoes) {
         EXPECT_EQ(written(Decimal{value, 1}), printed("%1d", value));
         EXPECT_EQ(written(Decimal{value, 2}), printed("%2d", value));
         EXPECT_EQ(written(Decimal{value, 4}), printed("%4d", value));
+        EXPECT_EQ(written(Decimal{value, 12}), printed("%12d", value));
+        EXPECT_EQ(written(Decimal{value, 30}), printed("%30d", value));
     }
 }
 
@@ -39,6 +41,8 @@ TEST(LineFormat, WritesHexAsPrintfDoes) {
     for (uint32_t value : {0u, 0xAu, 0x1Bu, 0xFFu, 0x100u, 0x803u, 0x1E0041u, 0xFFFFFFFFu}) {
         EXPECT_EQ(written(Hex{value}), printed("%X", value));
         EXPECT_EQ(written(Hex{value, 2}), printed("%02X", value));
+        EXPECT_EQ(written(Hex{value, 16}), printed("%016X", value));
+        EXPECT_EQ(written(Hex{value, 30}), printed("%030X", value));
     }
 }
 
