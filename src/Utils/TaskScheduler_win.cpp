@@ -185,19 +185,31 @@ void describeTask(ITaskDefinition& task) {
     }
 }
 
+// The first steps of adding a trigger or an action: the task's collection
+// of them, and a new entry of the kind asked for in it. Each step that fails
+// is logged with its own line.
+template <class Collection, class Entry, class Kind>
+bool createEntry(ITaskDefinition& task, HRESULT (STDMETHODCALLTYPE ITaskDefinition::*collectionOf)(Collection**),
+                 Kind kind, const char* getFailed, const char* createFailed, ComRef<Entry>& entry, Logger& log) {
+    ComRef<Collection> collection;
+    HRESULT result = (task.*collectionOf)(collection.out());
+    if (FAILED(result)) {
+        logComError(log, getFailed, result);
+        return false;
+    }
+    result = collection->Create(kind, entry.out());
+    if (FAILED(result)) {
+        logComError(log, createFailed, result);
+        return false;
+    }
+    return true;
+}
+
 bool addLogonTrigger(ITaskDefinition& task, Logger& log) {
-    ComRef<ITriggerCollection> triggers;
-    HRESULT result = task.get_Triggers(triggers.out());
-    if (FAILED(result)) {
-        logComError(log, "get_Triggers failed", result);
-        return false;
-    }
     ComRef<ITrigger> trigger;
-    result = triggers->Create(TASK_TRIGGER_LOGON, trigger.out());
-    if (FAILED(result)) {
-        logComError(log, "Create trigger failed", result);
+    if (!createEntry(task, &ITaskDefinition::get_Triggers, TASK_TRIGGER_LOGON, "get_Triggers failed",
+                     "Create trigger failed", trigger, log))
         return false;
-    }
     ComRef<ILogonTrigger> logon;
     if (FAILED(trigger->QueryInterface(__uuidof(ILogonTrigger), logon.outVoid()))) return true;
     logon->put_Id(Bstr(L"VantorixLogonTrigger"));
@@ -207,20 +219,12 @@ bool addLogonTrigger(ITaskDefinition& task, Logger& log) {
 }
 
 bool addProgramAction(ITaskDefinition& task, Logger& log) {
-    ComRef<IActionCollection> actions;
-    HRESULT result = task.get_Actions(actions.out());
-    if (FAILED(result)) {
-        logComError(log, "get_Actions failed", result);
-        return false;
-    }
     ComRef<IAction> action;
-    result = actions->Create(TASK_ACTION_EXEC, action.out());
-    if (FAILED(result)) {
-        logComError(log, "Create action failed", result);
+    if (!createEntry(task, &ITaskDefinition::get_Actions, TASK_ACTION_EXEC, "get_Actions failed",
+                     "Create action failed", action, log))
         return false;
-    }
     ComRef<IExecAction> program;
-    result = action->QueryInterface(IID_IExecAction, program.outVoid());
+    const HRESULT result = action->QueryInterface(IID_IExecAction, program.outVoid());
     if (FAILED(result)) {
         logComError(log, "QueryInterface for IExecAction failed", result);
         return true;
