@@ -211,19 +211,18 @@ std::string IniFile::encode() const {
                       (line.value.empty() || line.value.data() == end);
         end += line.value.size();
         asRead = asRead && sourceEnd - end >= 2 && end[0] == '\r' && end[1] == '\n';
-        if (asRead && begin == runEnd) {
-            runEnd = end + 2;
+        if (!asRead) {
+            endRun();
+            out += line.head;
+            out += line.value;
+            out += kLineEnd;
             return;
         }
-        endRun();
-        if (asRead) {
+        if (begin != runEnd) {
+            endRun();
             runBegin = begin;
-            runEnd = end + 2;
-            return;
         }
-        out += line.head;
-        out += line.value;
-        out += kLineEnd;
+        runEnd = end + 2;
     };
     for (const Line& line : preamble_) put(line);
     for (const Section& section : sections_) {
