@@ -10,6 +10,9 @@
 # that guides mutations: the profile loader, which compares thousands of
 # slot keys per input, then runs about four times faster still, for runs of
 # ten million on a corpus the fully instrumented runs have grown.
+# VANTORIX_FUZZ_FORK=N runs each target as N processes under one libFuzzer
+# parent (its fork mode), which counts RUNS over all of them and merges
+# what each finds into the corpus: both cores on one run of ten million.
 #
 # fuzz/<name>_fuzz.cpp is target <name>_fuzz. It starts from the seeds in
 # fuzz/corpus/<name>/ (never written to) and keeps what it learns in
@@ -25,6 +28,11 @@ runs="${1:-10000000}"
 [[ "$runs" =~ ^[0-9]+$ ]] || { echo "usage: scripts/fuzz.sh [RUNS] [TARGET...]" >&2; exit 2; }
 shift $(($# > 0 ? 1 : 0))
 jobs="${VANTORIX_JOBS:-2}"
+fork=()
+if [[ -n "${VANTORIX_FUZZ_FORK:-}" ]]; then
+    [[ "$VANTORIX_FUZZ_FORK" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: VANTORIX_FUZZ_FORK must be a number of processes" >&2; exit 2; }
+    fork=(-fork="$VANTORIX_FUZZ_FORK")
+fi
 
 preset="${VANTORIX_FUZZ_PRESET:-fuzz}"
 cmake --preset "$preset"
@@ -54,7 +62,7 @@ for target in "${targets[@]}"; do
 
     echo "=== $name: $runs runs (corpus $corpus)"
     begin=$SECONDS
-    if "$target" -runs="$runs" -artifact_prefix="$artifacts/" -print_final_stats=1 \
+    if "$target" "${fork[@]}" -runs="$runs" -artifact_prefix="$artifacts/" -print_final_stats=1 \
         "$corpus" "${seeds[@]}" </dev/null; then
         echo "=== $name: no fault in $runs runs ($((SECONDS - begin)) s)"
     else
