@@ -30,7 +30,10 @@ shift $(($# > 0 ? 1 : 0))
 jobs="${VANTORIX_JOBS:-2}"
 fork=()
 if [[ -n "${VANTORIX_FUZZ_FORK:-}" ]]; then
-    [[ "$VANTORIX_FUZZ_FORK" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: VANTORIX_FUZZ_FORK must be a number of processes" >&2; exit 2; }
+    if [[ ! "$VANTORIX_FUZZ_FORK" =~ ^[1-9][0-9]*$ ]]; then
+        echo "fuzz: VANTORIX_FUZZ_FORK must be a number of processes" >&2
+        exit 2
+    fi
     fork=(-fork="$VANTORIX_FUZZ_FORK")
 fi
 
