@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "Ui/Control_win.h"

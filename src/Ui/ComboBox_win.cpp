@@ -1,0 +1,60 @@
+#include "Ui/ComboBox_win.h"
+
+#include "Ui/Theme_win.h"
+#include "Utils/WideText_win.h"
+
+namespace vrx::ui {
+
+bool ComboBox::create(HWND parent, int visibleItems, int id) {
+    visibleItems_ = visibleItems > 0 ? visibleItems : 1;
+    return createWindow(parent, L"COMBOBOX", {}, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, id);
+}
+
+void ComboBox::setBounds(int x, int y, int width, int height) {
+    // A combo box's window height includes its drop-down list; the height
+    // given here is that of the closed box.
+    Control::setBounds(x, y, width, height);
+    if (!hwnd()) return;
+    const int itemHeight = static_cast<int>(send(CB_GETITEMHEIGHT, 0));
+    Control::setBounds(x, y, width, height + visibleItems_ * (itemHeight > 0 ? itemHeight : height) + 2);
+}
+
+void ComboBox::setItems(const std::vector<std::string>& items) {
+    clear();
+    for (const std::string& item : items) addItem(item);
+}
+
+int ComboBox::addItem(std::string_view text) {
+    return static_cast<int>(send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str())));
+}
+
+void ComboBox::clear() { send(CB_RESETCONTENT); }
+
+int ComboBox::count() const { return static_cast<int>(send(CB_GETCOUNT)); }
+
+std::string ComboBox::itemText(int index) const {
+    const LRESULT length = send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+    return toUtf8(text);
+}
+
+int ComboBox::selected() const { return static_cast<int>(send(CB_GETCURSEL)); }
+
+void ComboBox::setSelected(int index) { send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+bool ComboBox::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_COMMAND) return false;
+    if (HIWORD(wParam) == CBN_SELCHANGE && onChange) onChange(selected());
+    result = 0;
+    return true;
+}
+
+void ComboBox::applyTheme(bool dark) {
+    // The system's dark combo box (Windows 10 1809 on); Wine's is painted
+    // from WM_CTLCOLOR* alone.
+    if (!runningUnderWine()) setSystemControlTheme(hwnd(), dark ? L"DarkMode_CFD" : nullptr, nullptr);
+}
+
+}  // namespace vrx::ui

@@ -1,0 +1,96 @@
+#include "Ui/Edit_win.h"
+
+#include <string>
+
+#include "Ui/Theme_win.h"
+
+namespace vrx::ui {
+
+Edit::~Edit() {
+    if (backgroundBrush_) DeleteObject(backgroundBrush_);
+}
+
+bool Edit::create(HWND parent, std::string_view text, Options options) {
+    options_ = options;
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+    if (options.digitsOnly) style |= ES_NUMBER;
+    if (options.readOnly) style |= ES_READONLY;
+    if (!createWindow(parent, L"EDIT", text, style, WS_EX_CLIENTEDGE)) return false;
+    if (options.maxLength > 0) send(EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength));
+    return true;
+}
+
+std::optional<int> Edit::number() const {
+    const std::string digits = text();
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    int value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+void Edit::setNumber(int value) { setText(std::to_string(value)); }
+
+void Edit::selectAll() { send(EM_SETSEL, 0, -1); }
+
+void Edit::setBackgroundColor(std::optional<COLORREF> color) {
+    background_ = color;
+    if (backgroundBrush_) DeleteObject(backgroundBrush_);
+    backgroundBrush_ = color ? CreateSolidBrush(*color) : nullptr;
+    invalidate();
+}
+
+bool Edit::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == WM_COMMAND) {
+        if (HIWORD(wParam) == EN_CHANGE && onChange) onChange();
+        result = 0;
+        return true;
+    }
+    if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && background_) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, *background_);
+        result = reinterpret_cast<LRESULT>(backgroundBrush_);
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC && Theme::dark()) {
+        // A read-only or disabled box asks as a static; it is still a field.
+        return answerThemeColor(WM_CTLCOLOREDIT, reinterpret_cast<HDC>(wParam), result);
+    }
+    return false;
+}
+
+bool Edit::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            // https://learn.microsoft.com/windows/win32/dlgbox/wm-getdlgcode
+            // DLGC_WANTALLKEYS keeps Tab, Enter and Escape from the
+            // dialog's navigation, so they arrive here as WM_KEYDOWN.
+            if (!options_.wantAllKeys) return false;
+            result = callDefault(message, wParam, lParam) | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+            return true;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (onKeyDown && onKeyDown(static_cast<int>(wParam))) {
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            if (onChar && onChar(static_cast<wchar_t>(wParam))) {
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_KILLFOCUS:
+            if (onExit) onExit();
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace vrx::ui
