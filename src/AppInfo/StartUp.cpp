@@ -15,9 +15,12 @@ std::string folderOf(const std::string& path, char separator) {
     return at == std::string::npos ? std::string() : path.substr(0, at + 1);
 }
 
-void logStart(const std::vector<std::string>& arguments, const AppInfo& app, Logger& log) {
+void logStart(const std::vector<std::string>& arguments, const std::string& executable, const AppInfo& app,
+              Logger& log) {
     log.info(std::string("Starting ") + kProgramTitle);
-    log.info("ExeFile = " + (arguments.empty() ? std::string() : arguments[0]));
+    // The command's first word may be a bare name found through the search
+    // path; the log names the file that really runs.
+    log.info("ExeFile = " + executable);
     for (const std::string& argument : arguments) log.info("Args = " + argument);
     log.info("DataDirectory = " + app.dataDirectory);
     log.info("Profile = " + app.commandLine.profileToOpen);
@@ -37,7 +40,8 @@ void repairReadOnly(const AppInfo& app, const StartUpSystem& system, Logger& log
 StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& system, const AnsiCodePage& ansi,
                       FileLogger& log, AppInfo& app) {
     const char separator = system.separator();
-    app.programDirectory = folderOf(system.executablePath(), separator);
+    const std::string executable = system.executablePath();
+    app.programDirectory = folderOf(executable, separator);
     const StartUpSystem::Overrides overrides = system.registryOverrides();
     app.dataDirectory = overrides.dataDirectory;
     app.iniPath = overrides.iniPath;
@@ -51,12 +55,13 @@ StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& 
     }
     if (app.iniPath.empty()) app.iniPath = app.dataDirectory + "Vantorix.ini";
     if (!app.commandLine.noLog) log.open(pathFromUtf8(app.dataDirectory + "Vantorix.log"));
-    logStart(arguments, app, log);
+    logStart(arguments, executable, app, log);
     repairReadOnly(app, system, log);
 
     log.info("Loading ini file: " + app.iniPath);
     const IniFile ini = IniFile::load(pathFromUtf8(app.iniPath), ansi);
     app.settings = readGlobalSettings(ini);
+    app.firstRun = !showsEarlierRun(ini);
     if (!app.settings.allowMultipleRunning) {
         if (system.otherInstanceRunning()) {
             system.handOver(handOverMessages(app.commandLine, ansi));

@@ -41,6 +41,9 @@ struct AppInfo {
     std::string iniPath;
     CommandLine commandLine;
     GlobalSettings settings;
+    // No save of the settings has recorded a run before this one: the main
+    // window greets the user once and clears it.
+    bool firstRun = true;
 };
 
 struct StartUpResult {

@@ -3,6 +3,7 @@
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "Joystick/VirtualButtonInput.h"
 #include "Main/CopyDataMessage.h"
+#include "Utils/AnsiCodePage.h"
 #include "Utils/Logger.h"
 
 namespace vrx {
@@ -94,7 +95,9 @@ void AppMessages::switchByName(const void* data, size_t size) {
 
 void AppMessages::switchByKey(intptr_t lParam) {
     const char key = static_cast<char>(lParam & 0xFF);
-    log_.infof("Received WM_VRX_SWITCH_FILE Message: %c", key);
+    // A byte from 0x80 on is a character of the sender's code page, and the
+    // log is UTF-8.
+    log_.info("Received WM_VRX_SWITCH_FILE Message: " + ansi_.toUtf8(std::string_view(&key, 1)));
     if (profiles_.switchByKey(key) < 0) window_.showError(kNoSuchProfile, kSwitchFileCaption);
 }
 

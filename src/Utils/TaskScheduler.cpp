@@ -5,8 +5,13 @@
 namespace vrx {
 
 std::string comErrorLine(std::string_view step, uint32_t result, std::string_view systemDescription) {
+    // One log line: the system's texts end in a line break (Wine's in a bare
+    // one), and a few have more inside.
     std::string description(systemDescription);
-    if (description.ends_with("\r\n")) description.resize(description.size() - 2);
+    while (!description.empty() && (description.back() == '\n' || description.back() == '\r' || description.back() == ' '))
+        description.pop_back();
+    for (char& c : description)
+        if (c == '\r' || c == '\n') c = ' ';
     if (description.empty()) {
         char text[48];
         // Codes just above the ones COM reserves for itself belong to

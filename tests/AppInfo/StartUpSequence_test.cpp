@@ -47,8 +47,9 @@ struct StartUpFixture {
 
     StartUpFixture() { system.exe = (program / "Vantorix.exe").string(); }
     std::string folder() const { return program.path().string() + kSeparator; }
+    // The command's first word as a shell gives it: the bare name.
     StartUpResult start(std::vector<std::string> args) {
-        args.insert(args.begin(), system.exe);
+        args.insert(args.begin(), "Vantorix");
         return startUp(args, system, ansi, log, app);
     }
     std::string logText() {
@@ -67,9 +68,10 @@ TEST(StartUp, APortableCopyKeepsItsDataBesideItAndLogsWhereThingsAre) {
     EXPECT_TRUE(f.system.claimed);
     EXPECT_EQ(f.app.settings.fileName, "Menu");
     EXPECT_TRUE(f.log.debugEnabled());
+    EXPECT_TRUE(f.app.firstRun);
     const std::string text = f.logText();
     for (const std::string& line : std::vector<std::string>{
-             "Starting Vantorix v7.4.1", "ExeFile = " + f.system.exe, "Args = -r",
+             "Starting Vantorix v7.4.1", "ExeFile = " + f.system.exe, "Args = Vantorix", "Args = -r",
              "DataDirectory = " + f.folder(), "Profile = \r\n", "IniFile = " + f.folder() + "Vantorix.ini",
              "ConfigDir is read-only. Trying to make it writable...", "Loading ini file: " + f.folder() + "Vantorix.ini"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
@@ -88,9 +90,10 @@ TEST(StartUp, ASecondInstanceHandsOverAndStops) {
 
 TEST(StartUp, SeveralInstancesMayRunWhenAllowed) {
     StartUpFixture f;
-    f.program.write("Vantorix.ini", "[LastStatus]\r\nAllowMultipleRunning=1\r\n");
+    f.program.write("Vantorix.ini", "[LastStatus]\r\nAllowMultipleRunning=1\r\nHasRunBefore=1\r\n");
     f.system.running = true;
     EXPECT_EQ(f.start({"Game.cfg"}).outcome, StartUpResult::Outcome::Run);
+    EXPECT_FALSE(f.app.firstRun);
     EXPECT_TRUE(f.system.sent.empty());
     EXPECT_FALSE(f.system.claimed);
     EXPECT_EQ(f.app.settings.fileName, "Game");

@@ -82,6 +82,8 @@ TEST(AppMessages, SwitchFileTakesTheLowByteAsTheInitial) {
     EXPECT_TRUE(f.h.log.contains(LogLevel::Info, "Received WM_VRX_SWITCH_FILE Message: m"));
     f.send(wm::kVrxSwitchFile, 0, 'q');
     EXPECT_EQ(f.window.calls.back(), "ERROR: WM_VRX_SWITCH_FILE: 指定されたファイルが存在しません。");
+    f.send(wm::kVrxSwitchFile, 0, 0xB1);  // a half-width katakana in the code page
+    EXPECT_TRUE(f.h.log.contains(LogLevel::Info, "Received WM_VRX_SWITCH_FILE Message: ｱ"));
 }
 
 TEST(AppMessages, VirtualButtonsTakeOnlyButtonNumbers) {

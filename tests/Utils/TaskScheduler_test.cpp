@@ -8,9 +8,11 @@ namespace {
 TEST(TaskSchedulerErrorLine, NamesTheStepTheCodeAndTheSystemsWords) {
     EXPECT_EQ(comErrorLine("GetFolder failed", 0x80070005u, "Access is denied.\r\n"),
               "GetFolder failed (HRESULT=0x80070005): Access is denied.");
-    // Only the one line break the system ends its texts with goes.
+    // The line stays one line, whatever breaks the system's text holds.
     EXPECT_EQ(comErrorLine("NewTask failed", 0x8007000Eu, "Two\r\nlines\r\n\r\n"),
-              "NewTask failed (HRESULT=0x8007000E): Two\r\nlines\r\n");
+              "NewTask failed (HRESULT=0x8007000E): Two  lines");
+    EXPECT_EQ(comErrorLine("NewTask failed", 0x8007000Eu, "Not enough memory.\n"),
+              "NewTask failed (HRESULT=0x8007000E): Not enough memory.");
 }
 
 TEST(TaskSchedulerErrorLine, ACodeWithoutDescriptionIsNamedAsComNamesIt) {
