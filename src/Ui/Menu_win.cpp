@@ -43,13 +43,27 @@ HMENU findSubmenu(HMENU menu, int id) {
 }  // namespace
 
 Menu::~Menu() {
-    if (menu_) DestroyMenu(menu_);
+    if (menu_ && !attached_) DestroyMenu(menu_);
 }
 
 void Menu::build(const std::vector<MenuEntry>& entries) {
-    if (menu_) DestroyMenu(menu_);
+    if (menu_ && !attached_) DestroyMenu(menu_);
+    attached_ = false;
     menu_ = CreatePopupMenu();
     append(menu_, entries);
+}
+
+void Menu::buildBar(const std::vector<MenuEntry>& menus) {
+    if (menu_ && !attached_) DestroyMenu(menu_);
+    attached_ = false;
+    menu_ = CreateMenu();
+    append(menu_, menus);
+}
+
+bool Menu::attachTo(HWND window) {
+    if (!menu_ || !SetMenu(window, menu_)) return false;
+    attached_ = true;
+    return true;
 }
 
 bool Menu::replaceSubmenu(int submenuId, const std::vector<MenuEntry>& entries) {

@@ -30,6 +30,11 @@ public:
     ~Menu();
 
     void build(const std::vector<MenuEntry>& entries);
+    // A window's menu bar instead of a popup: the entries are its menus.
+    void buildBar(const std::vector<MenuEntry>& menus);
+    // Puts the bar on a window, which owns it from then on and destroys it
+    // with itself.
+    bool attachTo(HWND window);
     // Empties the submenu with this id and fills it from entries.
     bool replaceSubmenu(int submenuId, const std::vector<MenuEntry>& entries);
     HMENU handle() const { return menu_; }
@@ -51,6 +56,7 @@ public:
 
 private:
     HMENU menu_ = nullptr;
+    bool attached_ = false;
 };
 
 }  // namespace vrx::ui
