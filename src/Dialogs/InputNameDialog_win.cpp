@@ -1,0 +1,56 @@
+#include "Dialogs/InputNameDialog_win.h"
+
+namespace vrx {
+
+InputNameDialog::InputNameDialog() : DialogWindow(ui::DialogPlacement::CentreOnOwner) {}
+
+std::string InputNameDialog::ask(HWND owner) {
+    showModal(owner);
+    return form_.editNewName;
+}
+
+void InputNameDialog::createControls() {
+    lblExplanation.create(hwnd(), form_.explanation);
+    editNewName.create(hwnd(), form_.editNewName);
+    editNewName.onKeyDown = [this](int virtualKey) {
+        if (virtualKey == InputNameForm::kEnterKey) form_.editNewName = editNewName.text();
+        const bool consumed = form_.editNewNameKeyDown(virtualKey);
+        closeIfAsked();
+        return consumed;
+    };
+    // Enter anywhere but on Cancel presses OK (the default button).
+    btnOK.create(hwnd(), "OK", true, IDOK);
+    btnOK.onClick = [this] {
+        form_.editNewName = editNewName.text();
+        form_.btnOKClick();
+        closeIfAsked();
+    };
+    setDefaultButton(btnOK);
+    btnCancel.create(hwnd(), "Cancel", false, IDCANCEL);
+    btnCancel.onClick = [this] { cancel(); };
+}
+
+void InputNameDialog::layout() {
+    lblExplanation.setBounds(scale(12), scale(12), scale(356), scale(20));
+    editNewName.setBounds(scale(12), scale(38), scale(356), scale(24));
+    btnOK.setBounds(scale(176), scale(80), scale(92), scale(30));
+    btnCancel.setBounds(scale(276), scale(80), scale(92), scale(30));
+}
+
+void InputNameDialog::activated() {
+    form_.FormActivate();
+    editNewName.setFocus();
+    editNewName.selectAll();
+}
+
+void InputNameDialog::cancel() {
+    form_.btnCancelClick();
+    editNewName.setText(form_.editNewName);
+    closeIfAsked();
+}
+
+void InputNameDialog::closeIfAsked() {
+    if (form_.closeRequested()) endDialog(form_.editNewName.empty() ? IDCANCEL : IDOK);
+}
+
+}  // namespace vrx
