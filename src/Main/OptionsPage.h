@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "Main/MainFormLinks.h"
@@ -13,6 +14,7 @@ class EngineLock;
 class Logger;
 class ProfileHost;
 struct ProfileSettings;
+struct TickContext;
 
 // What the options page asks of the window it lives in.
 class OptionsHost {
@@ -52,6 +54,9 @@ struct OptionsState {
 struct OptionsPageParts {
     ProfileHost& profiles;
     EngineLock& lock;
+    // The engine's tick context: slots that a smaller count leaves out of the
+    // tick let go of what they hold through it first.
+    TickContext& tick;
     DeviceListUi& deviceUi;  // WM_VRX_UPDATE_JOYSTICKS
     FormDialogs& dialogs;
     std::filesystem::path dataDirectory;
@@ -82,6 +87,8 @@ public:
 
     const OptionsState& state() const { return state_; }
     Focus takeFocusRequest();
+    // Whether state() changed since the last call.
+    bool takeChanged();
 
     // From the profile in force (the window's RefreshDisplay calls it).
     void fill();
@@ -121,19 +128,22 @@ private:
     // Stores value into field when it differs; true when it did.
     template <typename T>
     bool store(T& field, const T& value) const;
-    void storeDisplayOption(bool changed);
     // The shared rule of the sound and image check boxes, file buttons and
     // boxes, for one of them.
     void fileCheckClick(FileKind kind, bool checked, const std::string& boxText);
     void fileButtonClick(FileKind kind);
     void fileBoxExit(FileKind kind, const std::string& text);
     std::string& storedFile(FileKind kind) const;
-    bool refuseCount(const std::string& text, int maximum, Focus focus, int& count);
+    // The count typed into a number box, or nothing after telling the user
+    // it must be 1 to maximum and sending the focus back to the box.
+    std::optional<int> acceptedCount(const std::string& text, int maximum, Focus box);
+    void releaseSlots(int firstJoystick, int lastJoystick, int firstSlot);
 
     OptionsPageParts parts_;
     OptionsHost& host_;
     OptionsState state_;
     Focus focus_ = Focus::None;
+    bool changed_ = false;
 };
 
 }  // namespace vrx

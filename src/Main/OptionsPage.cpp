@@ -1,0 +1,318 @@
+#include "Main/OptionsPage.h"
+
+#include <algorithm>
+#include <charconv>
+#include <system_error>
+
+#include "AppInfo/Launcher.h"
+#include "ConfigFileManager/ConfigFile.h"
+#include "Joybutton/JoyButtonProcess.h"
+#include "Joystick/EngineLinks.h"
+#include "Joystick/InputDevices.h"
+#include "Utils/Logger.h"
+#include "Utils/PathText.h"
+
+namespace vrx {
+namespace {
+
+constexpr char kEnter = 13;
+constexpr char kEscape = 27;
+constexpr int kEnterKey = 13;
+constexpr int kVibrationDurationWhenChecked = 500;
+
+std::string percentLabel(int position) { return std::to_string(position) + " %"; }
+
+std::string rangeMessage(int maximum) { return "1 以上 " + std::to_string(maximum) + " 以下の数を入れてください。"; }
+
+// A chosen file inside the data folder is kept relative to it, so the data
+// folder can move with its files; one elsewhere keeps its full path.
+std::string relativeToData(const std::filesystem::path& dataDirectory, const std::string& chosen) {
+    const std::filesystem::path relative = pathFromUtf8(chosen).lexically_relative(dataDirectory);
+    if (relative.empty() || *relative.begin() == "..") return chosen;
+    return pathToUtf8(relative);
+}
+
+}  // namespace
+
+OptionsPage::OptionsPage(OptionsPageParts parts, OptionsHost& host) : parts_(std::move(parts)), host_(host) {}
+
+const std::array<const char*, 4>& OptionsPage::axisDisplayModeItems() {
+    static const std::array<const char*, 4> items = {"スティック×１", "スティック×１ ＋ ＰＯＶ×１",
+                                                     "スティック×２ ＋ ＰＯＶ×１",
+                                                     "すべての軸を表示（８軸＋ＰＯＶ×４）"};
+    return items;
+}
+
+const std::array<const char*, 3>& OptionsPage::keySendModeItems() {
+    static const std::array<const char*, 3> items = {"デフォルト", "代替方式１ (Virtual Key base)",
+                                                     "代替方式２ (Scancode base)"};
+    return items;
+}
+
+const char* OptionsPage::fileDialogFilter(FileKind kind) {
+    return kind == FileKind::Sound ? "サウンドファイル|*.mp3;*.wav|すべてのファイル|*.*"
+                                   : "画像ファイル|*.bmp;*.png;*.jpg;*.jpeg|すべてのファイル|*.*";
+}
+
+const char* OptionsPage::fileDialogExtension(FileKind kind) { return kind == FileKind::Sound ? "wav" : ""; }
+
+OptionsPage::Focus OptionsPage::takeFocusRequest() {
+    const Focus taken = focus_;
+    focus_ = Focus::None;
+    return taken;
+}
+
+bool OptionsPage::takeChanged() {
+    const bool taken = changed_;
+    changed_ = false;
+    return taken;
+}
+
+ProfileSettings* OptionsPage::settings() const {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    return profile ? &profile->settings : nullptr;
+}
+
+void OptionsPage::markModified() const {
+    if (ConfigFile* profile = parts_.profiles.currentProfile()) profile->modified = true;
+}
+
+template <typename T>
+bool OptionsPage::store(T& field, const T& value) const {
+    if (field == value) return false;
+    field = value;
+    markModified();
+    return true;
+}
+
+std::string& OptionsPage::storedFile(FileKind kind) const {
+    return kind == FileKind::Sound ? settings()->soundFile : settings()->imageFile;
+}
+
+void OptionsPage::fill() {
+    const ProfileSettings* s = settings();
+    if (!s) return;
+    OptionsState& o = state_;
+    o.numJoysticks = std::to_string(s->numberOfJoysticks);
+    o.numButtons = std::to_string(s->numberOfButtons);
+    o.axisDisplayMode = s->displayMode >= 0 && s->displayMode <= 3 ? s->displayMode : -1;
+    o.useDiagonalInput1 = s->useDiagonalInput;
+    o.useDiagonalInput2 = s->useDiagonalInput2;
+    o.usePOV8Way = s->usePOV8Way;
+    o.repeatSameKeyInSequence = s->repeatSameKeyInSequence;
+    o.threshold1 = s->threshold / 10;
+    o.threshold1Label = percentLabel(o.threshold1);
+    o.threshold2 = s->threshold2 / 10;
+    o.threshold2Label = percentLabel(o.threshold2);
+    // A fourth key output method exists that the list does not offer.
+    o.keySendMode = s->keySendMode >= 0 && s->keySendMode <= 2 ? s->keySendMode : -1;
+    o.playSound = o.soundFileEnabled = !s->soundFile.empty();
+    o.soundFile = s->soundFile;
+    o.showProfileImage = o.imageFileEnabled = !s->imageFile.empty();
+    o.imageFile = s->imageFile;
+    o.triggerVibration = o.vibrationDetailsEnabled = s->vibrationDuration > 0;
+    changed_ = true;
+}
+
+void OptionsPage::setDetectedCount(int count) {
+    state_.joystickStatus = "ジョイスティック: " + std::to_string(count) + " 本検出";
+    changed_ = true;
+}
+
+std::optional<int> OptionsPage::acceptedCount(const std::string& text, int maximum, Focus box) {
+    const size_t first = text.find_first_not_of(' ');
+    const size_t last = text.find_last_not_of(' ');
+    int count = 0;
+    std::errc error = std::errc::invalid_argument;
+    if (first != std::string::npos) {
+        const char* end = text.data() + last + 1;
+        const auto parsed = std::from_chars(text.data() + first, end, count);
+        error = parsed.ptr == end ? parsed.ec : std::errc::invalid_argument;
+    }
+    if (error == std::errc{} && count >= 1 && count <= maximum) return count;
+    // Text that is no number at all gets the same answer as one out of
+    // range: what the box wants is a number from 1 to maximum.
+    parts_.dialogs.message(rangeMessage(maximum), "Error", MessageIcon::Error, MessageButtons::Ok);
+    focus_ = box;
+    return std::nullopt;
+}
+
+// Slots the tick stops walking would keep what they hold down for ever.
+void OptionsPage::releaseSlots(int firstJoystick, int lastJoystick, int firstSlot) {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    for (int j = firstJoystick; j <= lastJoystick; ++j)
+        if (JoystickConfig* joystick = profile->joystick(j))
+            for (int slot = firstSlot; slot < kSlotCount; ++slot) ForceRelease(joystick->slot(slot), parts_.tick);
+}
+
+void OptionsPage::btnApplyNumJoysticksClick(const std::string& text) {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    if (!profile) return;
+    state_.numJoysticks = text;
+    const std::optional<int> count = acceptedCount(text, kMaxJoysticks, Focus::NumJoysticks);
+    if (!count || *count == profile->numberOfJoysticks()) return;
+    parts_.log.infof("Changing number of joysticks to %d", *count);
+    {
+        EngineLockGuard guard(parts_.lock);
+        releaseSlots(*count, profile->numberOfJoysticks() - 1, 0);
+        profile->setNumberOfJoysticks(*count);
+    }
+    markModified();
+    state_.numJoysticks = std::to_string(*count);
+    changed_ = true;
+    parts_.deviceUi.postUpdateJoysticks();
+}
+
+bool OptionsPage::editNumJoystickKeyDown(int virtualKey) {
+    if (virtualKey != kEnterKey) return false;
+    focus_ = Focus::ApplyNumJoysticks;
+    return true;
+}
+
+bool OptionsPage::editNumJoystickKeyPress(char character) {
+    if (character == kEscape && settings()) {
+        state_.numJoysticks = std::to_string(settings()->numberOfJoysticks);
+        changed_ = true;
+    }
+    return character == kEnter || character == kEscape;
+}
+
+bool OptionsPage::editNumButtonsKeyPress(char character) {
+    if (character == kEscape && settings()) {
+        state_.numButtons = std::to_string(settings()->numberOfButtons);
+        changed_ = true;
+    }
+    return character == kEnter || character == kEscape;
+}
+
+void OptionsPage::editNumButtonsExit(const std::string& text) {
+    ProfileSettings* s = settings();
+    if (!s) return;
+    state_.numButtons = text;
+    const std::optional<int> count = acceptedCount(text, kButtonCount, Focus::NumButtons);
+    if (!count || *count == s->numberOfButtons) return;
+    {
+        EngineLockGuard guard(parts_.lock);
+        releaseSlots(0, kMaxJoysticks - 1, buttonSlot(*count));
+        s->numberOfButtons = *count;
+    }
+    markModified();
+    host_.RefreshDisplay();
+}
+
+void OptionsPage::cbAxisDisplayModeChange(int index) {
+    if (host_.updating() || !settings() || index < 0 || index > 3) return;
+    store(settings()->displayMode, index);
+    host_.RefreshDisplay();
+}
+
+void OptionsPage::cbUseDiagonalInput1Click(bool checked) {
+    if (host_.updating() || !settings()) return;
+    store(settings()->useDiagonalInput, checked);
+    host_.RefreshDisplay();
+}
+
+void OptionsPage::cbUseDiagonalInput2Click(bool checked) {
+    if (host_.updating() || !settings()) return;
+    store(settings()->useDiagonalInput2, checked);
+    host_.RefreshDisplay();
+}
+
+void OptionsPage::cbUsePOV8WayClick(bool checked) {
+    if (host_.updating() || !settings()) return;
+    store(settings()->usePOV8Way, checked);
+    host_.RefreshDisplay();
+}
+
+void OptionsPage::cbRepeatSameKeyInSequenceClick(bool checked) {
+    if (host_.updating() || !settings()) return;
+    state_.repeatSameKeyInSequence = checked;
+    store(settings()->repeatSameKeyInSequence, checked);
+}
+
+void OptionsPage::tbThreshold1Change(int position) {
+    state_.threshold1 = std::clamp(position, 0, 100);
+    state_.threshold1Label = percentLabel(state_.threshold1);
+    changed_ = true;
+    if (!host_.updating() && settings()) store(settings()->threshold, state_.threshold1 * 10);
+}
+
+void OptionsPage::tbThreshold2Change(int position) {
+    state_.threshold2 = std::clamp(position, 0, 100);
+    state_.threshold2Label = percentLabel(state_.threshold2);
+    changed_ = true;
+    if (!host_.updating() && settings()) store(settings()->threshold2, state_.threshold2 * 10);
+}
+
+void OptionsPage::cbKeySendModeChange(int index) {
+    if (host_.updating() || !settings() || index < 0 || index > 2) return;
+    state_.keySendMode = index;
+    store(settings()->keySendMode, index);
+}
+
+void OptionsPage::fileCheckClick(FileKind kind, bool checked, const std::string& boxText) {
+    if (host_.updating() || !settings()) return;
+    std::string& stored = storedFile(kind);
+    if (kind == FileKind::Sound) {
+        state_.playSound = state_.soundFileEnabled = checked;
+        state_.soundFile = boxText;
+    } else {
+        state_.showProfileImage = state_.imageFileEnabled = checked;
+        state_.imageFile = boxText;
+    }
+    changed_ = true;
+    // The box keeps its text while unchecked, so checking again brings the
+    // file back.
+    if (!checked && !stored.empty()) store(stored, std::string());
+    if (checked && stored.empty()) store(stored, boxText);
+}
+
+void OptionsPage::fileButtonClick(FileKind kind) {
+    if (!settings()) return;
+    std::string& stored = storedFile(kind);
+    std::string startFolder;
+    if (!stored.empty())
+        startFolder = pathToUtf8(pathFromUtf8(resolveDataFile(parts_.dataDirectory, stored)).parent_path());
+    const std::optional<std::string> chosen = parts_.dialogs.pickFile(kind, startFolder);
+    if (!chosen) return;
+    const std::string name = relativeToData(parts_.dataDirectory, *chosen);
+    (kind == FileKind::Sound ? state_.soundFile : state_.imageFile) = name;
+    changed_ = true;
+    store(stored, name);
+}
+
+void OptionsPage::fileBoxExit(FileKind kind, const std::string& text) {
+    if (!settings()) return;
+    (kind == FileKind::Sound ? state_.soundFile : state_.imageFile) = text;
+    if (text.empty()) return;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(pathFromUtf8(resolveDataFile(parts_.dataDirectory, text)), error))
+        store(storedFile(kind), text);
+}
+
+void OptionsPage::cbPlaySoundClick(bool checked, const std::string& boxText) {
+    fileCheckClick(FileKind::Sound, checked, boxText);
+}
+void OptionsPage::btnSoundFileClick() { fileButtonClick(FileKind::Sound); }
+void OptionsPage::editSoundFileExit(const std::string& text) { fileBoxExit(FileKind::Sound, text); }
+void OptionsPage::cbShowProfileImageClick(bool checked, const std::string& boxText) {
+    fileCheckClick(FileKind::Image, checked, boxText);
+}
+void OptionsPage::btnImageFileClick() { fileButtonClick(FileKind::Image); }
+void OptionsPage::editImageFileExit(const std::string& text) { fileBoxExit(FileKind::Image, text); }
+
+void OptionsPage::cbTriggerVibrationClick(bool checked) {
+    ProfileSettings* s = settings();
+    if (host_.updating() || !s) return;
+    state_.triggerVibration = state_.vibrationDetailsEnabled = checked;
+    changed_ = true;
+    if (checked) {
+        if (s->vibrationDuration == 0) store(s->vibrationDuration, kVibrationDurationWhenChecked);
+        return;
+    }
+    store(s->vibrationDuration, 0);
+    store(s->vibrationSpeed1, 0);
+    store(s->vibrationSpeed2, 0);
+}
+
+}  // namespace vrx
