@@ -1,0 +1,60 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Joystick/InputDevices.h"
+#include "Main/MainFormLinks.h"
+
+namespace vrx::test {
+
+// The main window's boxes and dialogs answered from a script; what they were
+// shown is kept as text lines ("caption: text", "name caption [initial]").
+class ScriptedFormDialogs final : public FormDialogs {
+public:
+    std::deque<MessageAnswer> answers;  // for Yes/No boxes; Yes when empty
+    std::deque<std::string> names;
+    std::deque<std::optional<std::string>> files;
+    std::vector<std::string> shown;
+    std::vector<std::string> fileStarts;  // the folders the file dialogs started in
+
+    MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon,
+                          MessageButtons buttons) override {
+        shown.push_back(caption + ": " + text);
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::Yes;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::string askName(const std::string& caption, const std::string& prompt, const std::string& initial) override {
+        shown.push_back("name " + caption + " / " + prompt + " [" + initial + "]");
+        if (names.empty()) return {};
+        std::string name = names.front();
+        names.pop_front();
+        return name;
+    }
+    std::optional<std::string> pickFile(FileKind, const std::string& startFolder) override {
+        fileStarts.push_back(startFolder);
+        if (files.empty()) return std::nullopt;
+        std::optional<std::string> file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
+
+class CountingDeviceUi final : public DeviceListUi {
+public:
+    int posts = 0;
+    void postUpdateJoysticks() override { ++posts; }
+};
+
+class CountingSettingsStore final : public SettingsStore {
+public:
+    int saves = 0;
+    void saveGlobalSettings() override { ++saves; }
+};
+
+}  // namespace vrx::test
