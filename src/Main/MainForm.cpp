@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/StartUp.h"
@@ -259,7 +260,12 @@ void MainForm::btnDeleteClick() {
 
 void MainForm::btnSaveClick() {
     if (profileSelection_ < 0 || profileSelection_ >= static_cast<int>(profileItems_.size())) return;
-    parts_.profiles.saveCurrent(profileItems_[static_cast<size_t>(profileSelection_)]);
+    try {
+        parts_.profiles.saveCurrent(profileItems_[static_cast<size_t>(profileSelection_)]);
+    } catch (const std::exception& failure) {
+        // The profile stays modified and is written again later.
+        parts_.dialogs.message(failure.what(), "Error", MessageIcon::Error, MessageButtons::Ok);
+    }
 }
 
 void MainForm::lbConfigListClick(int index) {

@@ -234,7 +234,8 @@ public:
     // --- Commands ---
     // Any command of the tables and the run-time items; false for an
     // identifier that is none of them.
-    bool run(int command);
+    // windowHandle: the main window's handle now, for the theme switch.
+    bool run(int command, uintptr_t windowHandle = 0);
     void MMExitClick();
     void MMOpenConfigDirClick();
     void MMPreferenceClick();
@@ -250,13 +251,17 @@ public:
     void PMTaskTrayOpenClick();
     void PMResetWindowPositionClick();
     void btnDetectClick();
+    // Detection with the processing timer stopped around it. A suspended
+    // processing stays suspended: every re-detection of the program
+    // (device messages, the tray icon) should come through here.
+    void redetect(bool force);
     // WM_VRX_PROFILE_SWITCHED.
     void OnProfileSwitched();
 
 private:
-    void redetect(bool force);
-    void showProfileImage();
+    void showProfileImage(const std::string& imageFile);
     bool runFormCommand(Command command);
+    void message(const std::string& text, const char* caption, MessageIcon icon);
 
     ShellParts parts_;
     bool joystickSuspended_ = false;
