@@ -34,10 +34,10 @@ void WizardDialog::createControls() {
 }
 
 void WizardDialog::layout() {
-    lblExplanation.setBounds(scale(12), scale(14), scale(356), scale(36));
-    Edit1.setBounds(scale(110), scale(58), scale(160), scale(24));
-    btnSkip.setBounds(scale(74), scale(106), scale(110), scale(30));
-    btnExit.setBounds(scale(196), scale(106), scale(110), scale(30));
+    lblExplanation.setBounds(scale(12), scale(14), scale(416), scale(36));
+    Edit1.setBounds(scale(140), scale(58), scale(160), scale(24));
+    btnSkip.setBounds(scale(104), scale(106), scale(110), scale(30));
+    btnExit.setBounds(scale(226), scale(106), scale(110), scale(30));
 }
 
 void WizardDialog::activated() {

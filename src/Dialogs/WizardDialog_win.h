@@ -23,7 +23,7 @@ public:
     int key() const { return form_.key(); }
 
 protected:
-    SIZE designSize() const override { return {380, 150}; }
+    SIZE designSize() const override { return {440, 150}; }
     void createControls() override;
     void layout() override;
     void activated() override;

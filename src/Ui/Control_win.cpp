@@ -46,6 +46,54 @@ HWND notifyingChild(UINT message, WPARAM, LPARAM lParam) {
     }
 }
 
+// The subclassing functions, all four from the comctl32 the process
+// loaded (version 6 under the program's manifest). GetWindowSubclass is
+// exported by ordinal only on Wine and older systems, and MinGW's import
+// library lacks it; taking the four from one module keeps them working on
+// the same subclass records.
+struct SubclassApi {
+    using Set = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+    using Get = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+    using Remove = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
+    using Default = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+    Set set = nullptr;
+    Get get = nullptr;
+    Remove remove = nullptr;
+    Default callDefault = nullptr;
+
+    static const SubclassApi& instance() {
+        static const SubclassApi api = [] {
+            SubclassApi found;
+            HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll");
+            if (!comctl32) comctl32 = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+            if (!comctl32) return found;
+            auto resolve = [comctl32](const char* name, WORD ordinal) {
+                FARPROC function = GetProcAddress(comctl32, name);
+                return function ? function : GetProcAddress(comctl32, MAKEINTRESOURCEA(ordinal));
+            };
+            found.set = reinterpret_cast<Set>(reinterpret_cast<void*>(resolve("SetWindowSubclass", 410)));
+            found.get = reinterpret_cast<Get>(reinterpret_cast<void*>(resolve("GetWindowSubclass", 411)));
+            found.remove = reinterpret_cast<Remove>(reinterpret_cast<void*>(resolve("RemoveWindowSubclass", 412)));
+            found.callDefault = reinterpret_cast<Default>(reinterpret_cast<void*>(resolve("DefSubclassProc", 413)));
+            if (!found.set || !found.get || !found.remove || !found.callDefault) found = SubclassApi{};
+            return found;
+        }();
+        return api;
+    }
+};
+
+void paintDarkEdge(HWND window) {
+    HDC dc = GetWindowDC(window);
+    if (!dc) return;
+    RECT edge;
+    GetWindowRect(window, &edge);
+    OffsetRect(&edge, -edge.left, -edge.top);
+    FrameRect(dc, &edge, Theme::borderBrush());
+    InflateRect(&edge, -1, -1);
+    FrameRect(dc, &edge, Theme::fieldBrush());
+    ReleaseDC(window, dc);
+}
+
 bool isColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
@@ -70,7 +118,12 @@ bool Control::createWindow(HWND parent, const wchar_t* className, std::string_vi
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr),
                               nullptr);
     if (!window_) return false;
-    SetWindowSubclass(window_, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    const SubclassApi& subclass = SubclassApi::instance();
+    if (!subclass.set || !subclass.set(window_, subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        DestroyWindow(window_);
+        window_ = nullptr;
+        return false;
+    }
     if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0)))
         SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return true;
@@ -78,7 +131,8 @@ bool Control::createWindow(HWND parent, const wchar_t* className, std::string_vi
 
 Control* Control::fromWindow(HWND window) {
     DWORD_PTR reference = 0;
-    if (!window || !GetWindowSubclass(window, subclassProcedure, kSubclassId, &reference)) return nullptr;
+    const SubclassApi& subclass = SubclassApi::instance();
+    if (!window || !subclass.get || !subclass.get(window, subclassProcedure, kSubclassId, &reference)) return nullptr;
     return reinterpret_cast<Control*>(reference);
 }
 
@@ -86,13 +140,21 @@ LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wP
                                             DWORD_PTR referenceData) {
     auto* self = reinterpret_cast<Control*>(referenceData);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclassProcedure, kSubclassId);
+        SubclassApi::instance().remove(window, subclassProcedure, kSubclassId);
         self->window_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return SubclassApi::instance().callDefault(window, message, wParam, lParam);
+    }
+    if (message == WM_NCPAINT && Theme::dark() && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
+        // The sunken edge is drawn in the system's light 3-D colours; it is
+        // painted over in the palette's after the system drew the rest of
+        // the frame (scroll bars).
+        const LRESULT answer = SubclassApi::instance().callDefault(window, message, wParam, lParam);
+        paintDarkEdge(window);
+        return answer;
     }
     LRESULT result = 0;
     if (self->onMessage(message, wParam, lParam, result)) return result;
-    return DefSubclassProc(window, message, wParam, lParam);
+    return SubclassApi::instance().callDefault(window, message, wParam, lParam);
 }
 
 bool Control::onMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -100,7 +162,7 @@ bool Control::onMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 bool Control::onReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT Control::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return SubclassApi::instance().callDefault(window_, message, wParam, lParam);
 }
 
 LRESULT Control::send(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -8,7 +8,9 @@ namespace vrx::ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VantorixDialog";
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: a group box paints only its frame and relies on its
+// parent's background inside.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // The window size for a client size at a DPI: AdjustWindowRectExForDpi

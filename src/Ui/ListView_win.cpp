@@ -201,8 +201,14 @@ LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT: {
             if (Theme::dark()) {
-                draw.clrText = glowPalette().text;
-                draw.clrTextBk = glowPalette().field;
+                // The system paints a selected row in its own light colours
+                // unless the row is drawn as not selected with ours.
+                const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+                const bool selected = send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;
+                draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+                draw.clrText = selected ? glowPalette().selectionText : glowPalette().text;
+                draw.clrTextBk = selected ? glowPalette().selection : glowPalette().field;
+                if (selected) return CDRF_DODEFAULT;
             }
             if (!rowLook) return CDRF_DODEFAULT;
             const RowLook look = rowLook(static_cast<int>(draw.nmcd.dwItemSpec));

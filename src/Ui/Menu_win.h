@@ -13,11 +13,11 @@ enum class MenuKind { Item, Separator, Submenu };
 // One line of a menu table. A submenu's id names it for replaceSubmenu.
 struct MenuEntry {
     int id = 0;
-    std::string caption;
+    std::string caption{};
     MenuKind kind = MenuKind::Item;
     bool checked = false;
     bool enabled = true;
-    std::vector<MenuEntry> children;  // for a submenu
+    std::vector<MenuEntry> children{};  // for a submenu
 };
 
 // A popup menu built from a table, owned.

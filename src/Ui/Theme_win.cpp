@@ -151,8 +151,17 @@ void applyTheme(HWND window) {
 }
 
 bool answerThemeColor(UINT message, HDC dc, LRESULT& result) {
-    if (!Theme::dark()) return false;
     const bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+    if (!Theme::dark()) {
+        // Fields keep the system's white; texts, check boxes and group
+        // boxes take the face colour, as in a system dialog (DefWindowProc
+        // would give the window colour, white).
+        if (field || message == WM_CTLCOLORSCROLLBAR) return false;
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        return true;
+    }
     SetTextColor(dc, kGlow.text);
     SetBkColor(dc, field ? kGlow.field : kGlow.window);
     result = reinterpret_cast<LRESULT>(field ? Theme::fieldBrush() : Theme::windowBrush());

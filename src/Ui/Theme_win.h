@@ -57,7 +57,8 @@ void setSystemControlTheme(HWND window, const wchar_t* appName, const wchar_t* i
 void setDarkTitleBar(HWND window, bool dark);
 
 // The WM_CTLCOLOR* answer for a child without a colour of its own: the
-// palette's colours in the dark style, nothing (false) in the light one.
+// palette's colours in the dark style; in the light one the face colour
+// for texts and buttons, nothing (false) for fields.
 bool answerThemeColor(UINT message, HDC dc, LRESULT& result);
 
 }  // namespace vrx::ui

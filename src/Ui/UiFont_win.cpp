@@ -69,7 +69,8 @@ UiFont::UiFont(UiFont&& other) noexcept
       height96_(other.height96_),
       points_(other.points_),
       bold_(other.bold_),
-      underline_(other.underline_) {}
+      underline_(other.underline_),
+      dpi_(other.dpi_) {}
 
 UiFont& UiFont::operator=(UiFont&& other) noexcept {
     if (this != &other) {
@@ -79,6 +80,7 @@ UiFont& UiFont::operator=(UiFont&& other) noexcept {
         points_ = other.points_;
         bold_ = other.bold_;
         underline_ = other.underline_;
+        dpi_ = other.dpi_;
     }
     return *this;
 }

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Takes a screenshot of each window of the table below, in the light and
+# the dark style, at 96 and 144 DPI, under Wine on a private Xvfb display:
+#   build/screenshots/<name>-<light|dark>-<96|144>.png
+#
+#   scripts/screenshots.sh [NAME...]      default: every entry of the table
+#
+# Builds what the table needs (preset windows-mingw), starts Xvfb on a free
+# display and uses a Wine prefix of its own (build/screenshots/wineprefix,
+# created on first use). Each program is started with VANTORIX_FORCE_DPI
+# and, for the dark shots, --dark; it is ended after its shot.
+#
+# Environment: VANTORIX_JOBS (parallel build jobs, default 2),
+#              VANTORIX_SHOT_DELAY (seconds from start to shot, default 4),
+#              VANTORIX_SHOT_BUILD=0 (take the programs as built, no build).
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+# One line per window: its name, then the program (below
+# build/windows-mingw) and its arguments. Add a window by adding a line,
+# and its program's target to targets.
+shots=(
+    "wizard    tools/vantorix-gallery.exe wizard"
+    "greeting  tools/vantorix-gallery.exe greeting"
+    "image     tools/vantorix-gallery.exe image"
+    "name      tools/vantorix-gallery.exe name"
+    "about     tools/vantorix-gallery.exe about"
+    "controls  tools/vantorix-gallery.exe controls"
+)
+targets=(vantorix-gallery)
+themes=(light dark)
+dpis=(96 144)
+
+jobs="${VANTORIX_JOBS:-2}"
+delay="${VANTORIX_SHOT_DELAY:-4}"
+build="build/windows-mingw"
+out="build/screenshots"
+prefix="$root/$out/wineprefix"
+
+for tool in cmake Xvfb xauth import convert wine; do
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool not found; run scripts/setup.sh first" >&2; exit 1; }
+done
+
+wanted=("$@")
+selected() {
+    [[ ${#wanted[@]} -eq 0 ]] && return 0
+    local name
+    for name in "${wanted[@]}"; do [[ $name == "$1" ]] && return 0; done
+    return 1
+}
+
+mkdir -p "$out"
+if [[ ${VANTORIX_SHOT_BUILD:-1} != 0 ]]; then
+    echo "screenshots: building ${targets[*]}"
+    cmake --preset windows-mingw >"$out/configure.log" 2>&1 || { tail -n 30 "$out/configure.log"; exit 1; }
+    cmake --build --preset windows-mingw --parallel "$jobs" --target "${targets[@]}" >"$out/build.log" 2>&1 ||
+        { grep -E -A5 'error|undefined reference' "$out/build.log" | head -n 60; exit 1; }
+fi
+
+xvfb_pid=
+xvfb_dir="$(mktemp -d)"
+program_pid=
+cleanup() {
+    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    # Only this script's programs run in this prefix.
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$xvfb_dir"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Xvfb on the first free display from :100 up; -displayfd says when it
+# accepts connections.
+export XAUTHORITY="$xvfb_dir/Xauthority"
+: >"$XAUTHORITY"
+for ((n = 100; n < 160; n++)); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    ready="$xvfb_dir/ready"
+    : >"$ready"
+    xauth -q -f "$XAUTHORITY" add ":$n" . "$(mcookie)"
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -auth "$XAUTHORITY" -displayfd 3 \
+        3>"$ready" >"$out/xvfb.log" 2>&1 </dev/null &
+    xvfb_pid=$!
+    for ((waited = 0; waited < 100; waited++)); do
+        [[ -s $ready ]] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    [[ -s $ready ]] && break
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+done
+[[ -n $xvfb_pid ]] || { echo "screenshots: could not start Xvfb (log: $out/xvfb.log)" >&2; exit 1; }
+export DISPLAY=":$n" VANTORIX_WINE_DISPLAY=1
+echo "screenshots: display $DISPLAY, Wine prefix ${prefix#"$root"/}"
+
+count=0
+for entry in "${shots[@]}"; do
+    read -r name program arguments <<<"$entry"
+    selected "$name" || continue
+    for theme in "${themes[@]}"; do
+        for dpi in "${dpis[@]}"; do
+            file="$out/$name-$theme-$dpi.png"
+            extra=()
+            [[ $theme == dark ]] && extra=(--dark)
+            # shellcheck disable=SC2086  # arguments are words of the table
+            VANTORIX_FORCE_DPI="$dpi" cmake/wine-run.sh --prefix "$prefix" "$build/$program" $arguments \
+                "${extra[@]}" >>"$out/programs.log" 2>&1 &
+            program_pid=$!
+            sleep "$delay"
+            # The first start in a new prefix also creates it.
+            if [[ ! -f $prefix/.vantorix-ready-1 ]]; then
+                while kill -0 "$program_pid" 2>/dev/null && [[ ! -f $prefix/.vantorix-ready-1 ]]; do sleep 1; done
+                sleep "$delay"
+            fi
+            if ! kill -0 "$program_pid" 2>/dev/null; then
+                echo "  $name $theme $dpi: the program ended before its shot (log: $out/programs.log)"
+                program_pid=
+                continue
+            fi
+            # The root window holds the whole screen; -trim cuts it to the
+            # windows on it.
+            import -display "$DISPLAY" -window root "$file.full.png"
+            convert "$file.full.png" -trim +repage -bordercolor black -border 8 "$file"
+            rm -f "$file.full.png"
+            kill "$program_pid" 2>/dev/null || true
+            wait "$program_pid" 2>/dev/null || true
+            program_pid=
+            WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+            echo "  $file"
+            count=$((count + 1))
+        done
+    done
+done
+echo "screenshots: $count written to $out/"

@@ -1,0 +1,257 @@
+// vantorix-gallery: one window of the program with sample content, shown
+// until it is closed.
+//
+//   vantorix-gallery.exe wizard|greeting|image|name|about|controls [--dark]
+//
+// VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "Dialogs/AboutBox_win.h"
+#include "Dialogs/GreetingDialog_win.h"
+#include "Dialogs/ImageForm_win.h"
+#include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/WizardDialog_win.h"
+#include "Ui/Button_win.h"
+#include "Ui/ComboBox_win.h"
+#include "Ui/DialogWindow_win.h"
+#include "Ui/Edit_win.h"
+#include "Ui/Label_win.h"
+#include "Ui/ListBox_win.h"
+#include "Ui/ListView_win.h"
+#include "Ui/Menu_win.h"
+#include "Ui/PaintBox_win.h"
+#include "Ui/TabStrip_win.h"
+#include "Ui/Theme_win.h"
+#include "Ui/TrackBar_win.h"
+
+namespace {
+
+using namespace vrx;
+
+constexpr const char* kSampleSite = "https://vantorix.example/ja/";
+
+// One control of each kind, to look at both themes.
+class ControlsWindow : public ui::DialogWindow {
+public:
+    ControlsWindow() : DialogWindow(ui::DialogPlacement::CentreOnScreen) { setTitle("コントロール一覧"); }
+
+protected:
+    SIZE designSize() const override { return {660, 470}; }
+
+    void createControls() override {
+        tabs.create(hwnd());
+        tabs.setTabs({"Joystick 1", "Joystick 2", "オプション"});
+        group.create(hwnd(), "入力");
+        check.create(hwnd(), "連射を有効にする");
+        check.setChecked(true);
+        radioA.create(hwnd(), "押している間", true);
+        radioB.create(hwnd(), "押すたびに切り替え", false);
+        radioA.setChecked(true);
+        edit.create(hwnd(), "コメント");
+        digits.create(hwnd(), "128", {.digitsOnly = true});
+        yellow.create(hwnd(), "");
+        yellow.setBackgroundColor(RGB(255, 255, 0));
+        combo.create(hwnd());
+        combo.setItems({"キーボード", "マウス", "設定切り替え", "なし"});
+        combo.setSelected(0);
+        track.create(hwnd(), 0, 100);
+        track.setTickFrequency(10);
+        track.setValue(40);
+        list.create(hwnd());
+        list.setItems({"Default", "ゲーム用", "ブラウザ", "動画プレイヤー"});
+        list.setSelected(1);
+        rows.create(hwnd());
+        rows.setColumns({{"ボタン", 76}, {"機能", 110}, {"連射", 44, ui::TextAlign::Centre}, {"コメント", 80}});
+        rows.addRow({"ボタン 1", "Z", "", "ジャンプ"}, 1);
+        rows.addRow({"ボタン 2", "X", "○", "攻撃"}, 2);
+        rows.addRow({"ボタン 3", "Ctrl + C", "", ""}, 3);
+        rows.addRow({"POV 上", "↑", "", ""}, 4);
+        rows.setSelectedRow(2);
+        rows.rowLook = [](int row) {
+            ui::RowLook look;
+            if (row == 1) look.background = isDark() ? RGB(90, 70, 20) : RGB(255, 230, 150);
+            if (row == 0) look.bold = true;
+            return look;
+        };
+        normal.create(hwnd(), "通常のラベル");
+        bold.create(hwnd(), "太字のラベル", {.bold = true});
+        link.create(hwnd(), kSampleSite, {.wordWrap = false, .link = true});
+        paint.create(hwnd());
+        paint.onPaint = [](HDC dc, const RECT& client) {
+            const ui::Palette& palette = ui::glowPalette();
+            HBRUSH bar = CreateSolidBrush(isDark() ? palette.focus : RGB(0, 120, 215));
+            RECT filled{client.left + 2, client.top + 2, client.left + (client.right - client.left) * 3 / 5,
+                        client.bottom - 2};
+            FillRect(dc, &filled, bar);
+            DeleteObject(bar);
+            FrameRect(dc, &client, isDark() ? ui::Theme::borderBrush() : GetSysColorBrush(COLOR_BTNSHADOW));
+        };
+        ok.create(hwnd(), "OK", true, IDOK);
+        ok.onClick = [this] { endDialog(IDOK); };
+        setDefaultButton(ok);
+        cancelButton.create(hwnd(), "キャンセル", false, IDCANCEL);
+        cancelButton.onClick = [this] { endDialog(IDCANCEL); };
+        menuButton.create(hwnd(), "メニュー...");
+        menuButton.onClick = [this] {
+            ui::Menu menu({{.id = 101, .caption = "貼り付け"},
+                           {.id = 102, .caption = "クリア", .enabled = false},
+                           {.kind = ui::MenuKind::Separator},
+                           {.id = 103, .caption = "常に手前に表示", .checked = true}});
+            menu.popupAtCursor(hwnd());
+        };
+    }
+
+    void layout() override {
+        tabs.setBounds(scale(8), scale(8), scale(644), scale(30));
+        group.setBounds(scale(8), scale(46), scale(300), scale(214));
+        check.setBounds(scale(20), scale(68), scale(270), scale(22));
+        radioA.setBounds(scale(20), scale(94), scale(130), scale(22));
+        radioB.setBounds(scale(152), scale(94), scale(150), scale(22));
+        edit.setBounds(scale(20), scale(122), scale(170), scale(24));
+        digits.setBounds(scale(198), scale(122), scale(96), scale(24));
+        yellow.setBounds(scale(20), scale(152), scale(170), scale(24));
+        combo.setBounds(scale(20), scale(184), scale(274), scale(24));
+        track.setBounds(scale(20), scale(218), scale(274), scale(32));
+        list.setBounds(scale(320), scale(46), scale(150), scale(110));
+        normal.setBounds(scale(482), scale(50), scale(170), scale(20));
+        bold.setBounds(scale(482), scale(74), scale(170), scale(20));
+        link.setBounds(scale(482), scale(98), scale(170), scale(20));
+        paint.setBounds(scale(482), scale(126), scale(170), scale(30));
+        rows.setDpi(dpi());
+        rows.setBounds(scale(320), scale(166), scale(332), scale(140));
+        menuButton.setBounds(scale(8), scale(426), scale(110), scale(30));
+        ok.setBounds(scale(444), scale(426), scale(100), scale(30));
+        cancelButton.setBounds(scale(552), scale(426), scale(100), scale(30));
+    }
+
+private:
+    static bool isDark() { return ui::Theme::dark(); }
+
+    ui::TabStrip tabs;
+    ui::GroupBox group;
+    ui::CheckBox check;
+    ui::RadioButton radioA, radioB;
+    ui::Edit edit, digits, yellow;
+    ui::ComboBox combo;
+    ui::TrackBar track;
+    ui::ListBox list;
+    ui::ListView rows;
+    ui::Label normal, bold, link;
+    ui::PaintBox paint;
+    ui::Button ok, cancelButton, menuButton;
+};
+
+// A sample picture: a 400 x 300 bitmap file with a gradient and a frame.
+std::filesystem::path writeSamplePicture() {
+    const int width = 400, height = 300;
+    std::string pixels(static_cast<size_t>(width * height * 3), '\0');
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool frame = x < 8 || y < 8 || x >= width - 8 || y >= height - 8;
+            char* pixel = &pixels[static_cast<size_t>((y * width + x) * 3)];
+            pixel[0] = static_cast<char>(frame ? 255 : 120 + x * 135 / width);  // blue
+            pixel[1] = static_cast<char>(frame ? 255 : 60 + y * 160 / height);  // green
+            pixel[2] = static_cast<char>(frame ? 255 : 40);                      // red
+        }
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::filesystem::path path = std::filesystem::path(folder) / L"vantorix-gallery-sample.bmp";
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        fwrite(&file, sizeof file, 1, out);
+        fwrite(&info, sizeof info, 1, out);
+        fwrite(pixels.data(), 1, pixels.size(), out);
+        fclose(out);
+    }
+    return path;
+}
+
+int showImage() {
+    ImageForm form;
+    bool hidden = false;
+    form.onHidden = [&hidden] { hidden = true; };
+    if (!form.ShowImage(writeSamplePicture(), 4, 600000, 0.5)) return 1;
+    MSG message;
+    while (!hidden && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+const std::map<std::string, std::function<int()>>& windows() {
+    static const std::map<std::string, std::function<int()>> table{
+        {"wizard",
+         [] {
+             WizardDialog dialog;
+             dialog.setExplanation("ジョイスティック 1 の ボタン 3 に対応させるキーを押してください");
+             dialog.showFor(nullptr);
+             return 0;
+         }},
+        {"greeting",
+         [] {
+             GreetingDialog dialog(std::string(kSampleSite) + "overview");
+             dialog.showModal(nullptr);
+             return 0;
+         }},
+        {"image", showImage},
+        {"name",
+         [] {
+             InputNameDialog dialog;
+             dialog.setTitle("名前の変更");
+             dialog.setText("ゲーム用");
+             dialog.ask(nullptr);
+             return 0;
+         }},
+        {"about",
+         [] {
+             AboutBox dialog(kSampleSite);
+             dialog.showModal(nullptr);
+             return 0;
+         }},
+        {"controls",
+         [] {
+             ControlsWindow window;
+             window.showModal(nullptr);
+             return 0;
+         }},
+    };
+    return table;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    std::string name;
+    for (int index = 1; index < __argc; ++index) {
+        const std::wstring argument = __wargv[index];
+        if (argument == L"--dark")
+            ui::Theme::setCurrent(ui::ThemeKind::Glow);
+        else
+            name.assign(argument.begin(), argument.end());
+    }
+    const auto found = windows().find(name);
+    if (found == windows().end()) {
+        std::string usage = "vantorix-gallery NAME [--dark]\nNAME:";
+        for (const auto& [known, show] : windows()) usage += " " + known;
+        MessageBoxA(nullptr, usage.c_str(), "vantorix-gallery", MB_OK);
+        return 2;
+    }
+    return found->second();
+}
