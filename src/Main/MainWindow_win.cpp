@@ -1,73 +1,109 @@
 #include "Main/MainWindow_win.h"
 
+#include <shellapi.h>
+#include <windowsx.h>
+
 #include "AppInfo/GlobalSettings.h"
+#include "Dialogs/ShellAddress_win.h"
+#include "Main/MainForm.h"
+#include "Main/OptionsPageView_win.h"
+#include "Main/WindowGeometry.h"
+#include "Ui/Control_win.h"
+#include "Ui/Dpi_win.h"
+#include "Ui/MessageBoxes_win.h"
+#include "Ui/Theme_win.h"
+#include "Utils/Logger.h"
 #include "Utils/WideText_win.h"
 
 namespace vrx {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TMainForm";
+// The notification icon's messages; above the numbers other programs use.
+constexpr UINT kTrayMessage = WM_APP + 300;
+// FormActivate runs once the activation is over, so that the greeting is
+// not shown from inside the activation message.
+constexpr UINT kFormActivate = WM_APP + 301;
+constexpr UINT_PTR kDelayedExecTimer = 1;
+constexpr UINT kDelayedExecMs = 500;
 
-// Wine and older systems lack the Windows 10 UI fonts; a face without
-// Japanese glyphs would show boxes, so the first one installed wins.
-HFONT createJapaneseFont(HWND window) {
-    const wchar_t* faces[] = {L"Yu Gothic UI", L"Meiryo UI", L"Noto Sans CJK JP", L"MS UI Gothic"};
-    HDC dc = GetDC(window);
-    const int height = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    const wchar_t* chosen = faces[0];
-    for (const wchar_t* face : faces) {
-        LOGFONTW query{};
-        query.lfCharSet = DEFAULT_CHARSET;
-        wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
-        bool found = false;
-        EnumFontFamiliesExW(
-            dc, &query,
-            [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-                *reinterpret_cast<bool*>(found) = true;
-                return 0;
-            },
-            reinterpret_cast<LPARAM>(&found), 0);
-        if (found) {
-            chosen = face;
-            break;
-        }
-    }
-    ReleaseDC(window, dc);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, chosen);
-}
+constexpr int kDesignClientWidth = 716;
+constexpr int kDesignClientHeight = 629;
 
 }  // namespace
 
-MainWindow::MainWindow(GlobalSettings& settings, Hooks hooks) : settings_(settings), hooks_(std::move(hooks)) {}
+MainWindow::MainWindow(GlobalSettings& settings, Logger& log, Hooks hooks)
+    : settings_(settings), log_(log), hooks_(std::move(hooks)), splitter96_(settings.splitterPosition) {}
 
 MainWindow::~MainWindow() {
     if (window_) DestroyWindow(window_);
-    if (font_) DeleteObject(font_);
 }
 
-bool MainWindow::create(HINSTANCE instance, const char* title, int showCommand) {
+bool MainWindow::create(HINSTANCE instance, const char* title) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass)) return false;
-    const bool placed = settings_.windowPositionLeft >= 0 && settings_.windowPositionTop >= 0;
-    window_ = CreateWindowExW(0, kClassName, toWide(title).c_str(), WS_OVERLAPPEDWINDOW,
-                              placed ? settings_.windowPositionLeft : CW_USEDEFAULT,
-                              placed ? settings_.windowPositionTop : CW_USEDEFAULT, settings_.windowWidth,
-                              settings_.windowHeight, nullptr, nullptr, instance, this);
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, toWide(title).c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!window_) return false;
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    // The design size is a client size at 96 DPI.
+    RECT frame{0, 0, ui::scale(kDesignClientWidth, dpi_), ui::scale(kDesignClientHeight, dpi_)};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CONTROLPARENT);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    trayIcon_.add(window_, kTrayMessage, windowClass.hIcon, "Vantorix");
     return true;
 }
 
-bool MainWindow::shown() const { return window_ && IsWindowVisible(window_) && !IsIconic(window_); }
+void MainWindow::attach(MainForm& form, ShellCommands& shell, AppMessages& messages) {
+    form_ = &form;
+    shell_ = &shell;
+    messages_ = &messages;
+    tsOptions_->attach(form, [this] { sync(); });
+    createMenus();
+    trayIcon_.onClick = [this] { route([this] { shell_->TrayIconClick(); }); };
+    trayIcon_.onMouseDown = [this] { route([this] { shell_->TrayIconMouseDown(false); }); };
+    trayIcon_.onRightClick = [this] {
+        route([this] { shell_->TrayIconMouseDown(true); });
+        showTrayMenu();
+    };
+}
+
+void MainWindow::restoreGeometry() {
+    const double scale = dpi_ / 96.0;
+    const WindowGeometry geometry = restoredGeometry(
+        settings_, scale, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    RECT current;
+    GetWindowRect(window_, &current);
+    SetWindowPos(window_, nullptr, geometry.left.value_or(current.left), geometry.top.value_or(current.top),
+                 geometry.width, geometry.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    splitter96_ = settings_.splitterPosition;
+    const int columns96[] = {settings_.listColumnWidthButton, settings_.listColumnWidthKeyboard,
+                             settings_.listColumnWidthAuto, settings_.listColumnWidthComment};
+    lvButtonList_.setColumns({{"ボタン", columns96[0]},
+                              {"機能", columns96[1]},
+                              {"連射", columns96[2], ui::TextAlign::Centre},
+                              {"コメント", columns96[3]}});
+    lvButtonList_.setDpi(dpi_);
+    createFonts();
+    layout();
+}
+
+void MainWindow::show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    if (showCommand == SW_HIDE || showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_MINIMIZE)
+        shown_.store(false);
+    UpdateWindow(window_);
+}
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -80,31 +116,10 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            createControls();
-            return 0;
-        case WM_SIZE:
-            layout();
-            return 0;
-        case WM_CLOSE:
-            // The close button only minimises while the program is meant to
-            // keep running in the notification area.
-            if (settings_.exitMeansMinimize && !(messages_ && messages_->reallyExit())) {
-                minimize();
-                return 0;
-            }
-            DestroyWindow(window_);
-            return 0;
-        case WM_DESTROY:
-            hooks_.destroying();
-            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            PostQuitMessage(0);
-            return 0;
-        default:
-            break;
-    }
+    LRESULT result = 0;
+    if (ui::reflectToControl(window_, message, wParam, lParam, result)) return result;
+    if (trayIcon_.handleMessage(message, wParam, lParam)) return 0;
+    if (handleWindowMessage(message, wParam, lParam, result)) return result;
     if (messages_) {
         // Another process's data is only readable while its message is
         // being handled, within the size it gave.
@@ -115,56 +130,270 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             data = copy->lpData;
             size = copy->cbData;
         }
-        if (const auto result = messages_->handle(message, wParam, lParam, data, size)) return *result;
+        if (const auto answer = messages_->handle(message, wParam, lParam, data, size)) {
+            // The end of the session closes the window through the close
+            // request, which must then exit.
+            if (message == WM_QUERYENDSESSION && shell_) shell_->setReallyExit();
+            return *answer;
+        }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void MainWindow::createControls() {
-    font_ = createJapaneseFont(window_);
-    caption_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr, nullptr, nullptr);
-    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0,
-                            0, 0, window_, nullptr, nullptr, nullptr);
-    for (HWND control : {caption_, list_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    showProfile();
+bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CREATE:
+            dpi_ = ui::dpiOf(window_);
+            createControls();
+            return true;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                route([this] { shell_->ApplicationMinimize(); });
+            } else {
+                layout();
+            }
+            return true;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize = {ui::scale(420, dpi_), ui::scale(320, dpi_)};
+            return true;
+        }
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            lvButtonList_.setDpi(dpi_);
+            createFonts();
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            layout();
+            return true;
+        }
+        case WM_SETCURSOR: {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(window_, &point);
+            if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && overSplitter(point)) {
+                SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+        case WM_LBUTTONDOWN:
+            if (overSplitter({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                draggingSplitter_ = true;
+                SetCapture(window_);
+            }
+            return true;
+        case WM_MOUSEMOVE:
+            if (draggingSplitter_) dragSplitter(GET_X_LPARAM(lParam));
+            return true;
+        case WM_LBUTTONUP:
+            if (draggingSplitter_) {
+                draggingSplitter_ = false;
+                ReleaseCapture();
+                // SplitterMoved: the whole window is drawn again.
+                RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+            }
+            return true;
+        case WM_ERASEBKGND:
+            if (!ui::Theme::dark()) return false;
+            {
+                RECT client;
+                GetClientRect(window_, &client);
+                FillRect(reinterpret_cast<HDC>(wParam), &client, ui::Theme::windowBrush());
+            }
+            result = 1;
+            return true;
+        case WM_ACTIVATE:
+            if (form_) route([this, wParam] { form_->setActive(LOWORD(wParam) != WA_INACTIVE); });
+            if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
+                activatedOnce_ = true;
+                PostMessageW(window_, kFormActivate, 0, 0);
+            }
+            return false;
+        case wm::kVrxRefreshHighlight:
+            if (form_) route([this] { form_->RefreshTabHighlights(); });
+            return true;
+        case wm::kVrxUpdateJoysticks:
+            if (form_) route([this] { form_->UpdateJoystickCount(hooks_.detectedCount()); });
+            return true;
+        case kFormActivate:
+            route([this] { shell_->FormActivate(); });
+            return true;
+        case WM_ACTIVATEAPP:
+            if (!form_) return false;
+            if (wParam) {
+                route([this] { form_->ApplicationEventsActivate(); });
+            } else {
+                route([this] { shell_->ApplicationDeactivate(); });
+            }
+            return false;
+        case WM_COMMAND:
+            // Menus and accelerators; the controls' own notifications were
+            // reflected to them above.
+            if (lParam != 0 || HIWORD(wParam) != 0) return false;
+            // Enter and Escape, which the dialog keyboard turns into these,
+            // belong to the control that has the focus.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                const int key = LOWORD(wParam) == IDOK ? VK_RETURN : VK_ESCAPE;
+                if (lvButtonList_.focused()) {
+                    if (key == VK_RETURN) route([this] { form_->lvButtonListKeyDown(VK_RETURN); });
+                } else {
+                    tsOptions_->dialogKey(key);
+                }
+                return true;
+            }
+            runCommand(LOWORD(wParam));
+            return true;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == lbConfigList_.hwnd() && form_) {
+                POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                int item = lbConfigList_.selected();
+                if (screen.x != -1 || screen.y != -1) {
+                    POINT client = screen;
+                    ScreenToClient(lbConfigList_.hwnd(), &client);
+                    item = lbConfigList_.itemAt(client);
+                } else {
+                    // From the keyboard: the menu opens at the list.
+                    const RECT bounds = lbConfigList_.bounds();
+                    screen = {bounds.left, bounds.top};
+                    ClientToScreen(leftPanel_.hwnd(), &screen);
+                }
+                route([this, item] { form_->lbConfigListMouseDown(true, item); });
+                showConfigListMenu(screen);
+                return true;
+            }
+            return false;
+        case WM_TIMER:
+            if (wParam == kDelayedExecTimer && shell_) {
+                const auto handle = reinterpret_cast<uintptr_t>(window_);
+                route([this, handle] { shell_->DelayedExecTimerTimer(hooks_.menuOpen(), handle); });
+                return true;
+            }
+            return false;
+        case WM_CLOSE:
+            if (shell_ && !shell_->FormCloseQuery()) {
+                sync();
+                return true;
+            }
+            DestroyWindow(window_);
+            return true;
+        case WM_ENDSESSION:
+            // The system may end the process without a close that runs: what
+            // the close would save is saved here.
+            if (wParam) DestroyWindow(window_);
+            return true;
+        case WM_DESTROY:
+            log_.debug("Destroying application...");
+            if (hooks_.stopping) hooks_.stopping();
+            storeGeometry(settings_, currentGeometry(), dpi_ / 96.0);
+            trayIcon_.remove();
+            KillTimer(window_, kDelayedExecTimer);
+            if (hooks_.destroying) hooks_.destroying();
+            form_ = nullptr;
+            shell_ = nullptr;
+            messages_ = nullptr;
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            PostQuitMessage(0);
+            return true;
+        default:
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                // Explorer started again: the icon is added anew.
+                trayIcon_.remove();
+                trayIcon_.add(window_, kTrayMessage, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)),
+                              "Vantorix");
+                return true;
+            }
+            return false;
+    }
 }
 
-void MainWindow::layout() {
-    RECT client;
-    GetClientRect(window_, &client);
-    const int margin = 8, line = 28;
-    MoveWindow(caption_, margin, margin, client.right - 2 * margin, line, TRUE);
-    MoveWindow(list_, margin, margin + line, settings_.splitterPosition, client.bottom - 2 * margin - line, TRUE);
+void MainWindow::sync() {
+    if (!form_ || !window_) return;
+    const unsigned changes = form_->takeChanges();
+    if (changes & kProfileListChanged) syncProfileList();
+    if (changes & kTabsChanged) syncTabs();
+    if (changes & kPageChanged) syncPage();
+    if (changes & kRowsChanged) {
+        syncRows();
+    } else if (changes & kRowTextsChanged) {
+        syncRowTexts();
+    }
+    if (changes & (kSelectionChanged | kRowsChanged)) lvButtonList_.setSelectedRow(form_->selectedRow());
+    if (changes & kCaptionChanged) SetWindowTextW(window_, toWide(form_->caption()).c_str());
+    if (changes & kHighlightChanged) lvButtonList_.redrawRows();
+    tsOptions_->sync(changes & kOptionsChanged);
+    applyFocusRequest();
+    syncMenuChecks();
+    shown_.store(shell_->windowShown(), std::memory_order_relaxed);
+    const bool timerWanted = shell_->delayedExecTimerRunning();
+    if (timerWanted) {
+        SetTimer(window_, kDelayedExecTimer, kDelayedExecMs, nullptr);
+    } else {
+        KillTimer(window_, kDelayedExecTimer);
+    }
 }
-
-void MainWindow::restore() {
-    ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(window_);
-}
-
-void MainWindow::minimize() { ShowWindow(window_, SW_MINIMIZE); }
 
 void MainWindow::close() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 void MainWindow::showError(const char* text, const char* caption) {
-    MessageBoxW(window_, toWide(text).c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
+    ui::showMessageBox(window_, text, caption, ui::MessageIcon::Error);
 }
 
-void MainWindow::profileSwitched() {
-    showProfile();
-    if (hooks_.profileSwitched) hooks_.profileSwitched();
+void MainWindow::profileSwitched() { route([this] { shell_->OnProfileSwitched(); }); }
+
+void MainWindow::minimizeApplication() {
+    if (!IsIconic(window_)) ShowWindow(window_, SW_MINIMIZE);
 }
 
-void MainWindow::showProfile() {
-    if (!list_) return;
-    const std::string current = hooks_.currentProfile();
-    SetWindowTextW(caption_, toWide("現在の設定: " + current).c_str());
-    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-    const std::vector<std::string> names = hooks_.profileNames();
-    for (size_t i = 0; i < names.size(); ++i) {
-        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(names[i]).c_str()));
-        if (names[i] == current) SendMessageW(list_, LB_SETCURSEL, i, 0);
-    }
+void MainWindow::restoreApplication() {
+    if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    if (shell_) shell_->ApplicationRestore();
+}
+
+void MainWindow::hideTaskbarWindow() { ShowWindow(window_, SW_HIDE); }
+
+void MainWindow::showTaskbarWindow() { ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW); }
+
+void MainWindow::bringToFront() { SetForegroundWindow(window_); }
+
+void MainWindow::showMainWindow() {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void MainWindow::setBounds(int left, int top, int width, int height) {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    SetWindowPos(window_, nullptr, ui::scale(left, dpi_), ui::scale(top, dpi_), ui::scale(width, dpi_),
+                 ui::scale(height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::showBalloon(const std::string& title, const std::string& text, int durationMs) {
+    trayIcon_.showBalloon(title, text, static_cast<UINT>(durationMs));
+}
+
+void MainWindow::showImage(const std::string& path, int position, int durationMs) {
+    if (hooks_.showImage) hooks_.showImage(path, position, durationMs);
+}
+
+void MainWindow::hideImage() {
+    if (hooks_.hideImage) hooks_.hideImage();
+}
+
+void MainWindow::openAddress(const std::string& address) { openAddressWithShell(address); }
+
+void MainWindow::exploreFolder(const std::string& folder) {
+    ShellExecuteW(GetDesktopWindow(), L"explore", toWide(folder).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainWindow::applyStyle(bool dark) {
+    ui::Theme::setCurrent(dark ? ui::ThemeKind::Glow : ui::ThemeKind::Windows);
+    ui::applyTheme(window_);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 }  // namespace vrx

@@ -2,48 +2,82 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Main/AppMessages.h"
+#include "Main/MainFormLinks.h"
+#include "Main/ShellCommands.h"
+#include "Ui/Button_win.h"
+#include "Ui/ListBox_win.h"
+#include "Ui/ListView_win.h"
+#include "Ui/Menu_win.h"
+#include "Ui/NotifyIcon_win.h"
+#include "Ui/Panel_win.h"
+#include "Ui/TabStrip_win.h"
+#include "Ui/UiFont_win.h"
 
 namespace vrx {
 
+class Logger;
+class MainForm;
+class OptionsPageView;
 struct GlobalSettings;
+struct WindowGeometry;
 
-// The program's main window, of the class a second instance looks for. For
-// now it shows the profile list and the profile in force; it answers the
-// messages of other programs, the second instance and the system.
-class MainWindow final : public MainWindowActions {
+// The program's main window ("TMainForm", the class a second instance looks
+// for): the profile list on the left, the joystick tabs with the button
+// list or the options page on the right, the menus and the notification
+// icon. It copies the form model's state into its controls and turns the
+// controls' events into the model's handlers; the rules live in the models.
+class MainWindow final : public MainWindowActions, public ShellWindow, public SwitchNotices, public ShellActions {
 public:
+    // What answering the system's and other programs' messages asks of the
+    // parts around the window.
     struct Hooks {
-        std::function<std::vector<std::string>()> profileNames;
-        std::function<std::string()> currentProfile;
         std::function<void(int suppressed, int target)> attachVirtualInput;
         std::function<void()> redetectDevices;
         std::function<void()> deviceChanged;
         std::function<void(intptr_t handle)> rawInput;
-        std::function<void()> profileSwitched;  // after the window shows the new profile
         std::function<void()> stopProcessing;
         std::function<void()> restartProcessing;
-        std::function<void()> destroying;  // the shutdown of everything the window started
+        // The window is being destroyed: first the timer and the sound
+        // player stop, then, with the geometry stored, everything the
+        // window started shuts down.
+        std::function<void()> stopping;
+        std::function<void()> destroying;
+        std::function<void(const std::string& path, int position, int durationMs)> showImage;
+        std::function<void()> hideImage;
+        std::function<bool()> menuOpen;
+        std::function<int()> detectedCount;
     };
 
-    MainWindow(GlobalSettings& settings, Hooks hooks);
+    MainWindow(GlobalSettings& settings, Logger& log, Hooks hooks);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
 
-    // False when the window could not be made.
-    bool create(HINSTANCE instance, const char* title, int showCommand);
-    void setMessages(AppMessages& messages) { messages_ = &messages; }
-    HWND handle() const { return window_; }
-    bool shown() const;
+    // Creates the window and its controls, not yet shown. False when the
+    // window could not be made.
+    bool create(HINSTANCE instance, const char* title);
+    // The models exist: the window shows them and sends them its events.
+    void attach(MainForm& form, ShellCommands& shell, AppMessages& messages);
+    // The saved geometry, scaled to the screen (at creation).
+    void restoreGeometry();
+    void show(int showCommand);
 
-    void restore() override;
-    void minimize() override;
+    HWND handle() const { return window_; }
+    // The window-shown flag the engine reads on the timer thread.
+    bool shown() const { return shown_.load(std::memory_order_relaxed); }
+    // Copies what the models changed into the controls and menus.
+    void sync();
+
+    // MainWindowActions
+    void restore() override { restoreApplication(); }
+    void minimize() override { minimizeApplication(); }
     void close() override;
     void showError(const char* text, const char* caption) override;
     void profileSwitched() override;
@@ -55,21 +89,99 @@ public:
     void attachVirtualInput(int suppressed, int target) override { hooks_.attachVirtualInput(suppressed, target); }
     uint32_t tickCountMs() const override { return GetTickCount(); }
 
+    // ShellWindow
+    void minimizeApplication() override;
+    void restoreApplication() override;
+    void hideTaskbarWindow() override;
+    void showTaskbarWindow() override;
+    void bringToFront() override;
+    void showMainWindow() override;
+    void setBounds(int left, int top, int width, int height) override;
+    void closeMainWindow() override { close(); }
+
+    // SwitchNotices
+    void showBalloon(const std::string& title, const std::string& text, int durationMs) override;
+    void showImage(const std::string& path, int position, int durationMs) override;
+    void hideImage() override;
+
+    // ShellActions
+    void openAddress(const std::string& address) override;
+    void exploreFolder(const std::string& folder) override;
+
+    // The style of the window and its controls ("Windows" or "Glow").
+    void applyStyle(bool dark);
+
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // MainWindowLayout_win.cpp
     void createControls();
-    // The profile in force and the list, as they are now.
-    void showProfile();
+    void createFonts();
     void layout();
+    void layoutLeftPanel(int width, int height);
+    void layoutJoystickPage(int width, int height);
+    void placePages();
+    int splitterWidth() const;
+    bool overSplitter(POINT client) const;
+    void dragSplitter(int x);
+    void syncProfileList();
+    void syncTabs();
+    void syncRows();
+    void syncRowTexts();
+    void syncPage();
+    void applyFocusRequest();
+    ui::RowLook rowLook(int row) const;
+    WindowGeometry currentGeometry() const;
+
+    // MainWindowMenus_win.cpp
+    void createMenus();
+    void syncMenuChecks();
+    void runCommand(int command);
+    void showConfigListMenu(POINT screen);
+    void showButtonListMenu(POINT screen);
+    void showTabMenu(int tab, POINT screen);
+    void showTrayMenu();
+
+    // Every event a control sends goes through here: the model's handler,
+    // then the window copies what changed.
+    template <typename Handler>
+    void route(Handler handler) {
+        if (!form_) return;
+        handler();
+        sync();
+    }
 
     GlobalSettings& settings_;
+    Logger& log_;
     Hooks hooks_;
+    MainForm* form_ = nullptr;
+    ShellCommands* shell_ = nullptr;
     AppMessages* messages_ = nullptr;
     HWND window_ = nullptr;
-    HWND caption_ = nullptr;
-    HWND list_ = nullptr;
-    HFONT font_ = nullptr;
+    std::atomic<bool> shown_{true};
+    int dpi_ = 96;
+    int splitter96_ = 248;  // the left panel's width at 96 DPI
+    bool draggingSplitter_ = false;
+    bool activatedOnce_ = false;
+    UINT taskbarCreated_ = 0;
+    std::vector<std::string> shownTabs_;
+
+    ui::UiFont font_;
+    ui::UiFont boldFont_;
+    ui::UiFont profileListFont_;
+    ui::UiFont buttonListFont_;
+    ui::Panel leftPanel_;
+    ui::ListBox lbConfigList_;
+    ui::Button btnAddNew_, btnRename_, btnCopy_, btnDelete_;
+    ui::TabStrip tcJoystick_;
+    ui::Panel tsJoystick_;
+    ui::ListView lvButtonList_;
+    ui::Button btnEditSelected_, btnConfigWizard_;
+    std::unique_ptr<OptionsPageView> tsOptions_;
+    ui::Menu mainMenu_;
+    ui::NotifyIcon trayIcon_;
 };
 
 }  // namespace vrx

@@ -1,11 +1,15 @@
 #include "Ui/Panel_win.h"
 
+#include <algorithm>
+
+#include "Ui/Dpi_win.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx::ui {
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"VantorixPanel";
+constexpr int kLineStep = 24;  // one line of controls, at 96 DPI
 
 bool registerPanelClass() {
     static const bool registered = [] {
@@ -21,11 +25,46 @@ bool registerPanelClass() {
     return registered;
 }
 
+int clientHeight(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return client.bottom;
+}
+
 }  // namespace
 
-bool Panel::create(HWND parent, int id) {
-    return registerPanelClass() &&
-           createWindow(parent, kPanelClass, {}, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, id);
+bool Panel::create(HWND parent, Options options) {
+    const DWORD style = WS_CLIPSIBLINGS | (options.clipChildren ? WS_CLIPCHILDREN : 0) | (options.scrolls ? WS_VSCROLL : 0);
+    return registerPanelClass() && createWindow(parent, kPanelClass, {}, style, WS_EX_CONTROLPARENT);
+}
+
+void Panel::setContentHeight(int height) {
+    contentHeight_ = height;
+    updateScrollBar();
+}
+
+void Panel::updateScrollBar() {
+    if (!(GetWindowLongW(hwnd(), GWL_STYLE) & WS_VSCROLL) && contentHeight_ == 0) return;
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS};
+    info.nMin = 0;
+    info.nMax = std::max(0, contentHeight_ - 1);
+    info.nPage = static_cast<UINT>(std::max(0, clientHeight(hwnd())));
+    const int limit = std::max(0, contentHeight_ - clientHeight(hwnd()));
+    info.nPos = std::clamp(position_, 0, limit);
+    SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+    if (info.nPos != position_) scrollTo(info.nPos);
+}
+
+void Panel::scrollTo(int position) {
+    const int limit = std::max(0, contentHeight_ - clientHeight(hwnd()));
+    position = std::clamp(position, 0, limit);
+    if (position == position_) return;
+    position_ = position;
+    SCROLLINFO info{sizeof info, SIF_POS};
+    info.nPos = position_;
+    SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+    if (onScroll) onScroll(position_);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 bool Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -41,7 +80,31 @@ bool Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         }
         case WM_SIZE:
             if (onResize) onResize(LOWORD(lParam), HIWORD(lParam));
+            updateScrollBar();
             return false;
+        case WM_VSCROLL: {
+            if (lParam != 0) return false;  // a scroll bar control's, not the panel's own
+            const int line = scale(kLineStep, dpiOf(hwnd()));
+            const int page = clientHeight(hwnd());
+            SCROLLINFO info{sizeof info, SIF_ALL};
+            GetScrollInfo(hwnd(), SB_VERT, &info);
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP: scrollTo(position_ - line); break;
+                case SB_LINEDOWN: scrollTo(position_ + line); break;
+                case SB_PAGEUP: scrollTo(position_ - page); break;
+                case SB_PAGEDOWN: scrollTo(position_ + page); break;
+                case SB_TOP: scrollTo(0); break;
+                case SB_BOTTOM: scrollTo(contentHeight_); break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: scrollTo(info.nTrackPos); break;
+                default: break;
+            }
+            return true;
+        }
+        case WM_MOUSEWHEEL:
+            if (contentHeight_ <= clientHeight(hwnd())) return false;
+            scrollTo(position_ - GET_WHEEL_DELTA_WPARAM(wParam) * scale(kLineStep, dpiOf(hwnd())) * 3 / WHEEL_DELTA);
+            return true;
         case WM_COMMAND:
         case WM_NOTIFY:
         case WM_CONTEXTMENU:

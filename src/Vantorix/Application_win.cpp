@@ -1,9 +1,13 @@
 #include "Vantorix/Application_win.h"
 
+#include <objbase.h>
+#include <versionhelpers.h>
+
 #include <atomic>
 #include <exception>
 
 #include "AppInfo/Launcher.h"
+#include "AppInfo/WebPages.h"
 #include "AppInfo/SettingsFile.h"
 #include "AppInfo/ShellOpener_win.h"
 #include "AppInfo/StartUp.h"
@@ -27,8 +31,16 @@
 #include "Joystick/Vibration.h"
 #include "Joystick/XInputLibrary_win.h"
 #include "Main/AppMessages.h"
+#include "Main/MainForm.h"
+#include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
+#include "Main/ShellCommands.h"
+#include "Main/SystemFacts.h"
+#include "Main/UiThreadHooks_win.h"
 #include "Main/ProfileSwitchNotice.h"
+#include "Dialogs/ImageForm_win.h"
+#include "Ui/MessageBoxes_win.h"
+#include "Utils/Administrator_win.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/Clipboard.h"
 #include "Utils/Clock.h"
@@ -36,9 +48,11 @@
 #include "Utils/EventImpl_win.h"
 #include "Utils/FileLogger.h"
 #include "Utils/IniFile.h"
+#include "Utils/KeyboardLayout.h"
 #include "Utils/PathText.h"
 #include "Utils/SoundPlayer.h"
 #include "Utils/SoundPlayerMci_win.h"
+#include "Utils/TaskScheduler.h"
 #include "Utils/WindowInfo_win.h"
 #include "Utils/WideText_win.h"
 
@@ -58,36 +72,15 @@ private:
     const MainWindow& window_;
 };
 
-// The profile list's questions, as message boxes over the main window. The
-// name dialog comes with the full window; until then naming is cancelled.
-class ProfileDialogs final : public ProfileListUi {
-public:
-    explicit ProfileDialogs(const MainWindow& window) : window_(window) {}
-    std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    Answer ask(const std::string& text, const std::string& caption, bool withCancel) override {
-        const int answer = MessageBoxW(window_.handle(), toWide(text).c_str(), toWide(caption).c_str(),
-                                       (withCancel ? MB_YESNOCANCEL : MB_YESNO) | MB_ICONWARNING);
-        return answer == IDYES ? Answer::Yes : answer == IDNO ? Answer::No : Answer::Cancel;
-    }
-    void showError(const std::string& text, const std::string& caption) override {
-        MessageBoxW(window_.handle(), toWide(text).c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
-    }
-    void postProfileSwitched() override { PostMessageW(window_.handle(), wm::kVrxProfileSwitched, 0, 0); }
-
-private:
-    const MainWindow& window_;
-};
-
-// What the timer asks of the parts around the engine. Menus come with the
-// full main window; until then none is ever open.
+// What the timer asks of the parts around the engine.
 class ShellTimerHooks final : public TimerHooks {
 public:
     ShellTimerHooks(Vibration& vibration, InputDevices& devices, ConfigFileManager& profiles,
-                    const AppLinkManager& appLinks)
-        : vibration_(vibration), devices_(devices), profiles_(profiles), appLinks_(appLinks) {}
+                    const AppLinkManager& appLinks, const UiThreadHooks& uiHooks)
+        : vibration_(vibration), devices_(devices), profiles_(profiles), appLinks_(appLinks), uiHooks_(uiHooks) {}
 
     void runVibrationCountdown() override { vibration_.countdown(); }
-    bool menuOpen() const override { return false; }
+    bool menuOpen() const override { return uiHooks_.menuOpen(); }
     bool redetectRequested() const override { return devices_.redetectRequested(); }
     void detectJoysticks() override { devices_.DetectJoysticks(false); }
     WindowHandle mainWindow() const override { return mainWindow_.load(); }
@@ -102,10 +95,17 @@ private:
     InputDevices& devices_;
     ConfigFileManager& profiles_;
     const AppLinkManager& appLinks_;
+    const UiThreadHooks& uiHooks_;
     std::atomic<WindowHandle> mainWindow_{0};  // read on the timer thread
 };
 
-struct Application {
+// A failure the user must know of (a settings file that could not be
+// written): the general error report.
+void reportError(HWND owner, const std::exception& e) { ui::showMessageBox(owner, e.what(), "Error", ui::MessageIcon::Error); }
+
+// The program: every part, made in the order they need each other. It also
+// carries out what the main window's commands ask of the system.
+struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, SettingsStore {
     Application(HINSTANCE instance, AppInfo& info, FileLogger& logger)
         : app(info),
           log(logger),
@@ -120,76 +120,147 @@ struct Application {
           sounds(std::make_shared<SystemMci>(), log),
           launcher(dataDirectory, shell, sounds),
           senders(log, [this] { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }),
-          window(app.settings, hooks()),
+          dialogs([this] { return window.handle(); }),
+          window(app.settings, log, windowHooks()),
           link(window),
-          dialogs(window),
-          lock(log, processPendingMessages),
+          lock(log, vrx::processPendingMessages),
           windows(log),
           engine(EngineLinks{profiles, app.settings, devices, senders, link, log}),
           devices(InputBackends{hid, xinput, directInput}, registry, app.settings, engine.pressedState(), lock, link,
                   log),
           appLinks(dataDirectory, lock, log),
-          timerHooks(vibration, devices, profiles, appLinks),
+          timerHooks(vibration, devices, profiles, appLinks, uiHooks),
           callback(TimerLinks{engine, devices, lock, systemForegroundWindow(), windows, timerHooks, log}),
           timer(callback, log),
           profiles(dataDirectory, app.settings, engine, lock, dialogs, log),
           messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log),
-          notice{vibration, sounds, app.settings, dataDirectory, log} {
+          notice{vibration, sounds, app.settings, dataDirectory, log},
+          form(MainFormParts{profiles, engine, lock, app.settings, devices.list(), templates, dialogs, dialogs,
+                             dialogs, *this,
+                             OptionsPageParts{profiles, lock, engine.tickContext(), link, dialogs, dataDirectory, log},
+                             log, systemKeyboardLayout()}),
+          commands(ShellParts{form, profiles, app.settings, appLinks, timer, *this, window, dialogs, dialogs, window,
+                              window, *this, *this, *this, notice, dataDirectory, app.firstRun, log}) {
         registry.load(IniFile::load(pathFromUtf8(app.iniPath)), DeviceDefaults::of(app.settings));
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
-        window.setMessages(messages);
     }
 
-    // The main window exists: the parts that need it start, in the order
-    // the window's creation starts them.
-    void start() {
-        timerHooks.setMainWindow(window.handle());
-        directInputLibrary.setWindow(window.handle());
-        hidLibrary.setWindow(window.handle());
-        devices.InitializeInputApis();
+    // The main window exists: everything else starts, in the order of the
+    // window's creation. False when the controllers cannot be read at all.
+    bool start() {
+        uiHooks.installKeyHook();
+        if (app.settings.darkMode) window.applyStyle(true);
+        publishWindow(reinterpret_cast<uintptr_t>(window.handle()));
+        log.info(windowsVersionLine([](int major, int minor) {
+            return IsWindowsVersionOrGreater(static_cast<WORD>(major), static_cast<WORD>(minor), 0);
+        }));
+        comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        uiHooks.installMenuHook();
+        if (!devices.InitializeInputApis()) {
+            devices.ReleaseInputApis();
+            ui::showMessageBox(nullptr, "DirectX 8 以上が入っていることを確認してください。", "Error",
+                               ui::MessageIcon::Error);
+            abandoned = true;
+            return false;
+        }
         sounds.init();
+        profiles.scan();
         appLinks.load();
+        imageForm.create();
+        window.attach(form, commands, messages);
+        window.restoreGeometry();
+        form.UpdateJoystickCount(devices.deviceCount());
+        form.reloadProfileList();
+        log.info(privilegeLine(runningAsAdministrator()));
+        commands.readAutoStartup();
         timer.TimerInit(app.settings.turboMode);
+        form.UpdateCaption();
+        window.sync();
+        return true;
     }
 
-    // The main window is gone: everything it started stops, and what
-    // changed is written.
-    void shutDown() {
+    // The main window is going: the timer and the sound player stop before
+    // the window stores its geometry.
+    void stop() {
         timer.TimerTerminate();
         sounds.shutdown();
-        try {
-            saveGlobalSettings(app.settings, pathFromUtf8(app.iniPath), log, localFiles(),
-                               [this](IniFile& ini) { registry.save(ini); });
-        } catch (const std::exception& e) {
-            log.errorf("Cannot save the settings: %s", e.what());
+    }
+
+    // Then everything the window started shuts down, and what changed is
+    // written. Nothing is written when the start was abandoned.
+    void shutDown() {
+        imageForm.HideImage();
+        if (!abandoned) {
+            try {
+                writeSettings();
+            } catch (const std::exception& e) {
+                log.errorf("Cannot save the settings: %s", e.what());
+                reportError(nullptr, e);
+            }
         }
         devices.ReleaseInputApis();
-        profiles.shutdown();
+        if (!abandoned) profiles.shutdown();
+        uiHooks.removeMenuHook();
+        if (comReady) CoUninitialize();
+        comReady = false;
     }
 
-    // The processing timer stands still while the device list changes.
-    void redetect() {
-        timer.TimerDisable();
-        devices.DetectJoysticks(true);
-        timer.TimerEnable();
+    void writeSettings() {
+        vrx::saveGlobalSettings(app.settings, pathFromUtf8(app.iniPath), log, localFiles(),
+                           [this](IniFile& ini) { registry.save(ini); });
     }
 
-    MainWindow::Hooks hooks() {
+    // A restarted timer keeps processing suspended while the menu says so.
+    void restartTimer() {
+        timer.TimerInit(app.settings.turboMode);
+        if (commands.joystickSuspended()) timer.TimerDisable();
+    }
+
+    // DeviceDetection
+    void detect(bool force) override { devices.DetectJoysticks(force); }
+    // AutoStartTask
+    bool runningAsAdministrator() const override { return vrx::runningAsAdministrator(); }
+    bool exists() override { return AutoStartTaskExists(log); }
+    bool create() override { return CreateAutoStartTask(log); }
+    bool remove() override { return DeleteAutoStartTask(log); }
+    // ThemeSwitching
+    void terminateProcessing() override { timer.TimerTerminate(); }
+    void unregisterRawInput() override {
+        if (hid.ready()) hid.unregister();
+    }
+    void processPendingMessages() override { vrx::processPendingMessages(); }
+    void applyStyle(const std::string& name) override { window.applyStyle(name == "Glow"); }
+    void publishWindow(uintptr_t handle) override {
+        const HWND published = reinterpret_cast<HWND>(handle);
+        timerHooks.setMainWindow(published);
+        directInputLibrary.setWindow(published);
+        hidLibrary.setWindow(published);
+    }
+    void registerRawInput() override {
+        if (hid.ready()) hid.start();
+    }
+    void initProcessing() override { restartTimer(); }
+    // SettingsStore
+    void saveGlobalSettings() override {
+        try {
+            writeSettings();
+        } catch (const std::exception& e) {
+            log.errorf("Cannot save the settings: %s", e.what());
+            reportError(window.handle(), e);
+        }
+    }
+
+    MainWindow::Hooks windowHooks() {
         MainWindow::Hooks h;
-        h.profileNames = [this] { return profiles.names(); };
-        h.currentProfile = [this] { return profiles.currentProfile() ? profiles.currentName() : std::string(); };
         h.attachVirtualInput = [this](int suppressed, int target) {
             EngineLockGuard guard(lock);
             engine.virtualInput().attach(suppressed, target, profiles.currentProfile(), timer, engine.tickContext());
         };
-        h.redetectDevices = [this] { redetect(); };
+        h.redetectDevices = [this] { commands.redetect(true); };
         h.deviceChanged = [this] { devices.requestRedetection(); };
         // Raw input arrives only while the HID back end has registered for it.
         h.rawInput = [this](intptr_t handle) { hid.OnRawInput(reinterpret_cast<void*>(handle)); };
-        h.profileSwitched = [this] {
-            if (const ConfigFile* profile = profiles.currentProfile()) notice.announce(*profile, false);
-        };
         h.stopProcessing = [this] {
             timer.TimerTerminate();
             devices.ReleaseInputApis();
@@ -198,15 +269,26 @@ struct Application {
             timer.TimerTerminate();
             devices.ReleaseInputApis();
             devices.InitializeInputApis();
-            timer.TimerInit(app.settings.turboMode);
+            restartTimer();
         };
+        h.stopping = [this] { stop(); };
         h.destroying = [this] { shutDown(); };
+        h.showImage = [this](const std::string& path, int position, int durationMs) {
+            imageForm.ShowImage(pathFromUtf8(path), position, static_cast<unsigned>(durationMs),
+                                app.settings.profileImageFullScreenRatio);
+        };
+        h.hideImage = [this] { imageForm.HideImage(); };
+        h.menuOpen = [this] { return uiHooks.menuOpen(); };
+        h.detectedCount = [this] { return devices.deviceCount(); };
         return h;
     }
 
     AppInfo& app;
     FileLogger& log;
     std::filesystem::path dataDirectory;
+    UiThreadHooks uiHooks;
+    bool comReady = false;
+    bool abandoned = false;
     DeviceTemplateManager templates;
     DeviceConfigManager registry;
     XInputLibrary xinputLibrary;
@@ -220,9 +302,10 @@ struct Application {
     WindowsShellOpener shell;
     AppLauncher launcher;
     WindowsKeySenders senders;
+    ImageForm imageForm;
+    MainWindowDialogs dialogs;
     MainWindow window;
     WindowLink link;
-    ProfileDialogs dialogs;
     EngineMutex lock;
     SystemWindowInfo windows;
     ProcessingEngine engine;
@@ -234,6 +317,8 @@ struct Application {
     ConfigFileManager profiles;
     AppMessages messages;
     ProfileSwitchNotice notice;
+    MainForm form;
+    ShellCommands commands;
 };
 
 }  // namespace
@@ -250,7 +335,6 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
     }
 
     Application application(instance, app, log);
-    application.profiles.scan();
     if (showCommand == SW_SHOWMINNOACTIVE || app.settings.startIconified) {
         log.info("Starting in a minimized mode");
         showCommand = SW_SHOWMINNOACTIVE;
@@ -259,13 +343,18 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
             showCommand = SW_HIDE;
         }
     }
-    if (!application.window.create(instance, kProgramTitle, showCommand)) {
+    if (!application.window.create(instance, kProgramTitle)) {
         log.error("Cannot create the main window");
         return 1;
     }
-    application.start();
+    if (!application.start()) return 1;
+    application.window.show(showCommand);
+    const HWND window = application.window.handle();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // The keyboard of a dialog in the main window: Tab between the
+        // controls, access keys.
+        if (IsWindow(window) && IsDialogMessageW(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,0 +1,104 @@
+#include "Main/MainWindowDialogs_win.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "AppInfo/WebPages.h"
+#include "Dialogs/AboutBox_win.h"
+#include "Dialogs/GreetingDialog_win.h"
+#include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/WizardDialog_win.h"
+#include "Main/OptionsPage.h"
+#include "Main/WindowMessages.h"
+#include "Ui/MessageBoxes_win.h"
+#include "Utils/WideText_win.h"
+
+namespace vrx {
+namespace {
+
+ui::MessageIcon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error: return ui::MessageIcon::Error;
+        case MessageIcon::Warning: return ui::MessageIcon::Warning;
+        case MessageIcon::Information: return ui::MessageIcon::Information;
+        case MessageIcon::Question: return ui::MessageIcon::Question;
+    }
+    return ui::MessageIcon::Information;
+}
+
+// "name|pattern|name|pattern" as the file dialog wants it: parts ended by
+// zeros, the whole by two.
+std::wstring dialogFilter(const char* filter) {
+    std::wstring wide = toWide(filter);
+    for (wchar_t& c : wide)
+        if (c == L'|') c = L'\0';
+    wide.push_back(L'\0');
+    wide.push_back(L'\0');
+    return wide;
+}
+
+}  // namespace
+
+MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
+                                         MessageButtons buttons) {
+    const ui::MessageAnswer answer = ui::showMessageBox(
+        owner_(), text, caption, boxIcon(icon),
+        buttons == MessageButtons::YesNo ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
+    return answer == ui::MessageAnswer::Yes  ? MessageAnswer::Yes
+           : answer == ui::MessageAnswer::No ? MessageAnswer::No
+                                             : MessageAnswer::Ok;
+}
+
+std::string MainWindowDialogs::askName(const std::string& caption, const std::string& prompt,
+                                       const std::string& initial) {
+    InputNameDialog dialog;
+    dialog.setTitle(caption);
+    if (!prompt.empty()) dialog.setExplanation(prompt);
+    dialog.setText(initial);
+    return dialog.ask(owner_());
+}
+
+std::optional<std::string> MainWindowDialogs::pickFile(FileKind kind, const std::string& startFolder) {
+    const std::wstring filter = dialogFilter(OptionsPage::fileDialogFilter(kind));
+    const std::wstring extension = toWide(OptionsPage::fileDialogExtension(kind));
+    const std::wstring folder = toWide(startFolder);
+    std::vector<wchar_t> file(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    return toUtf8(std::wstring_view(file.data()));
+}
+
+ProfileListUi::Answer MainWindowDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
+    const ui::MessageAnswer answer =
+        ui::showMessageBox(owner_(), text, caption, ui::MessageIcon::Warning,
+                           withCancel ? ui::MessageButtons::YesNoCancel : ui::MessageButtons::YesNo);
+    return answer == ui::MessageAnswer::Yes ? Answer::Yes : answer == ui::MessageAnswer::No ? Answer::No : Answer::Cancel;
+}
+
+void MainWindowDialogs::showError(const std::string& text, const std::string& caption) {
+    ui::showMessageBox(owner_(), text, caption, ui::MessageIcon::Error);
+}
+
+void MainWindowDialogs::postProfileSwitched() { PostMessageW(owner_(), wm::kVrxProfileSwitched, 0, 0); }
+
+WizardAnswer MainWindowDialogs::ask(const std::string& prompt) {
+    WizardDialog dialog;
+    dialog.setExplanation(prompt);
+    dialog.showFor(owner_());
+    return {dialog.result(), dialog.key()};
+}
+
+void MainWindowDialogs::showAbout() { AboutBox(webPageAddress("/ja/")).showModal(owner_()); }
+
+void MainWindowDialogs::showGreeting() { GreetingDialog(webPageAddress("/ja/overview")).showModal(owner_()); }
+
+}  // namespace vrx
