@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "Dialogs/InputNameForm.h"
+#include "Dialogs/WizardForm.h"
+
+namespace vrx {
+namespace {
+
+struct WizardCase {
+    const char* name;
+    void (*act)(WizardForm&);
+    int result;
+    int key;
+};
+
+class WizardFormCases : public testing::TestWithParam<WizardCase> {};
+
+TEST_P(WizardFormCases, EndsWithResultAndKey) {
+    WizardForm form;
+    form.FormActivate();
+    EXPECT_FALSE(form.closeRequested());
+    GetParam().act(form);
+    EXPECT_TRUE(form.closeRequested());
+    EXPECT_EQ(form.result(), GetParam().result);
+    EXPECT_EQ(form.key(), GetParam().key);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, WizardFormCases,
+    testing::Values(WizardCase{"TabIsAKey", [](WizardForm& f) { f.Edit1KeyDown(9); }, WizardForm::kKey, 9},
+                    WizardCase{"LetterKey", [](WizardForm& f) { f.Edit1KeyDown('A'); }, WizardForm::kKey, 'A'},
+                    WizardCase{"EscapeIsAKey", [](WizardForm& f) { f.Edit1KeyDown(27); }, WizardForm::kKey, 27},
+                    WizardCase{"Skip", [](WizardForm& f) { f.btnSkipClick(); }, WizardForm::kSkip, 0},
+                    WizardCase{"Exit", [](WizardForm& f) { f.btnExitClick(); }, WizardForm::kExit, 0}),
+    [](const testing::TestParamInfo<WizardCase>& info) { return std::string(info.param.name); });
+
+TEST(WizardForm, ActivationForgetsThePreviousAnswer) {
+    WizardForm form;
+    form.Edit1KeyDown('Q');
+    form.FormActivate();
+    EXPECT_EQ(form.result(), WizardForm::kExit);
+    EXPECT_EQ(form.key(), 0);
+    EXPECT_FALSE(form.closeRequested());
+    EXPECT_TRUE(form.Edit1KeyPress(L'q'));  // characters never reach the box
+}
+
+TEST(InputNameForm, CancelEmptiesTheTextOkKeepsIt) {
+    InputNameForm cancelled;
+    cancelled.editNewName = "typed by the user";
+    cancelled.btnCancelClick();
+    EXPECT_EQ(cancelled.editNewName, "");
+    EXPECT_TRUE(cancelled.closeRequested());
+
+    InputNameForm accepted;
+    accepted.editNewName = "ゲーム";
+    accepted.btnOKClick();
+    EXPECT_EQ(accepted.editNewName, "ゲーム");
+    EXPECT_TRUE(accepted.closeRequested());
+    EXPECT_EQ(std::string(accepted.explanation), "設定ファイルの名前を入力してください");
+}
+
+TEST(InputNameForm, OnlyEnterInTheBoxClosesAsOk) {
+    InputNameForm form;
+    form.editNewName = "abc";
+    EXPECT_FALSE(form.editNewNameKeyDown('A'));
+    EXPECT_FALSE(form.closeRequested());
+    EXPECT_TRUE(form.editNewNameKeyDown(13));
+    EXPECT_TRUE(form.closeRequested());
+    EXPECT_EQ(form.editNewName, "abc");
+    form.FormActivate();
+    EXPECT_FALSE(form.closeRequested());
+}
+
+}  // namespace
+}  // namespace vrx
