@@ -169,6 +169,14 @@ LRESULT Control::send(UINT message, WPARAM wParam, LPARAM lParam) const {
     return SendMessageW(window_, message, wParam, lParam);
 }
 
+POINT Control::cursorPosition(POINT& client) const {
+    POINT screen{};
+    GetCursorPos(&screen);
+    client = screen;
+    ScreenToClient(window_, &client);
+    return screen;
+}
+
 void Control::setBounds(const RECT& bounds) {
     setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }

@@ -66,6 +66,8 @@ protected:
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The pointer's place on the screen, and in client coordinates.
+    POINT cursorPosition(POINT& client) const;
 
 private:
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

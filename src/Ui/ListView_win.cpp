@@ -179,10 +179,8 @@ bool ListView::onReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
             result = 0;
             return true;
         case NM_RCLICK: {
-            POINT screen;
-            GetCursorPos(&screen);
-            POINT client = screen;
-            ScreenToClient(hwnd(), &client);
+            POINT client;
+            const POINT screen = cursorPosition(client);
             if (onRightClick) onRightClick(rowAt(client), screen);
             result = 0;
             return true;

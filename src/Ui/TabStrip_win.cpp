@@ -63,10 +63,8 @@ bool TabStrip::onReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
             result = 0;
             return true;
         case NM_RCLICK: {
-            POINT screen;
-            GetCursorPos(&screen);
-            POINT client = screen;
-            ScreenToClient(hwnd(), &client);
+            POINT client;
+            const POINT screen = cursorPosition(client);
             if (onRightClick) onRightClick(tabAt(client), screen);
             result = 0;
             return true;
