@@ -78,7 +78,7 @@ export HOME
 # the same moment and two wineboots on one prefix corrupt it. The marker is
 # written only after a complete boot, so an interrupted one is redone.
 # Bump the number when the set-up below changes, so old prefixes are redone.
-ready="$prefix/.vantorix-ready-1"
+ready="$prefix/.vantorix-ready-2"
 if [[ ! -f "$ready" ]]; then
     exec 9>"$prefix.lock"
     flock -w 600 9 || die "timed out waiting for $prefix.lock"
@@ -93,9 +93,23 @@ if [[ ! -f "$ready" ]]; then
         # exit status 5). Wine's default, winedbg --auto, prints a backtrace
         # but then sometimes ends the process with code 0: a crashing test
         # would pass.
+        # Xvfb has no window manager: unmanaged, Wine draws the windows'
+        # frames itself (screenshots show title bars) and does not wait a
+        # second for a manager at every window it hides.
+        # The faces behind menus, title bars and message boxes have no
+        # Japanese glyphs in Wine; a face that has them stands in.
+        replace_faces() {
+            local face
+            for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI' 'MS UI Gothic' 'MS Sans Serif'; do
+                wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+                    /d 'Noto Sans CJK JP' /f || return 1
+            done
+        }
         if ! { wineboot -i &&
                wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-                   /v Debugger /t REG_SZ /d vantorix-no-debugger.exe /f; } \
+                   /v Debugger /t REG_SZ /d vantorix-no-debugger.exe /f &&
+               wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
+               replace_faces; } \
                >"$log" 2>&1 9>&-; then
             cat "$log" >&2
             die "could not create the Wine prefix (log: $log)"

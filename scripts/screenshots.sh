@@ -114,8 +114,8 @@ for entry in "${shots[@]}"; do
             program_pid=$!
             sleep "$delay"
             # The first start in a new prefix also creates it.
-            if [[ ! -f $prefix/.vantorix-ready-1 ]]; then
-                while kill -0 "$program_pid" 2>/dev/null && [[ ! -f $prefix/.vantorix-ready-1 ]]; do sleep 1; done
+            if [[ ! -f $prefix/.vantorix-ready-2 ]]; then
+                while kill -0 "$program_pid" 2>/dev/null && [[ ! -f $prefix/.vantorix-ready-2 ]]; do sleep 1; done
                 sleep "$delay"
             fi
             if ! kill -0 "$program_pid" 2>/dev/null; then

@@ -49,8 +49,9 @@ bool MainWindow::create(HINSTANCE instance, const char* title) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass)) return false;
-    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // A second window of the class in one process (the view tests) finds
+    // it registered.
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, toWide(title).c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -71,11 +72,10 @@ void MainWindow::attach(MainForm& form, ShellCommands& shell, AppMessages& messa
     tsOptions_->attach(form, [this] { sync(); });
     createMenus();
     trayIcon_.onClick = [this] { route([this] { shell_->TrayIconClick(); }); };
+    // Any button going down re-detects; the menu is built with the profiles
+    // as they are when it opens.
     trayIcon_.onMouseDown = [this] { route([this] { shell_->TrayIconMouseDown(false); }); };
-    trayIcon_.onRightClick = [this] {
-        route([this] { shell_->TrayIconMouseDown(true); });
-        showTrayMenu();
-    };
+    trayIcon_.onRightClick = [this] { showTrayMenu(); };
 }
 
 void MainWindow::restoreGeometry() {
@@ -299,13 +299,6 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
             PostQuitMessage(0);
             return true;
         default:
-            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-                // Explorer started again: the icon is added anew.
-                trayIcon_.remove();
-                trayIcon_.add(window_, kTrayMessage, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)),
-                              "Vantorix");
-                return true;
-            }
             return false;
     }
 }

@@ -165,7 +165,6 @@ private:
     int splitter96_ = 248;  // the left panel's width at 96 DPI
     bool draggingSplitter_ = false;
     bool activatedOnce_ = false;
-    UINT taskbarCreated_ = 0;
     std::vector<std::string> shownTabs_;
 
     ui::UiFont font_;
