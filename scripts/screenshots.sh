@@ -20,8 +20,12 @@ cd "$root"
 
 # One line per window: its name, then the program (below
 # build/windows-mingw) and its arguments. Add a window by adding a line,
-# and its program's target to targets.
+# and its program's target to targets. {profile} stands for a profile of a
+# sample data folder made for the shot, whose settings choose the style; the
+# other programs get --dark for the dark shots.
 shots=(
+    "main      src/Vantorix.exe {profile}"
+    "options   src/Vantorix.exe {profile}"
     "wizard    tools/vantorix-gallery.exe wizard"
     "greeting  tools/vantorix-gallery.exe greeting"
     "image     tools/vantorix-gallery.exe image"
@@ -29,7 +33,9 @@ shots=(
     "about     tools/vantorix-gallery.exe about"
     "controls  tools/vantorix-gallery.exe controls"
 )
-targets=(vantorix-gallery)
+targets=(vantorix-gallery Vantorix)
+# What is done in a window before its shot, given the DPI.
+declare -A actions=([options]=click_options_tab)
 themes=(light dark)
 dpis=(96 144)
 
@@ -39,7 +45,29 @@ build="build/windows-mingw"
 out="build/screenshots"
 prefix="$root/$out/wineprefix"
 
-for tool in cmake Xvfb xauth import convert wine; do
+# A data folder with the sample profiles, the greeting already seen and the
+# style of the shot; prints the profile to start with, as Wine names it.
+sample_profile() {
+    local theme="$1" folder="$root/$out/data-$1"
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    cp examples/rapid-fire/*.cfg "$folder/"
+    printf '\xEF\xBB\xBF[LastStatus]\r\nHasRunBefore=1\r\nFileName=Game\r\nWindowWidth=760\r\nWindowHeight=600\r\nDarkMode=%d\r\n' \
+        "$([[ $theme == dark ]] && echo 1 || echo 0)" >"$folder/Vantorix.ini"
+    echo "Z:${folder//\//\\}\\Game.cfg"
+}
+
+# The main window's "Options" tab, found where the layout puts it: the
+# frame Wine draws stays the same size, the client area scales.
+click_options_tab() {
+    local dpi="$1" window
+    window="$(xdotool search --name '^Vantorix v' | head -n 1)"
+    [[ -n $window ]] || return 0
+    xdotool mousemove --window "$window" $((1 + 437 * dpi / 96)) $((41 + 20 * dpi / 96)) click 1
+    sleep 1
+}
+
+for tool in cmake Xvfb xauth import convert wine xdotool; do
     command -v "$tool" >/dev/null || { echo "screenshots: $tool not found; run scripts/setup.sh first" >&2; exit 1; }
 done
 
@@ -107,9 +135,14 @@ for entry in "${shots[@]}"; do
         for dpi in "${dpis[@]}"; do
             file="$out/$name-$theme-$dpi.png"
             extra=()
-            [[ $theme == dark ]] && extra=(--dark)
+            words="$arguments"
+            if [[ $words == *"{profile}"* ]]; then
+                words="${words//\{profile\}/$(sample_profile "$theme")}"
+            elif [[ $theme == dark ]]; then
+                extra=(--dark)
+            fi
             # shellcheck disable=SC2086  # arguments are words of the table
-            VANTORIX_FORCE_DPI="$dpi" cmake/wine-run.sh --prefix "$prefix" "$build/$program" $arguments \
+            VANTORIX_FORCE_DPI="$dpi" cmake/wine-run.sh --prefix "$prefix" "$build/$program" $words \
                 "${extra[@]}" >>"$out/programs.log" 2>&1 &
             program_pid=$!
             sleep "$delay"
@@ -123,6 +156,7 @@ for entry in "${shots[@]}"; do
                 program_pid=
                 continue
             fi
+            [[ -n ${actions[$name]:-} ]] && "${actions[$name]}" "$dpi"
             # The root window holds the whole screen; -trim cuts it to the
             # windows on it.
             import -display "$DISPLAY" -window root "$file.full.png"

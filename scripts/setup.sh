@@ -13,7 +13,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
     g++-mingw-w64-x86-64-posix
     wine wine64
-    xvfb xauth x11-apps x11-utils imagemagick fonts-noto-cjk
+    xvfb xauth x11-apps x11-utils imagemagick fonts-noto-cjk xdotool
     clang libclang-rt-14-dev
 )
 
