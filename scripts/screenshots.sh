@@ -149,7 +149,8 @@ for entry in "${shots[@]}"; do
             # The first start in a new prefix also creates it.
             if [[ ! -f $prefix/.vantorix-ready-2 ]]; then
                 while kill -0 "$program_pid" 2>/dev/null && [[ ! -f $prefix/.vantorix-ready-2 ]]; do sleep 1; done
-                sleep "$delay"
+                # The program's own start comes after the prefix's.
+                sleep $((2 * delay))
             fi
             if ! kill -0 "$program_pid" 2>/dev/null; then
                 echo "  $name $theme $dpi: the program ended before its shot (log: $out/programs.log)"
