@@ -10,24 +10,20 @@
 #include <string>
 #include <vector>
 
-#include "AppLink/AppLinkManager.h"
 #include "Cli/ProfileCommands.h"
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/DeviceList.h"
-#include "Joystick/Vibration.h"
 #include "Main/AppMessages.h"
 #include "Main/MainForm.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
-#include "Main/ProfileSwitchNotice.h"
 #include "Main/ShellCommands.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/KeyboardLayout.h"
 #include "Utils/WideText_win.h"
 #include "support/CountingLock.h"
 #include "support/EngineHarness.h"
-#include "support/FakeXInput.h"
 #include "support/ScriptedFormUi.h"
 #include "support/ShellRecorder.h"
 #include "support/TempFolder.h"
@@ -146,15 +142,10 @@ struct MainWindowFixture {
                                 OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
                                                  folder.path(), h.log},
                                 h.log, usKeyboardLayout()}};
-    Recorder r;
-    AppLinkManager appLink{folder.path(), lock, h.log};
-    FakeXInput library;
-    XInputBackend pad{library, h.log};
-    Vibration vibration{pad, h.log};
-    ProfileSwitchNotice notice{vibration, r, settings, folder.path(), h.log};
-    bool firstRun = false;
-    ShellCommands shell{ShellParts{form, manager, settings, appLink, r, r, window, dialogs, r, window, r, r, r, store,
-                                   notice, folder.path(), firstRun, h.log}};
+    ShellSurroundings around{folder.path(), lock, settings, h.log};
+    Recorder& r = around.r;
+    ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, r, window, r, r, r,
+                                   store, around.notice, folder.path(), around.firstRun, h.log}};
     AppMessages messages{manager, h.engine.virtualInput(), window, systemAnsiCodePage(), h.log};
     // Last, so that it goes first: its destruction still reaches the models.
     MainWindow window{settings, h.log, hooks()};

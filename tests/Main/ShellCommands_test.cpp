@@ -4,12 +4,7 @@
 
 #include <set>
 
-#include "AppLink/AppLinkManager.h"
-#include "Joystick/Vibration.h"
-#include "Main/ProfileSwitchNotice.h"
 #include "Utils/PathText.h"
-#include "Utils/SoundRequests.h"
-#include "support/FakeXInput.h"
 #include "support/MainFormFixture.h"
 #include "support/ShellRecorder.h"
 
@@ -19,15 +14,12 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct ShellFixture : MainFormFixture {
-    Recorder r;
-    AppLinkManager appLink{folder.path(), lock, h.log};
-    FakeXInput library;
-    XInputBackend pad{library, h.log};
-    Vibration vibration{pad, h.log};
-    ProfileSwitchNotice notice{vibration, r, settings, folder.path(), h.log};
-    bool firstRun = false;
-    ShellCommands shell{ShellParts{form, manager, settings, appLink, r, r, r, dialogs, r, r, r, r, r, store, notice,
-                                   folder.path(), firstRun, h.log}};
+    ShellSurroundings around{folder.path(), lock, settings, h.log};
+    Recorder& r = around.r;
+    AppLinkManager& appLink = around.appLink;
+    bool& firstRun = around.firstRun;
+    ShellCommands shell{ShellParts{form, manager, settings, appLink, r, r, r, dialogs, r, r, r, r, r, store,
+                                   around.notice, folder.path(), firstRun, h.log}};
 
     ShellFixture() {
         r.shell = &shell;

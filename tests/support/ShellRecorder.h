@@ -4,9 +4,16 @@
 #include <utility>
 #include <vector>
 
+#include <filesystem>
+
+#include "AppLink/AppLinkManager.h"
 #include "Joystick/EngineLinks.h"
+#include "Joystick/ProcessingXI.h"
+#include "Joystick/Vibration.h"
+#include "Main/ProfileSwitchNotice.h"
 #include "Main/ShellCommands.h"
 #include "Utils/SoundRequests.h"
+#include "support/FakeXInput.h"
 
 namespace vrx::test {
 
@@ -67,6 +74,24 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     void PlaySoundFile(const std::string& path) override { calls.push_back("sound " + path); }
 
     std::vector<std::string> take() { return std::exchange(calls, {}); }
+};
+
+// What the commands model needs around it besides the form: the recorder,
+// the application link, and a rumble and sound on a profile switch that go
+// nowhere but the recorder.
+struct ShellSurroundings {
+    ShellSurroundings(const std::filesystem::path& folder, EngineLock& lock, const GlobalSettings& settings,
+                      Logger& log)
+        : appLink(folder, lock, log), pad(library, log), vibration(pad, log),
+          notice{vibration, r, settings, folder, log} {}
+
+    Recorder r;
+    AppLinkManager appLink;
+    FakeXInput library;
+    XInputBackend pad;
+    Vibration vibration;
+    ProfileSwitchNotice notice;
+    bool firstRun = false;
 };
 
 }  // namespace vrx::test
