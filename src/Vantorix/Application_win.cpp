@@ -147,8 +147,9 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     }
 
     // The main window exists: everything else starts, in the order of the
-    // window's creation. False when the controllers cannot be read at all.
-    bool start() {
+    // window's creation, and the window shows. False when the controllers
+    // cannot be read at all.
+    bool start(int showCommand) {
         uiHooks.installKeyHook();
         if (app.settings.darkMode) window.applyStyle(true);
         publishWindow(reinterpret_cast<uintptr_t>(window.handle()));
@@ -174,9 +175,12 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
         form.reloadProfileList();
         log.info(privilegeLine(runningAsAdministrator()));
         commands.readAutoStartup();
-        timer.TimerInit(app.settings.turboMode);
         form.UpdateCaption();
         window.sync();
+        // Shown before the timer starts: whoever waits for the timer finds
+        // the window in place and may put another in front of it.
+        window.show(showCommand);
+        timer.TimerInit(app.settings.turboMode);
         return true;
     }
 
@@ -347,8 +351,7 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
         log.error("Cannot create the main window");
         return 1;
     }
-    if (!application.start()) return 1;
-    application.window.show(showCommand);
+    if (!application.start(showCommand)) return 1;
     const HWND window = application.window.handle();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

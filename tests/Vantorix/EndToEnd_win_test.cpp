@@ -56,6 +56,12 @@ TEST(EndToEnd, StartsHandsOverSwitchesSurvivesHostileMessagesAndEndsWithTheSessi
     EXPECT_TRUE(logHas("DataDirectory = " + data.path().string() + "\\\r\n")) << log();
     EXPECT_TRUE(logHas("Profile = Game\r\n"));
     EXPECT_TRUE(waitFor([&] { return logHas("TimerInit: Timer initialized"); })) << log();
+    // A first run greets the user once.
+    EXPECT_TRUE(waitFor([] {
+        HWND greeting = FindWindowW(nullptr, L"はじめに");
+        if (greeting) PostMessageW(greeting, WM_CLOSE, 0, 0);
+        return greeting != nullptr;
+    }));
 
     Instance second(L"-r");
     EXPECT_EQ(second.exitCode(), 0);
@@ -84,7 +90,9 @@ TEST(EndToEnd, StartsHandsOverSwitchesSurvivesHostileMessagesAndEndsWithTheSessi
     const std::string text = log();
     EXPECT_TRUE(logHas("Received WM_QUERYENDSESSION.  Exiting..."));
     EXPECT_EQ(text.substr(text.size() - 24), "Application terminated\r\n");
-    EXPECT_NE(readBytes(data / "Vantorix.ini").find("FileName=Menu\r\n"), std::string::npos);
+    const std::string settings = readBytes(data / "Vantorix.ini");
+    EXPECT_NE(settings.find("FileName=Menu\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("HasRunBefore=1\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -154,6 +154,9 @@ protected:
         fs::copy_file(fs::path(windowsPath(VANTORIX_XINPUT_STANDIN)), folder / "xinput1_4.dll");
         folder.write("Game.cfg", game);
         folder.write("Menu.cfg", kMenu);
+        // A user who has run the program before: no greeting takes the
+        // focus from the window the keys are typed into.
+        folder.write("Vantorix.ini", "[LastStatus]\r\nHasRunBefore=1\r\n");
         pads.pad(0).vendorId = 0x045E;
         pads.pad(0).productId = 0x028E;
         pads.pad(0).connected = 1;
