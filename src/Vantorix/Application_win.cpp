@@ -163,6 +163,8 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
             ui::showMessageBox(nullptr, "DirectX 8 以上が入っていることを確認してください。", "Error",
                                ui::MessageIcon::Error);
             abandoned = true;
+            // The window goes while everything it reaches still exists.
+            DestroyWindow(window.handle());
             return false;
         }
         sounds.init();
