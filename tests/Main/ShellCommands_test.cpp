@@ -32,8 +32,11 @@ TEST(ShellCommands, MenuTablesHaveUniqueCommandsAndTheSpecifiedSeparators) {
     std::set<Command> seen;
     for (auto table : {mainMenuTable(), trayMenuTable(), configListMenuTable(), buttonListMenuTable(),
                        joystickTabMenuTable()})
-        for (const MenuEntry& entry : table)
-            if (entry.command != Command::None) EXPECT_TRUE(seen.insert(entry.command).second) << entry.caption;
+        for (const MenuEntry& entry : table) {
+            if (entry.command != Command::None) {
+                EXPECT_TRUE(seen.insert(entry.command).second) << entry.caption;
+            }
+        }
 
     Lines beforeSeparators;
     const auto main = mainMenuTable();
