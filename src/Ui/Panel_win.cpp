@@ -8,6 +8,13 @@
 namespace vrx::ui {
 namespace {
 
+SCROLLINFO scrollInfo(UINT mask) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    return info;
+}
+
 constexpr wchar_t kPanelClass[] = L"VantorixPanel";
 constexpr int kLineStep = 24;  // one line of controls, at 96 DPI
 
@@ -45,7 +52,7 @@ void Panel::setContentHeight(int height) {
 
 void Panel::updateScrollBar() {
     if (!(GetWindowLongW(hwnd(), GWL_STYLE) & WS_VSCROLL) && contentHeight_ == 0) return;
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS};
+    SCROLLINFO info = scrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS);
     info.nMin = 0;
     info.nMax = std::max(0, contentHeight_ - 1);
     info.nPage = static_cast<UINT>(std::max(0, clientHeight(hwnd())));
@@ -60,7 +67,7 @@ void Panel::scrollTo(int position) {
     position = std::clamp(position, 0, limit);
     if (position == position_) return;
     position_ = position;
-    SCROLLINFO info{sizeof info, SIF_POS};
+    SCROLLINFO info = scrollInfo(SIF_POS);
     info.nPos = position_;
     SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
     if (onScroll) onScroll(position_);
@@ -86,7 +93,7 @@ bool Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             if (lParam != 0) return false;  // a scroll bar control's, not the panel's own
             const int line = scale(kLineStep, dpiOf(hwnd()));
             const int page = clientHeight(hwnd());
-            SCROLLINFO info{sizeof info, SIF_ALL};
+            SCROLLINFO info = scrollInfo(SIF_ALL);
             GetScrollInfo(hwnd(), SB_VERT, &info);
             switch (LOWORD(wParam)) {
                 case SB_LINEUP: scrollTo(position_ - line); break;

@@ -273,7 +273,8 @@ TEST(MessageBoxes, ExactTextAndTitleAndTheAnswerPressed) {
     for (const Case& c : {Case{MessageButtons::YesNo, IDNO, MessageAnswer::No},
                           Case{MessageButtons::YesNoCancel, IDCANCEL, MessageAnswer::Cancel},
                           Case{MessageButtons::YesNo, IDYES, MessageAnswer::Yes}, Case{MessageButtons::Ok, IDOK, MessageAnswer::Ok}}) {
-        BoxSeen seen{.press = c.press};
+        BoxSeen seen;
+        seen.press = c.press;
         g_box = &seen;
         g_hook = SetWindowsHookExW(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
         const MessageAnswer answer = showMessageBox(
