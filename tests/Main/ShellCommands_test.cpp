@@ -189,8 +189,8 @@ TEST(ShellCommands, MenuCommandsReachThePagesDialogsAndForm) {
     f.shell.run(static_cast<int>(Command::OpenConfigDir));
     f.shell.run(static_cast<int>(Command::Preference));
     f.shell.run(static_cast<int>(Command::ResetWindowPosition));
-    EXPECT_EQ(f.r.take(), (Lines{"open https://www.vantorix.jp/ja/faq",
-                                 "open https://www.vantorix.jp/ja/blog/category/vantorix/",
+    EXPECT_EQ(f.r.take(), (Lines{"open https://vantorix.example/ja/faq",
+                                 "open https://vantorix.example/ja/blog/category/vantorix/",
                                  "explore " + pathToUtf8(f.folder.path()), "preference", "bounds 0,0,800,700",
                                  "restore", "show"}));
     EXPECT_EQ(f.store.saves, 1);

@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "AppInfo/WebPages.h"
 #include "Dialogs/AboutBox_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
@@ -33,8 +34,6 @@
 namespace {
 
 using namespace vrx;
-
-constexpr const char* kSampleSite = "https://vantorix.example/ja/";
 
 // One control of each kind, to look at both themes.
 class ControlsWindow : public ui::DialogWindow {
@@ -81,7 +80,7 @@ protected:
         };
         normal.create(hwnd(), "通常のラベル");
         bold.create(hwnd(), "太字のラベル", {.bold = true});
-        link.create(hwnd(), kSampleSite, {.wordWrap = false, .link = true});
+        link.create(hwnd(), webPageAddress("/ja/"), {.wordWrap = false, .link = true});
         paint.create(hwnd());
         paint.onPaint = [](HDC dc, const RECT& client) {
             const ui::Palette& palette = ui::glowPalette();
@@ -206,7 +205,7 @@ const std::map<std::string, std::function<int()>>& windows() {
          }},
         {"greeting",
          [] {
-             GreetingDialog dialog(std::string(kSampleSite) + "overview");
+             GreetingDialog dialog(webPageAddress("/ja/overview"));
              dialog.showModal(nullptr);
              return 0;
          }},
@@ -221,7 +220,7 @@ const std::map<std::string, std::function<int()>>& windows() {
          }},
         {"about",
          [] {
-             AboutBox dialog(kSampleSite);
+             AboutBox dialog(webPageAddress("/ja/"));
              dialog.showModal(nullptr);
              return 0;
          }},
