@@ -1,7 +1,7 @@
 #include "Ui/ComboBox_win.h"
 
+#include "Ui/TextItems_win.h"
 #include "Ui/Theme_win.h"
-#include "Utils/WideText_win.h"
 
 namespace vrx::ui {
 
@@ -24,21 +24,13 @@ void ComboBox::setItems(const std::vector<std::string>& items) {
     for (const std::string& item : items) addItem(item);
 }
 
-int ComboBox::addItem(std::string_view text) {
-    return static_cast<int>(send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str())));
-}
+int ComboBox::addItem(std::string_view text) { return addTextItem(hwnd(), kComboBoxItems, text); }
 
 void ComboBox::clear() { send(CB_RESETCONTENT); }
 
 int ComboBox::count() const { return static_cast<int>(send(CB_GETCOUNT)); }
 
-std::string ComboBox::itemText(int index) const {
-    const LRESULT length = send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
-    return toUtf8(text);
-}
+std::string ComboBox::itemText(int index) const { return textItem(hwnd(), kComboBoxItems, index); }
 
 int ComboBox::selected() const { return static_cast<int>(send(CB_GETCURSEL)); }
 

@@ -1,7 +1,7 @@
 #include "Ui/ListBox_win.h"
 
+#include "Ui/TextItems_win.h"
 #include "Ui/Theme_win.h"
-#include "Utils/WideText_win.h"
 
 namespace vrx::ui {
 
@@ -18,21 +18,13 @@ void ListBox::setItems(const std::vector<std::string>& items) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-int ListBox::addItem(std::string_view text) {
-    return static_cast<int>(send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(text).c_str())));
-}
+int ListBox::addItem(std::string_view text) { return addTextItem(hwnd(), kListBoxItems, text); }
 
 void ListBox::clear() { send(LB_RESETCONTENT); }
 
 int ListBox::count() const { return static_cast<int>(send(LB_GETCOUNT)); }
 
-std::string ListBox::itemText(int index) const {
-    const LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
-    return toUtf8(text);
-}
+std::string ListBox::itemText(int index) const { return textItem(hwnd(), kListBoxItems, index); }
 
 int ListBox::selected() const { return static_cast<int>(send(LB_GETCURSEL)); }
 
