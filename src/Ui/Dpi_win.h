@@ -4,7 +4,7 @@
 
 namespace vrx::ui {
 
-// Layout sizes are written at 96 DPI (the specification's design sizes) and
+// Layout sizes are written at 96 DPI, the windows' design sizes, and
 // scaled to the window's DPI when they are used.
 constexpr int kDesignDpi = 96;
 
