@@ -100,8 +100,9 @@ void MainWindow::restoreGeometry() {
 
 void MainWindow::show(int showCommand) {
     ShowWindow(window_, showCommand);
-    if (showCommand == SW_HIDE || showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_MINIMIZE)
-        shown_.store(false);
+    // A minimised start tells the commands model through WM_SIZE; a hidden
+    // one is a start in the notification area, which a tray click restores.
+    if (showCommand == SW_HIDE) route([this] { shell_->ApplicationMinimize(); });
     UpdateWindow(window_);
 }
 
