@@ -1,0 +1,188 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ConfigFileManager/ConfigFileManager.h"
+#include "DeviceConfig/DeviceTemplateManager.h"
+#include "Joystick/DeviceList.h"
+#include "Main/AppMessages.h"
+#include "Main/MainForm.h"
+#include "Main/MainWindowDialogs_win.h"
+#include "Main/MainWindow_win.h"
+#include "Main/ShellCommands.h"
+#include "Utils/AnsiCodePage.h"
+#include "Utils/KeyboardLayout.h"
+#include "Utils/WideText_win.h"
+#include "support/CountingLock.h"
+#include "support/EngineHarness.h"
+#include "support/ScriptedFormUi.h"
+#include "support/ShellRecorder.h"
+#include "support/TempFolder.h"
+
+// The main window for real, in this process, over a profile folder of its
+// own, and the helpers that drive it as a user would: find a control, read a
+// list cell, answer the modal dialog or box that a click opens. It opens
+// windows, so under Wine it needs the X display that scripts/test.sh
+// provides.
+
+namespace vrx::test {
+
+namespace fs = std::filesystem;
+
+inline void pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+inline std::wstring windowText(HWND window) {
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+inline std::wstring className(HWND window) {
+    wchar_t name[128] = L"";
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// The first descendant of the class, with the text when one is given.
+inline HWND findChild(HWND parent, const std::wstring& windowClass, const std::wstring& text = {}) {
+    struct Query {
+        std::wstring windowClass, text;
+        HWND found = nullptr;
+    } query{windowClass, text};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& q = *reinterpret_cast<Query*>(data);
+            if (className(child) != q.windowClass || (!q.text.empty() && windowText(child) != q.text)) return TRUE;
+            q.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+inline std::string cell(HWND list, int row, int column) {
+    wchar_t text[512] = L"";
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 512;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return toUtf8(text);
+}
+
+// Answers the next dialog or box that a click opens, from inside its modal
+// loop: a thread timer fires there and hands over the window in front.
+class DialogAnswer {
+public:
+    explicit DialogAnswer(std::function<void(HWND)> answer) {
+        pending() = std::move(answer);
+        timer_ = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            HWND front = GetActiveWindow();
+            if (!front || !pending() || className(front) == L"TMainForm") return;
+            auto answer = std::move(pending());
+            pending() = nullptr;
+            answer(front);
+        });
+    }
+    ~DialogAnswer() {
+        KillTimer(nullptr, timer_);
+        pending() = nullptr;
+    }
+    DialogAnswer(const DialogAnswer&) = delete;
+    DialogAnswer& operator=(const DialogAnswer&) = delete;
+
+private:
+    static std::function<void(HWND)>& pending() {
+        static std::function<void(HWND)> answer;
+        return answer;
+    }
+    UINT_PTR timer_ = 0;
+};
+
+// Types a name into the name dialog and presses its OK button.
+inline std::function<void(HWND)> typeName(const std::string& name) {
+    return [name](HWND dialog) {
+        SetWindowTextW(findChild(dialog, L"Edit"), toWide(name).c_str());
+        SendMessageW(findChild(dialog, L"Button", L"OK"), BM_CLICK, 0, 0);
+    };
+}
+
+inline std::function<void(HWND)> pressButton(int id) {
+    return [id](HWND box) { PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(id), 0); };
+}
+
+struct MainWindowFixture {
+    TempFolder folder;
+    EngineHarness h;
+    GlobalSettings settings;
+    CountingLock lock;
+    MainWindowDialogs dialogs{[this] { return window.handle(); }};
+    ConfigFileManager manager{folder.path(), settings, h.engine, lock, dialogs, h.log};
+    DeviceList devices;
+    DeviceTemplateManager templates{folder / "templates.json", h.log};
+    CountingSettingsStore store;
+    CountingDeviceUi deviceUi;
+    MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, dialogs, dialogs, store,
+                                OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
+                                                 folder.path(), h.log},
+                                h.log, usKeyboardLayout()}};
+    ShellSurroundings around{folder.path(), lock, settings, h.log};
+    Recorder& r = around.r;
+    ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, r, window, r, r, r,
+                                   store, around.notice, folder.path(), around.firstRun, h.log}};
+    AppMessages messages{manager, h.engine.virtualInput(), window, systemAnsiCodePage(), h.log};
+    // Last, so that it goes first: its destruction still reaches the models.
+    MainWindow window{settings, h.log, hooks()};
+
+    MainWindowFixture() {
+        for (const char* name : {"Game.cfg", "Menu.cfg"})
+            fs::copy_file(fs::path(VANTORIX_EXAMPLES_DIR) / "rapid-fire" / name, folder / name);
+        settings.fileName = "Game";
+        EXPECT_TRUE(window.create(GetModuleHandleW(nullptr), "Vantorix v7.4.1"));
+        manager.scan();
+        window.attach(form, shell, messages);
+        window.restoreGeometry();
+        form.reloadProfileList();
+        form.UpdateCaption();
+        window.sync();
+        window.show(SW_SHOWNORMAL);
+        pump();
+    }
+
+    static MainWindow::Hooks hooks() {
+        MainWindow::Hooks hooks;
+        hooks.menuOpen = [] { return false; };
+        hooks.detectedCount = [] { return 0; };
+        return hooks;
+    }
+
+    HWND main() const { return window.handle(); }
+    HWND buttonList() const { return findChild(main(), WC_LISTVIEWW); }
+    void click(const std::wstring& caption) { SendMessageW(findChild(main(), L"Button", caption), BM_CLICK, 0, 0); }
+    void command(Command item) { SendMessageW(main(), WM_COMMAND, static_cast<WPARAM>(item), 0); }
+    std::vector<std::string> listedProfiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            if (entry.path().extension() == ".cfg") names.push_back(entry.path().stem().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+}  // namespace vrx::test
