@@ -96,11 +96,13 @@ if [[ ! -f "$ready" ]]; then
         # Xvfb has no window manager: unmanaged, Wine draws the windows'
         # frames itself (screenshots show title bars) and does not wait a
         # second for a manager at every window it hides.
-        # The faces behind menus, title bars and message boxes have no
-        # Japanese glyphs in Wine; a face that has them stands in.
+        # The faces behind menus, title bars and message boxes, and the one
+        # the installer's Japanese pages ask for, have no Japanese glyphs in
+        # Wine; a face that has them stands in.
         replace_faces() {
             local face
-            for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI' 'MS UI Gothic' 'MS Sans Serif'; do
+            for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI' 'MS UI Gothic' 'MS Sans Serif' \
+                'ＭＳ Ｐゴシック'; do
                 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
                     /d 'Noto Sans CJK JP' /f || return 1
             done

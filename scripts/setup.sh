@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vantorix needs on Debian or Ubuntu:
 # compilers (native, MinGW-w64 for Windows, Clang for fuzzing), the test and
-# benchmark libraries, Wine to run the Windows build, and Xvfb with
-# screenshot tools for looking at the program's windows.
+# benchmark libraries, Wine to run the Windows build, Xvfb with screenshot
+# tools for looking at the program's windows, and NSIS for the installer.
 #
 # Only missing packages are installed, so a second run costs a second and
 # needs no network. Runs as root, or through sudo when that exists.
@@ -15,6 +15,7 @@ packages=(
     wine wine64
     xvfb xauth x11-apps x11-utils imagemagick fonts-noto-cjk xdotool
     clang libclang-rt-14-dev
+    nsis
 )
 
 installed() {

@@ -5,7 +5,8 @@
 #   asan           Linux, GCC, Debug with AddressSanitizer and UBSan
 #   windows-mingw  the Windows .exe (MinGW-w64, Release), tests run under Wine
 #                  on a private Xvfb display (the key and mouse senders are
-#                  tested against a real window)
+#                  tested against a real window); then the release packages
+#                  are built and proved (scripts/package.sh --check)
 #   fuzz           only when fuzz/*_fuzz.cpp exist: builds the fuzzers and
 #                  runs each briefly, so they cannot rot unnoticed
 #
@@ -224,6 +225,7 @@ for preset in "${presets[@]}"; do
     elif [[ $preset == windows-mingw ]]; then
         start_xvfb
         run_ctest "$preset"
+        stage "$preset" package bash scripts/package.sh --check
         stop_xvfb
     else
         run_ctest "$preset"

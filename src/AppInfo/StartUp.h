@@ -7,6 +7,7 @@
 #include "AppInfo/DataDirectory.h"
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/InstanceHandOver.h"
+#include "AppInfo/Version.h"
 
 namespace vrx {
 
@@ -52,7 +53,7 @@ struct StartUpResult {
     std::string failure;  // the error box's text
 };
 
-inline constexpr const char* kProgramTitle = "Vantorix v7.4.1";
+inline constexpr const char* kProgramTitle = "Vantorix v" VANTORIX_VERSION_TEXT;
 
 // Start-up up to the user interface: data directory, log, read-only repair,
 // single instance, global settings. arguments holds the program's path

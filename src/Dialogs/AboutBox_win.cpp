@@ -1,5 +1,7 @@
 #include "Dialogs/AboutBox_win.h"
 
+#include "AppInfo/Version.h"
+
 namespace vrx {
 
 AboutBox::AboutBox(std::string address, AddressOpener open)
@@ -9,7 +11,7 @@ AboutBox::AboutBox(std::string address, AddressOpener open)
 
 void AboutBox::createControls() {
     ProductName.create(hwnd(), "Vantorix", {.align = ui::TextAlign::Centre, .bold = true});
-    Version.create(hwnd(), "Version 7.4.1", {.align = ui::TextAlign::Centre});
+    Version.create(hwnd(), "Version " VANTORIX_VERSION_TEXT, {.align = ui::TextAlign::Centre});
     lblHomepage.create(hwnd(), address_, {.align = ui::TextAlign::Centre, .link = true});
     lblHomepage.onClick = [this] {
         if (open_) open_(lblHomepage.text());
