@@ -57,7 +57,8 @@ crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
 rm -rf "$stage" "$work/README.txt"
 mkdir -p "$stage/licenses" "$dist"
 x86_64-w64-mingw32-strip -o "$stage/Vantorix.exe" "$build/src/Vantorix.exe"
-sed "s/@VERSION@/$version/" packaging/README.txt >"$work/README.txt"
+# With a BOM, so that every Notepad reads its Japanese lines as UTF-8.
+{ printf '\xEF\xBB\xBF'; sed "s/@VERSION@/$version/" packaging/README.txt; } >"$work/README.txt"
 crlf "$work/README.txt" "$stage/README.txt"
 # What is linked into the program: the GCC runtime (libstdc++, libgcc), the
 # MinGW-w64 runtime and winpthreads, and the header-only JSON library.
