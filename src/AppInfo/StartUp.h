@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,8 @@
 #include "AppInfo/DataDirectory.h"
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/InstanceHandOver.h"
+#include "DeviceConfig/DeviceConfigManager.h"
+#include "DeviceConfig/DeviceTemplateManager.h"
 
 namespace vrx {
 
@@ -44,6 +47,10 @@ struct AppInfo {
     // No save of the settings has recorded a run before this one: the main
     // window greets the user once and clears it.
     bool firstRun = true;
+    // The button templates and the controllers' records, for the whole run;
+    // made once the data directory is known.
+    std::unique_ptr<DeviceTemplateManager> templates;
+    std::unique_ptr<DeviceConfigManager> registry;
 };
 
 struct StartUpResult {
@@ -54,8 +61,9 @@ struct StartUpResult {
 
 inline constexpr const char* kProgramTitle = "Vantorix v7.4.1";
 
-// Start-up up to the user interface: data directory, log, read-only repair,
-// single instance, global settings. arguments holds the program's path
+// Start-up up to the user interface: data directory, log, button templates
+// and the controllers' registry, read-only repair, single instance, global
+// settings and the controllers' records. arguments holds the program's path
 // first, as the system passes it.
 StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& system, const AnsiCodePage& ansi,
                       FileLogger& log, AppInfo& app);
