@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "Utils/CaseInsensitive.h"
+#include "Utils/IniFile.h"
+#include "Utils/IntList.h"
 
 namespace vrx {
 namespace {
@@ -50,9 +52,10 @@ constexpr SettingKey kKeys[] = {
     {"LastStatus", "AutoDetectDevicesUpTo", &G::autoDetectDevicesUpTo},
 };
 
+// Numbers are read as the settings file reads them.
 template <typename Number>
 bool parseWhole(std::string_view text, Number& out) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    text = IniFile::numberText(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
     return error == std::errc{} && end == text.data() + text.size() && !text.empty();
 }
@@ -61,19 +64,6 @@ bool parseInt(std::string_view text, const SettingKey& key, int& out) {
     int value = 0;
     if (!parseWhole(text, value) || value < key.minimum || value > key.maximum) return false;
     out = value;
-    return true;
-}
-
-// Up to eight numbers; entries the text does not reach keep their value.
-bool parseAxisMapping(std::string_view text, AxisMapping& out) {
-    AxisMapping result = out;
-    for (size_t i = 0; i < result.size() && !text.empty(); ++i) {
-        const size_t colon = text.find(':');
-        if (!parseWhole(text.substr(0, colon), result[i])) return false;
-        text = colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
-    }
-    if (!text.empty()) return false;
-    out = result;
     return true;
 }
 
@@ -111,7 +101,12 @@ bool assignSetting(GlobalSettings& settings, const SettingKey& key, std::string_
             s.*field = std::string(text);
             return true;
         }
-        bool operator()(AxisMapping G::*field) const { return parseAxisMapping(text, s.*field); }
+        // The integer-list rule: up to eight numbers, the rest ignored; an
+        // entry the text does not give keeps its value.
+        bool operator()(AxisMapping G::*field) const {
+            ParseIntList(text, s.*field);
+            return true;
+        }
     };
     return std::visit(Assign{settings, key, text}, key.field);
 }

@@ -56,6 +56,9 @@ StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& 
     if (app.iniPath.empty()) app.iniPath = app.dataDirectory + "Vantorix.ini";
     if (!app.commandLine.noLog) log.open(pathFromUtf8(app.dataDirectory + "Vantorix.log"));
     logStart(arguments, executable, app, log);
+    app.templates = std::make_unique<DeviceTemplateManager>(pathFromUtf8(app.dataDirectory + "templates.json"), log,
+                                                            localFiles(), ansi);
+    app.registry = std::make_unique<DeviceConfigManager>(*app.templates);
     repairReadOnly(app, system, log);
 
     log.info("Loading ini file: " + app.iniPath);
@@ -72,6 +75,7 @@ StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& 
     // A profile named on the command line is the one to open, whatever the
     // settings remember.
     if (!app.commandLine.profileToOpen.empty()) app.settings.fileName = app.commandLine.profileToOpen;
+    app.registry->load(ini, DeviceDefaults::of(app.settings));
     log.setDebugEnabled(app.settings.showDebugLog);
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/InstanceHandOver.h"
 #include "AppInfo/Version.h"
+#include "DeviceConfig/DeviceConfigManager.h"
+#include "DeviceConfig/DeviceTemplateManager.h"
 
 namespace vrx {
 
@@ -45,6 +48,10 @@ struct AppInfo {
     // No save of the settings has recorded a run before this one: the main
     // window greets the user once and clears it.
     bool firstRun = true;
+    // The button templates and the controllers' records, for the whole run;
+    // made once the data directory is known.
+    std::unique_ptr<DeviceTemplateManager> templates;
+    std::unique_ptr<DeviceConfigManager> registry;
 };
 
 struct StartUpResult {
@@ -55,8 +62,9 @@ struct StartUpResult {
 
 inline constexpr const char* kProgramTitle = "Vantorix v" VANTORIX_VERSION_TEXT;
 
-// Start-up up to the user interface: data directory, log, read-only repair,
-// single instance, global settings. arguments holds the program's path
+// Start-up up to the user interface: data directory, log, button templates
+// and the controllers' registry, read-only repair, single instance, global
+// settings and the controllers' records. arguments holds the program's path
 // first, as the system passes it.
 StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& system, const AnsiCodePage& ansi,
                       FileLogger& log, AppInfo& app);

@@ -13,18 +13,32 @@ constexpr wchar_t kMutexName[] = L"Mutex_Vantorix";
 constexpr wchar_t kMainWindowClass[] = L"TMainForm";
 constexpr wchar_t kRegistryKey[] = L"Software\\Vantorix\\";
 
-std::string readRegistryText(HKEY key, const wchar_t* name) {
-    DWORD type = 0, bytes = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || type != REG_SZ || bytes == 0)
-        return {};
-    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS)
-        return {};
-    value.resize(wcsnlen(value.c_str(), value.size()));
-    return toUtf8(value);
+// %VARIABLE% references replaced by the environment's values; the text as
+// it is when they cannot be.
+std::wstring expandEnvironment(const std::wstring& text) {
+    const DWORD length = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (length == 0) return text;
+    std::wstring expanded(length, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), length);
+    if (written == 0 || written > length) return text;
+    expanded.resize(wcsnlen(expanded.c_str(), expanded.size()));
+    return expanded;
 }
 
 }  // namespace
+
+std::string readRegistryText(HKEY key, const wchar_t* name) {
+    DWORD type = 0, bytes = 0;
+    const auto isText = [&type] { return type == REG_SZ || type == REG_EXPAND_SZ; };
+    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || !isText() || bytes == 0)
+        return {};
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS ||
+        !isText())
+        return {};
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return toUtf8(type == REG_EXPAND_SZ ? expandEnvironment(value) : value);
+}
 
 WindowsStartUpSystem::~WindowsStartUpSystem() {
     if (mutex_) {

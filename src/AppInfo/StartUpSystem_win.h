@@ -6,6 +6,10 @@
 
 namespace vrx {
 
+// A text value of an open registry key: REG_SZ as it is, REG_EXPAND_SZ with
+// its environment variables expanded; empty when missing or of another type.
+std::string readRegistryText(HKEY key, const wchar_t* name);
+
 // Start-up's questions answered by Windows: the module path, the registry
 // key under the current user, the documents folder, the instance mutex and
 // the running instance's main window.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "AppInfo/GlobalSettings.h"
 #include "Joybutton/JoyButtonProcess.h"
@@ -80,16 +81,26 @@ ConfigFile& ConfigFileManager::cached(const std::string& name) {
     return *it->second;
 }
 
-void ConfigFileManager::saveIfModified(ConfigFile& profile, const std::string& name) {
-    if (profile.modified) saveLogged(profile, name);
-}
-
-void ConfigFileManager::saveLogged(ConfigFile& profile, const std::string& name) {
+std::string ConfigFileManager::saveLogged(ConfigFile& profile, const std::string& name) {
     try {
         profile.saveTo(fileOf(name), log_, files_);
+        return {};
     } catch (const std::exception& e) {
-        log_.errorf("Cannot save config file \"%s\": %s", name.c_str(), e.what());
+        std::string failure = "Cannot save config file \"" + name + "\": " + e.what();
+        log_.error(failure);
+        return failure;
     }
+}
+
+bool ConfigFileManager::saveReported(ConfigFile& profile, const std::string& name) {
+    const std::string failure = saveLogged(profile, name);
+    if (!failure.empty()) ui_.showError(failure, "Error");
+    return failure.empty();
+}
+
+std::string ConfigFileManager::takeSwitchSaveFailure() {
+    std::lock_guard guard(switchFailureMutex_);
+    return std::exchange(switchSaveFailure_, {});
 }
 
 void ConfigFileManager::releaseCurrent() {
@@ -115,7 +126,12 @@ int ConfigFileManager::switchTo(int index, bool automatic) {
     const std::string& name = names_[static_cast<size_t>(index)];
     log_.infof("About to load config file \"%s\"", name.c_str());
     EngineLockGuard guard(lock_);
-    if (current_) saveIfModified(*current_, currentName());
+    if (current_ && current_->modified) {
+        if (std::string failure = saveLogged(*current_, currentName()); !failure.empty()) {
+            std::lock_guard failureGuard(switchFailureMutex_);
+            switchSaveFailure_ = std::move(failure);
+        }
+    }
     releaseCurrent();
     install(cached(name), index);
     ui_.postProfileSwitched();
@@ -178,7 +194,7 @@ bool ConfigFileManager::saveCurrent(std::string_view listName) {
 void ConfigFileManager::shutdown() {
     if (!current_) return;
     settings_.fileName = currentName();
-    saveIfModified(*current_, currentName());
+    if (current_->modified) saveReported(*current_, currentName());
     EngineLockGuard guard(lock_);
     releaseCurrent();
     current_ = nullptr;

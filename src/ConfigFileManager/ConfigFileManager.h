@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ public:
     bool saveCurrent(std::string_view listName);
     void shutdown();
 
+    // A switch may run on the timer thread, which must not wait for a
+    // message box: when it could not write the profile it left, the reason
+    // waits here until the user interface takes it. Empty when none waits.
+    std::string takeSwitchSaveFailure();
+
     ConfigFile* currentProfile() override { return current_; }
     const std::vector<std::string>& names() const { return names_; }
     int currentIndex() const { return currentIndex_; }
@@ -63,10 +69,11 @@ private:
 
     int indexOf(std::string_view name) const;
     ConfigFile& cached(const std::string& name);
-    // Writes the profile if it has changes; a failure is logged, and the
-    // changes stay in the cache to be saved later.
-    void saveIfModified(ConfigFile& profile, const std::string& name);
-    void saveLogged(ConfigFile& profile, const std::string& name);
+    // Writes the profile; a failure is logged and its reason returned
+    // (empty on success), and the changes stay in the cache.
+    std::string saveLogged(ConfigFile& profile, const std::string& name);
+    // The same for the operations the user started: the failure is shown.
+    bool saveReported(ConfigFile& profile, const std::string& name);
     void releaseCurrent();
     void install(ConfigFile& profile, int index);
     bool createFrom(const ConfigFile* source, const std::string& caption);
@@ -85,6 +92,8 @@ private:
     int lastSelected_ = 0;
     ConfigFile* current_ = nullptr;
     std::map<std::string, std::unique_ptr<ConfigFile>, NameOrder> cache_;
+    std::mutex switchFailureMutex_;
+    std::string switchSaveFailure_;
 };
 
 }  // namespace vrx

@@ -19,15 +19,26 @@ bool isPlainName(const std::string& name) {
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// A file of that name outside the list (left there by hand, or by another
+// program) is not the user's to lose by a rename.
+bool moveWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    if (std::filesystem::exists(to, error) || error) return false;
+    std::filesystem::rename(from, to, error);
+    return !error;
+}
+
 }  // namespace
 
+// A profile left unsaved keeps its changes in the cache; the user has been
+// told, and the new profile is made all the same.
 bool ConfigFileManager::createProfile() {
-    if (current_) saveIfModified(*current_, currentName());
+    if (current_ && current_->modified) saveReported(*current_, currentName());
     return createFrom(nullptr, "設定ファイルの新規作成");
 }
 
 bool ConfigFileManager::copyProfile() {
-    saveIfModified(*current_, currentName());
+    if (current_->modified) saveReported(*current_, currentName());
     return createFrom(current_, "設定ファイル " + quoted(currentName()) + " のコピー先");
 }
 
@@ -75,7 +86,8 @@ bool ConfigFileManager::createFrom(const ConfigFile* source, const std::string& 
 
 bool ConfigFileManager::renameProfile() {
     const std::string oldName = currentName();
-    saveLogged(*current_, oldName);  // the file moves with its latest contents
+    // The file moves with its latest contents, or not at all.
+    if (!saveReported(*current_, oldName)) return false;
     const std::string caption = "設定ファイル " + quoted(oldName) + " の名称変更";
     std::string newName;
     for (;;) {
@@ -88,9 +100,7 @@ bool ConfigFileManager::renameProfile() {
             ui_.showError(newName + " はすでに存在します。", "Error!");
             continue;
         }
-        std::error_code error;
-        if (isPlainName(newName)) std::filesystem::rename(fileOf(oldName), fileOf(newName), error);
-        if (isPlainName(newName) && !error) break;
+        if (isPlainName(newName) && moveWithoutReplacing(fileOf(oldName), fileOf(newName))) break;
         ui_.showError(newName + " は不正な名前です。", "Error!");
     }
     auto entry = cache_.extract(oldName);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 #include "Utils/KeyboardLayout.h"
@@ -54,12 +55,12 @@ constexpr std::string_view kSpecialKeyNames[] = {
     "漢字ON/OFF", "Numpad Enter", "←(DI)", "↑(DI)", "→(DI)", "↓(DI)", "R-Ctrl(DI)", "R-Alt(DI)", "Pause(Alt)",
 };
 
-constexpr std::string_view kMouseButtonNames[] = {"左クリック", "中クリック", "右クリック"};
-
-// By class 4 to 10; the key's low byte, its amount, follows in parentheses.
-// Class 8 (triggers) has its own form.
-constexpr std::string_view kMovePrefixes[] = {
-    "Mouse:↑(", "Mouse:→(", "Mouse:↓(", "Mouse:←(", {}, "Wheel:↑(", "Wheel:↓(",
+// One table for the mouse: the buttons 0x201 to 0x203 by their low byte
+// (0x200 names nothing), and the prefixes of the cursor and wheel classes 4
+// to 10 by their class, the key's low byte (its amount) following in
+// parentheses. Class 8 (triggers) has its own form.
+constexpr std::string_view kMouseNames[] = {
+    {}, "左クリック", "中クリック", "右クリック", "Mouse:↑(", "Mouse:→(", "Mouse:↓(", "Mouse:←(", "N/A", "Wheel:↑(", "Wheel:↓(",
 };
 
 std::string hexName(const char* format, uint32_t value) {
@@ -113,11 +114,11 @@ std::string KeyName(KeyCode code, const KeyboardLayout& layout) {
     case 1:
         return tableName(kSpecialKeyNames, l);
     case 2:
-        return l >= 1 ? tableName(kMouseButtonNames, l - 1) : "???";
+        return l < std::size(kMouseNames) ? std::string(kMouseNames[l]) : "???";
     case 8:
         return "Button" + std::to_string(l + 1);
     case 4: case 5: case 6: case 7: case 9: case 10:
-        return std::string(kMovePrefixes[keyClass(code) - 4]) + std::to_string(l) + ")";
+        return std::string(kMouseNames[keyClass(code)]) + std::to_string(l) + ")";
     default:
         return "???";
     }

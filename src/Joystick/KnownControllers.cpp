@@ -1,6 +1,5 @@
 #include "Joystick/KnownControllers.h"
 
-#include <array>
 #include <cstdio>
 
 #include "Utils/Logger.h"
@@ -8,50 +7,7 @@
 namespace vrx {
 namespace {
 
-constexpr uint32_t id(uint32_t vendor, uint32_t product) { return vendor << 16 | product; }
-
 using namespace controller;
-
-// Only rows whose ids and type are certain: an unknown pad is still named
-// by its product name, while a wrong row would misname a real one.
-constexpr std::array kTable{
-    // Valve
-    KnownController{id(0x28DE, 0x1102), 2, nullptr},  // Steam Controller, wired
-    KnownController{id(0x28DE, 0x1142), 2, nullptr},  // Steam Controller, wireless receiver
-    KnownController{id(0x28DE, 0x11FF), 30, "Steam Virtual Gamepad"},
-    // Microsoft
-    KnownController{id(0x045E, 0x028E), kXbox360, "Xbox 360 Controller"},
-    KnownController{id(0x045E, 0x028F), kXbox360, nullptr},
-    KnownController{id(0x045E, 0x02A1), kXbox360, "Xbox 360 Wireless Controller"},
-    KnownController{id(0x045E, 0x0719), kXbox360, "Xbox 360 Wireless Controller"},
-    KnownController{id(0x045E, 0x02D1), kXboxOne, "Xbox One Controller"},
-    KnownController{id(0x045E, 0x02DD), kXboxOne, "Xbox One Controller"},
-    KnownController{id(0x045E, 0x02E3), kXboxOne, "Xbox One Elite Controller"},
-    KnownController{id(0x045E, 0x02EA), kXboxOne, "Xbox One S Controller"},
-    KnownController{id(0x045E, 0x02FD), kXboxOne, "Xbox One S Controller"},
-    KnownController{id(0x045E, 0x0B00), kXboxOne, "Xbox One Elite 2 Controller"},
-    KnownController{id(0x045E, 0x0B05), kXboxOne, "Xbox One Elite 2 Controller"},
-    KnownController{id(0x045E, 0x0B0A), kXboxOne, "Xbox Adaptive Controller"},
-    KnownController{id(0x045E, 0x0B0C), kXboxOne, "Xbox Adaptive Controller"},
-    KnownController{id(0x045E, 0x0B12), kXboxOne, "Xbox Series X Controller"},
-    KnownController{id(0x045E, 0x0B13), kXboxOne, "Xbox Series X Controller"},
-    // Logitech pads in their XInput mode
-    KnownController{id(0x046D, 0xC21D), kXbox360, nullptr},  // F310
-    KnownController{id(0x046D, 0xC21E), kXbox360, nullptr},  // F510
-    KnownController{id(0x046D, 0xC21F), kXbox360, nullptr},  // F710
-    // Sony
-    KnownController{id(0x054C, 0x0268), kPs3, nullptr},
-    KnownController{id(0x054C, 0x05C4), kPs4, nullptr},
-    KnownController{id(0x054C, 0x09CC), kPs4, nullptr},
-    KnownController{id(0x054C, 0x0BA0), kPs4, nullptr},  // wireless adapter
-    KnownController{id(0x054C, 0x0CE6), kPs5, nullptr},
-    KnownController{id(0x054C, 0x0DF2), kPs5, nullptr},  // DualSense Edge
-    // Nintendo
-    KnownController{id(0x057E, 0x2006), 39, "Nintendo Switch Joy-Con (Left)"},
-    KnownController{id(0x057E, 0x2007), 40, "Nintendo Switch Joy-Con (Right)"},
-    KnownController{id(0x057E, 0x2009), kSwitchPro, "Nintendo Switch Pro Controller"},
-    KnownController{id(0x057E, 0x200E), kSwitchJoyConPair, "Nintendo Switch Joy-Con (Combined)"},
-};
 
 bool isTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
 
@@ -74,10 +30,8 @@ const char* familyName(int type) {
 
 }  // namespace
 
-std::span<const KnownController> KnownControllerTable() { return kTable; }
-
 const KnownController* findKnownController(uint32_t puid) {
-    for (const KnownController& row : kTable)
+    for (const KnownController& row : KnownControllerTable())
         if (row.puid == puid) return &row;
     return nullptr;
 }

@@ -23,7 +23,9 @@ struct KnownController {
     const char* name;  // null when the product name should be used
 };
 
-// The built-in table, searched from the first row.
+// The built-in table (KnownControllerRows.cpp, generated from
+// scripts/data/known-controllers.tsv), searched from the first row: where
+// an id occurs twice, the first row wins.
 std::span<const KnownController> KnownControllerTable();
 const KnownController* findKnownController(uint32_t puid);
 

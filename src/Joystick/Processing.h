@@ -43,6 +43,8 @@ public:
     int tickCount() const { return tick_.tickCount; }
     void setTickCount(int count) { tick_.tickCount = count; }
     void setForeground(WindowHandle window, bool changed, bool ownWindow);
+    // The foreground window of the latest tick; keys sent as messages go there.
+    WindowHandle foregroundWindow() const { return foregroundWindow_; }
 
     // The profile list calls this whenever a profile has been loaded or
     // switched, so that no shift carries over into the new profile.

@@ -384,6 +384,10 @@ void ShellCommands::OnProfileSwitched() {
     form.selectCurrentProfile();
     form.RefreshDisplay();
     form.UpdateCaption();
+    // The switch, maybe on the timer thread, only kept the failure to write
+    // the profile it left; the user hears of it here.
+    if (const std::string failure = parts_.profiles.takeSwitchSaveFailure(); !failure.empty())
+        message(failure, "Error", MessageIcon::Error);
     const ConfigFile* profile = parts_.profiles.currentProfile();
     if (!profile) return;
     if (parts_.settings.notifyProfileImage) showProfileImage(profile->settings.imageFile);

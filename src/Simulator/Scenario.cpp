@@ -119,7 +119,9 @@ public:
             arguments(3);
             c.joystick = fedJoystick(w[2], kGeneric);
             c.index = static_cast<int>(number(w[3], 1, kPovCount, "the hat")) - 1;
-            c.value = w[4] == "center" ? ScenarioCommand::kPovCentred : number(w[4], 0, 35999, "the hat angle");
+            // Any value a device can report: the engine's rule for values
+            // at and beyond a full turn is worth trying too.
+            c.value = w[4] == "center" ? ScenarioCommand::kPovCentred : number(w[4], 0, 0xFFFFFFFF, "the hat value");
             c.kind = Kind::Pov;
             return c;
         }

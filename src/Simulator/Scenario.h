@@ -15,7 +15,7 @@ struct ScenarioCommand {
         Device,          // joystick; value 0 generic, 1 xinput
         Button,          // joystick, index 0..127, value 1 down / 0 up
         Axis,            // joystick, index 0..7, value -1000..1000
-        Pov,             // joystick, index 0..3, value hundredths of a degree or kPovCentred
+        Pov,             // joystick, index 0..3, value as the device reports it (hundredths of a degree; kPovCentred)
         XButton,         // joystick, value = the button's bit
         XTrigger,        // joystick, index 0 left / 1 right, value 0..255
         XThumb,          // joystick, index 0 LX, 1 LY, 2 RX, 3 RY, value -32768..32767

@@ -111,7 +111,7 @@ void SendMessageEventImpl::Key(uint8_t virtualKey, uint8_t scanCode, int flags) 
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, message, virtualKey, static_cast<LPARAM>(lParam), SMTO_ABORTIFHUNG, 1000,
                              &result))
-        log_.error("SendMessageEventImpl: SendMessageTimeout failed or timed out");
+        log_.errorAt("SendMessageEventImpl: SendMessageTimeout failed or timed out");
 }
 
 WindowsKeySenders::WindowsKeySenders(Logger& log, std::function<WindowHandle()> foreground)

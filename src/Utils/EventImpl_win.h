@@ -59,8 +59,9 @@ public:
 // programs that take no injected input but do read their message queue.
 class SendMessageEventImpl final : public MouseEventBase {
 public:
-    // foreground answers the window in front at the moment of the call
-    // (what the timer thread last saw); 0 when there is none.
+    // foreground answers the window the tick found in front (the engine's
+    // record of it, not the system's window of the moment): keys go where
+    // the tick decided they go. 0 when there is none.
     SendMessageEventImpl(Logger& log, std::function<WindowHandle()> foreground)
         : MouseEventBase(log), foreground_(std::move(foreground)) {}
     void Key(uint8_t virtualKey, uint8_t scanCode, int flags) override;

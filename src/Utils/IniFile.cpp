@@ -319,11 +319,16 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
     return std::string(find(section, key).value_or(fallback));
 }
 
+std::string_view IniFile::numberText(std::string_view value) {
+    std::string_view text = trimBlanks(value);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+    return text;
+}
+
 int IniFile::readInteger(std::string_view section, std::string_view key, int fallback) const {
     const std::optional<std::string_view> value = find(section, key);
     if (!value) return fallback;
-    std::string_view text = trimBlanks(*value);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+    const std::string_view text = numberText(*value);
     int result = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
     if (error != std::errc() || end != text.data() + text.size()) return fallback;

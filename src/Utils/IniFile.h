@@ -70,6 +70,9 @@ public:
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
     // A value that is not a decimal int (blanks around it allowed) reads as fallback.
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
+    // A value as numbers are read from it: without the blanks around it and
+    // without a plus sign before the digits.
+    static std::string_view numberText(std::string_view value);
     // Any integer other than 0 is true.
     bool readBool(std::string_view section, std::string_view key, bool fallback) const;
 

@@ -110,8 +110,8 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
         : app(info),
           log(logger),
           dataDirectory(pathFromUtf8(app.dataDirectory)),
-          templates(dataDirectory / "templates.json", log),
-          registry(templates),
+          templates(*app.templates),
+          registry(*app.registry),
           xinput(xinputLibrary, log),
           directInputLibrary(instance),
           directInput(directInputLibrary, app.settings, log),
@@ -119,7 +119,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
           vibration(xinput, log),
           sounds(std::make_shared<SystemMci>(), log),
           launcher(dataDirectory, shell, sounds),
-          senders(log, [this] { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }),
+          senders(log, [this] { return engine.foregroundWindow(); }),
           dialogs([this] { return window.handle(); }),
           window(app.settings, log, windowHooks()),
           link(window),
@@ -141,7 +141,6 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
                              log, systemKeyboardLayout()}),
           commands(ShellParts{form, profiles, app.settings, appLinks, timer, *this, window, dialogs, dialogs, window,
                               window, *this, *this, *this, notice, dataDirectory, app.firstRun, log}) {
-        registry.load(IniFile::load(pathFromUtf8(app.iniPath)), DeviceDefaults::of(app.settings));
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
     }
@@ -295,8 +294,8 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     UiThreadHooks uiHooks;
     bool comReady = false;
     bool abandoned = false;
-    DeviceTemplateManager templates;
-    DeviceConfigManager registry;
+    DeviceTemplateManager& templates;
+    DeviceConfigManager& registry;
     XInputLibrary xinputLibrary;
     XInputBackend xinput;
     DirectInput8 directInputLibrary;

@@ -107,5 +107,26 @@ TEST(StartUp, FailsWhenTheDataDirectoryCannotBeMade) {
                              "Vantorix\"");
 }
 
+// The button templates and the controllers' registry are there before the
+// read-only repair and the instance check; the records come with the settings.
+TEST(StartUp, TemplatesAndTheRegistryComeBeforeTheRepairAndTheRecordsWithTheSettings) {
+    StartUpFixture f;
+    f.program.write("Vantorix.ini", "[DeviceConfig]\r\nCount=1\r\n[DeviceConfig-1]\r\nGUID={pad}\r\nName=Pad\r\n");
+    f.program.write("templates.json", "not a templates file");
+    f.system.readOnly = {f.folder()};
+    ASSERT_EQ(f.start({}).outcome, StartUpResult::Outcome::Run);
+    ASSERT_TRUE(f.app.templates && f.app.registry);
+    EXPECT_NE(f.app.templates->find("XBOX"), nullptr);
+    ASSERT_EQ(f.app.registry->size(), 1u);
+    EXPECT_EQ(f.app.registry->snapshot()[0]->Name, "Pad");
+    const std::string text = f.logText();
+    const size_t iniLine = text.find("IniFile = "), templates = text.find("Cannot read button templates"),
+                 repair = text.find("ConfigDir is read-only"), loading = text.find("Loading ini file: ");
+    ASSERT_NE(templates, std::string::npos);
+    EXPECT_LT(iniLine, templates);
+    EXPECT_LT(templates, repair);
+    EXPECT_LT(repair, loading);
+}
+
 }  // namespace
 }  // namespace vrx::test

@@ -7,6 +7,7 @@
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "support/CountingLock.h"
 #include "support/EngineHarness.h"
+#include "support/FaultyFiles.h"
 #include "support/TempFolder.h"
 
 namespace vrx::test {
@@ -45,7 +46,8 @@ struct ProfileListFixture {
     GlobalSettings settings;
     CountingLock lock;
     ScriptedUi ui;
-    ConfigFileManager manager{folder.path(), settings, h.engine, lock, ui, h.log};
+    FaultyFiles files;
+    ConfigFileManager manager{folder.path(), settings, h.engine, lock, ui, h.log, files};
 
     // A profile file whose button 1 types the given key.
     void profile(const std::string& name, KeyCode key) {
@@ -211,6 +213,81 @@ TEST(ProfileList, DeletingTheLastEntryOpensTheNewLastAndTheOnlyOneStays) {
     EXPECT_EQ(f.folder.listing(), "A.cfg");
     EXPECT_FALSE(f.manager.deleteProfile());
     EXPECT_EQ(f.ui.shown.back(), "Error!: 最低一つの設定ファイルが必要です。");
+}
+
+// The profile left behind could not be written (a full disk, a locked
+// file): the user hears of it, and its changes stay in the cache.
+TEST(ProfileList, AFailedSaveIsShownByTheOperationsTheUserStarted) {
+    struct Case {
+        const char* operation;
+        bool (*run)(ConfigFileManager&);
+        bool result;
+    };
+    const Case cases[] = {
+        {"create", [](ConfigFileManager& m) { return m.createProfile(); }, true},
+        {"copy", [](ConfigFileManager& m) { return m.copyProfile(); }, true},
+        {"shutdown", [](ConfigFileManager& m) { return m.shutdown(), true; }, true},
+    };
+    for (const Case& c : cases) {
+        ProfileListFixture f;
+        f.open({{"Game", 0x41}});
+        f.manager.currentProfile()->modified = true;
+        f.files.fault = FaultyFiles::Fault::Replace;
+        f.ui.names = {"New"};
+        EXPECT_EQ(c.run(f.manager), c.result) << c.operation;
+        ASSERT_FALSE(f.ui.shown.empty()) << c.operation;
+        const std::string& shown = f.ui.shown.front();
+        EXPECT_TRUE(shown.starts_with("Error: Cannot save config file \"Game\": ")) << c.operation << ": " << shown;
+        EXPECT_NE(shown.find("cannot replace"), std::string::npos) << c.operation << ": " << shown;
+        EXPECT_TRUE(f.h.log.contains(LogLevel::Error, f.ui.shown.front().substr(7))) << c.operation;
+    }
+}
+
+TEST(ProfileList, ARenameWhoseSaveFailedLeavesTheFileWhereItIs) {
+    ProfileListFixture f;
+    f.open({{"Game", 0x41}});
+    f.files.fault = FaultyFiles::Fault::Replace;
+    f.ui.names = {"Arcade"};
+    EXPECT_FALSE(f.manager.renameProfile());
+    EXPECT_EQ(f.ui.shown.size(), 1u) << "no name is asked";
+    EXPECT_TRUE(f.ui.shown[0].starts_with("Error: Cannot save config file \"Game\""));
+    EXPECT_EQ(f.list(), "Game");
+    EXPECT_EQ(f.folder.listing(), "Game.cfg");
+}
+
+TEST(ProfileList, ARenameNeverReplacesAFileOutsideTheList) {
+    ProfileListFixture f;
+    f.open({{"Game", 0x41}});
+    f.folder.write("Kept.cfg", "[General]\nmine\n");  // arrived after the scan
+    f.ui.names = {"Kept", "Arcade"};
+    EXPECT_TRUE(f.manager.renameProfile());
+    EXPECT_EQ(f.ui.shown[1], "Error!: Kept は不正な名前です。");
+    EXPECT_EQ(readBytes(f.folder / "Kept.cfg"), "[General]\nmine\n");
+    EXPECT_EQ(f.list(), "Arcade");
+    EXPECT_EQ(f.folder.listing(), "Arcade.cfg Kept.cfg");
+}
+
+TEST(ProfileList, ASwitchOnlyKeepsItsSaveFailureForTheUserInterface) {
+    ProfileListFixture f;
+    f.open({{"A", 0x41}, {"B", 0x42}}, "A");
+    ConfigFile& a = *f.manager.currentProfile();
+    a.modified = true;
+    f.files.fault = FaultyFiles::Fault::Write;
+    EXPECT_EQ(f.manager.switchTo(1, true), 0);
+    EXPECT_EQ(f.manager.currentName(), "B");
+    EXPECT_TRUE(f.ui.shown.empty()) << "the timer thread never waits for a box";
+    const std::string failure = f.manager.takeSwitchSaveFailure();
+    EXPECT_TRUE(failure.starts_with("Cannot save config file \"A\": ")) << failure;
+    EXPECT_NE(failure.find("cannot create"), std::string::npos) << failure;
+    EXPECT_TRUE(f.h.log.contains(LogLevel::Error, failure));
+    EXPECT_EQ(f.manager.takeSwitchSaveFailure(), "");
+    EXPECT_TRUE(a.modified) << "the changes wait in the cache";
+
+    f.files.fault = FaultyFiles::Fault::None;
+    f.manager.switchTo(0, false);
+    f.manager.switchTo(1, false);  // leaving it again writes it
+    EXPECT_FALSE(a.modified);
+    EXPECT_EQ(f.manager.takeSwitchSaveFailure(), "");
 }
 
 }  // namespace

@@ -69,9 +69,16 @@ TEST(KeyName, SpecialMouseTriggerAndMoveCodes) {
 // Codes a profile can hold but the program never makes must still be named
 // without reading past a table.
 TEST(KeyName, CodesOutsideTheTablesGetAPlaceholder) {
-    expectNames({{0x109, "???"}, {0x1FF, "???"}, {0x200, "???"}, {0x204, "???"}, {0x2FF, "???"}, {0x300, "???"},
+    expectNames({{0x109, "???"}, {0x1FF, "???"}, {0x20B, "???"}, {0x2FF, "???"}, {0x300, "???"},
                  {0x3FF, "???"}, {0xB00, "???"}, {0xFF00, "???"}, {0xFFFFFFFF, "???"},
                  {0x1E0000, "Scan 0x1E"}, {0x14B0000, "Scan 0x14B"}, {0x1E0041, "A"}},
+                usKeyboardLayout());
+}
+
+// The mouse classes share one table of eleven names: below the buttons an
+// empty entry, above them the prefixes of the cursor and wheel classes.
+TEST(KeyName, TheMouseClassReadsTheWholeMouseNameTable) {
+    expectNames({{0x200, ""}, {0x204, "Mouse:↑("}, {0x207, "Mouse:←("}, {0x208, "N/A"}, {0x20A, "Wheel:↓("}},
                 usKeyboardLayout());
 }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
+#include <vector>
+
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Joystick/DeviceList.h"
@@ -10,16 +14,62 @@ namespace vrx::test {
 namespace {
 
 TEST(KnownControllers, TheTableNamesWhatItKnows) {
-    RecordingLogger log;
-    EXPECT_EQ(FindControllerTemplate(0x045E028E, "anything", log).name, "Xbox 360 Controller");
-    EXPECT_EQ(FindControllerTemplate(0x045E028E, "", log).type, 31);
-    EXPECT_TRUE(log.contains(LogLevel::Debug, "Found the controller template for 045E028E"));
-    EXPECT_EQ(FindControllerTemplate(0x057E2009, "", log).type, 38);
-    EXPECT_EQ(FindControllerTemplate(0x28DE11FF, "", log).name, "Steam Virtual Gamepad");
-    // No two rows for one id: the first would hide the second.
+    struct Case {
+        uint32_t puid;
+        int type;
+        const char* name;  // null: the product name counts
+    };
+    const Case cases[] = {
+        {0x045E028E, 31, "Xbox 360 Controller"},
+        {0x045E02A1, 31, "Xbox 360 Wireless Controller"},
+        {0x045E0B12, 32, "Xbox Series X Controller"},
+        {0x054C0268, 33, nullptr},
+        {0x054C0CE6, 45, nullptr},
+        {0x057E2009, 38, "Nintendo Switch Pro Controller"},
+        {0x28DE11FF, 30, "Steam Virtual Gamepad"},
+        {0x0E6F0139, 32, "PDP Xbox One Afterglow"},
+        {0x0F0D0055, 34, nullptr},
+    };
+    for (const Case& c : cases) {
+        RecordingLogger log;
+        const ControllerTemplate found = FindControllerTemplate(c.puid, "Product", log);
+        EXPECT_EQ(found.type, c.type) << std::hex << c.puid;
+        EXPECT_EQ(found.name, c.name ? c.name : "Product") << std::hex << c.puid;
+        char line[64];
+        std::snprintf(line, sizeof line, "Found the controller template for %08X", c.puid);
+        EXPECT_TRUE(log.contains(LogLevel::Debug, line));
+    }
+}
+
+TEST(KnownControllers, TheTableHasEveryRowOfTheListAndItsFirstRowForAnIdWins) {
     const auto table = KnownControllerTable();
-    for (size_t i = 0; i < table.size(); ++i)
-        for (size_t j = i + 1; j < table.size(); ++j) EXPECT_NE(table[i].puid, table[j].puid) << i << " " << j;
+    ASSERT_EQ(table.size(), 535u);
+    std::map<int, int> perType;
+    int named = 0;
+    std::map<uint32_t, std::vector<size_t>> rowsOf;
+    for (size_t i = 0; i < table.size(); ++i) {
+        ++perType[table[i].type];
+        named += table[i].name != nullptr;
+        rowsOf[table[i].puid].push_back(i);
+    }
+    const std::map<int, int> expected{{2, 5},    {3, 2},   {4, 1},   {30, 2},  {31, 163}, {32, 202},
+                                      {33, 55},  {34, 58}, {36, 2},  {38, 3},  {39, 1},   {40, 1},
+                                      {41, 1},   {42, 16}, {43, 1},  {44, 1},  {45, 12},  {46, 9}};
+    EXPECT_EQ(perType, expected);
+    EXPECT_EQ(named, 135);
+
+    int doubled = 0;
+    for (const auto& [puid, rows] : rowsOf) {
+        ASSERT_LE(rows.size(), 2u) << std::hex << puid;
+        if (rows.size() == 2) ++doubled;
+        EXPECT_EQ(findKnownController(puid), &table[rows.front()]) << std::hex << puid;
+    }
+    EXPECT_EQ(doubled, 11);
+    // The second row of a doubled id differs, and is never reached.
+    RecordingLogger log;
+    EXPECT_EQ(FindControllerTemplate(0x0E6F02A1, "Pad", log).name, "PDP Xbox One Verdant Green");
+    EXPECT_EQ(FindControllerTemplate(0x0F0D00ED, "Pad", log).type, 46);
+    EXPECT_EQ(findKnownController(0x12345678), nullptr);
 }
 
 TEST(KnownControllers, UnnamedRowsAndUnknownPadsFallBackToTheProductName) {

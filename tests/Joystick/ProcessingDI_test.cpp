@@ -212,6 +212,32 @@ TEST(DirectInputDetection, NamesADeviceAfterItsConnectedTwinElseByTheControllerT
     EXPECT_EQ(r.listed(2).ControllerType, 45);
 }
 
+TEST(DirectInputDetection, APadWithoutATwinTakesItsTypeAndTemplateFromTheControllerTable) {
+    struct Case {
+        uint16_t vendor, product;
+        const char* name;
+        int type;
+        const char* templateId;
+    };
+    const Case cases[] = {
+        {0x0E6F, 0x0139, "PDP Xbox One Afterglow", 32, "XBOX"},
+        {0x0F0D, 0x0055, "HORIPAD 4", 34, "PS4"},
+        {0x0E6F, 0x0209, "HORIPAD 4", 45, "PS5"},
+        {0x0E6F, 0x0186, "HORIPAD 4", 38, "SWITCH"},
+        {0x2C22, 0x2303, "HORIPAD 4", 46, "DEFAULT"},
+    };
+    for (const Case& c : cases) {
+        DirectInputRig r;
+        r.api.attach(1, c.vendor, c.product, "HORIPAD 4");
+        ASSERT_EQ(r.detect(0), 1);
+        const TDeviceConfig& d = r.listed(0);
+        EXPECT_EQ(d.Name, c.name);
+        EXPECT_EQ(d.ControllerType, c.type) << c.name;
+        ASSERT_NE(d.Template, nullptr);
+        EXPECT_EQ(d.Template->id, c.templateId) << c.name;
+    }
+}
+
 TEST(DirectInputDetection, LeavesXInputPadsToXInputExceptInDirectInputOnlyMode) {
     const std::string skipped = "But this DI joystick is an XInput device as well, so skipping...";
     for (const int mode : {0, 2, 4}) {

@@ -539,6 +539,49 @@ TEST(HidPoll, ReportsDecodedWhileAnotherThreadDetectsUseAWholeTable) {
     EXPECT_EQ(p.poll(*p.device).slotValue[buttonSlot(0)], 1000);
 }
 
+// Third-party pads are known by the built-in table: it gives the type that
+// chooses the template, the pad layout and the PlayStation-style sticks.
+TEST(HidDetection, KnownPadsTakeTheirTypeNameTemplateLayoutAndMappingFromTheTable) {
+    // X, Y, Z and Rz with Rx and Ry: sticks on Z and Rz for the PlayStation family.
+    FakeReader playStation = padReader();
+    playStation.value(0x35);
+    const AxisMapping psStyle{0, 1, 2, 5, 3, 4, 6, 7}, xboxStyle{0, 1, 3, 4, 2, 5, 6, 7},
+        identity{0, 1, 2, 3, 4, 5, 6, 7};
+    struct Case {
+        uint16_t vendor, product;
+        bool playStationAxes;
+        const char* name;
+        int type;
+        const char* templateId;
+        bool gamepadLayout;
+        AxisMapping mapping;
+    };
+    const Case cases[] = {
+        {0x0E6F, 0x0139, false, "PDP Xbox One Afterglow", 32, "XBOX", true, xboxStyle},
+        {0x0F0D, 0x0055, true, "HORIPAD", 34, "PS4", false, psStyle},
+        {0x0E6F, 0x0209, true, "HORIPAD", 45, "PS5", false, psStyle},
+        {0x0738, 0x3250, true, "HORIPAD", 33, "PS4", false, psStyle},
+        {0x057E, 0x2009, false, "Nintendo Switch Pro Controller", 38, "SWITCH", false, identity},
+        {0x0F0D, 0x00ED, false, "HORIPAD", 46, "DEFAULT", false, identity},  // first of its two rows
+        {0x1234, 0x5678, true, "HORIPAD", 0, "DEFAULT", false, identity},
+    };
+    for (const Case& c : cases) {
+        HidRig r;
+        FakeHid::Controller& pad = r.api.attach(c.vendor, c.product);
+        pad.strings.product = "HORIPAD";
+        if (c.playStationAxes) pad.reader = playStation;
+        ASSERT_EQ(r.detect(), 1);
+        const TDeviceConfig& d = r.recordOf(0);
+        SCOPED_TRACE(d.Name);
+        EXPECT_EQ(d.Name, c.name);
+        EXPECT_EQ(d.ControllerType, c.type);
+        ASSERT_NE(d.Template, nullptr);
+        EXPECT_EQ(d.Template->id, c.templateId);
+        EXPECT_EQ(d.GamepadLayout, c.gamepadLayout);
+        EXPECT_EQ(d.AxisMapping, c.mapping);
+    }
+}
+
 // The window thread publishes states whose every field holds the same
 // number while the timer thread reads: a reader must never see two numbers
 // in one state, and the numbers it sees never go back.

@@ -238,5 +238,20 @@ TEST(ShellCommands, ProfileSwitchShowsTheImageBalloonAndSound) {
     EXPECT_EQ(f.r.take(), (Lines{"hide image"}));  // no image, no sound
 }
 
+TEST(ShellCommands, AFailureToSaveTheProfileLeftBySwitchIsShownWhenTheWindowHearsOfTheSwitch) {
+    ShellFixture f;
+    f.profile().modified = true;
+    // A folder where the file should be: the profile cannot be written.
+    std::filesystem::remove(f.folder / "A.cfg");
+    std::filesystem::create_directory(f.folder / "A.cfg");
+    f.manager.switchTo(1, true);  // as the timer thread does: nothing is shown there
+    EXPECT_TRUE(f.dialogs.shown.empty());
+    f.shell.OnProfileSwitched();
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(f.dialogs.shown[0].starts_with("Error: Cannot save config file \"A\": ")) << f.dialogs.shown[0];
+    f.shell.OnProfileSwitched();
+    EXPECT_EQ(f.dialogs.shown.size(), 1u) << "told once";
+}
+
 }  // namespace
 }  // namespace vrx::test

@@ -8,6 +8,7 @@
 #include "AppLink/AppLinkManager.h"
 #include "Joystick/EngineLinks.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "Joystick/SlotIndex.h"
 #include "Simulator/Simulation.h"
 #include "Utils/Clock.h"
 #include "support/RecordingLogger.h"
@@ -191,6 +192,19 @@ TEST(Simulation, NothingRunsWithoutAController) {
     SimulationRun r;
     r.profiles["Game"] = [](ConfigFile& p) { keySlot(p, 0, buttonSlot(0), 0x41); };
     EXPECT_EQ(r.run("1 virtual-attach -1 0\n1 virtual-press 0\n5 end\n"), "");
+}
+
+// A hat takes any value a device reports: a full turn is still Up, a value
+// far beyond it (the centred 65535 of some drivers) presses nothing.
+TEST(Simulation, AHatTakesEveryValueADeviceCanReport) {
+    SimulationRun r;
+    r.profiles["Game"] = [](ConfigFile& p) { keySlot(p, 0, povSlot(0, PovDirection::Up), 0x26); };
+    EXPECT_EQ(r.run("0 device 1 generic\n1 pov 1 1 36000\n3 pov 1 1 65535\n5 pov 1 1 0\n"
+                    "7 pov 1 1 4294967295\n9 end\n"),
+              "1 Key vk=26 scan=48 flags=1\n"
+              "3 Key vk=26 scan=48 flags=3\n"
+              "5 Key vk=26 scan=48 flags=1\n"
+              "7 Key vk=26 scan=48 flags=3\n");
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ namespace vrx {
 namespace {
 
 using test::RecordingLogger;
+using test::withoutSourcePosition;
 
 const std::string kSendMessageError = "SendMessageEventImpl: SendMessageTimeout failed or timed out";
 
@@ -328,7 +329,7 @@ TEST(SendMessageEventImpl, ReadsTheForegroundWindowAtEachKey) {
     sender.Key(0x41, 0x1E, kKeyFlagUp);
     ASSERT_EQ(g_received.size(), 1u);
     EXPECT_EQ(g_received[0].message, static_cast<UINT>(WM_KEYUP));
-    EXPECT_EQ(log.texts(LogLevel::Error), std::vector<std::string>{kSendMessageError});
+    EXPECT_EQ(log.messages(LogLevel::Error), std::vector<std::string>{kSendMessageError});
 }
 
 TEST(SendMessageEventImpl, LogsWhenThereIsNoWindowToSendTo) {
@@ -350,7 +351,8 @@ TEST(SendMessageEventImpl, LogsWhenThereIsNoWindowToSendTo) {
     ASSERT_EQ(log.lines.size(), 2u);
     for (const auto& line : log.lines) {
         EXPECT_EQ(line.level, LogLevel::Error);
-        EXPECT_EQ(line.text, kSendMessageError);
+        EXPECT_TRUE(line.text.starts_with(kSendMessageError + " (EventImpl_win#")) << line.text;
+        EXPECT_EQ(withoutSourcePosition(line.text), kSendMessageError);
     }
 }
 
