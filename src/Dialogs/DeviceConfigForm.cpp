@@ -67,14 +67,13 @@ int DeviceConfigForm::axisMarker(int axis) const {
 
 void DeviceConfigForm::refreshDeviceList() {
     const std::vector<TDeviceConfig*> all = parts_.registry.snapshot();
+    records_.clear();
+    deviceItems_.clear();
     if (all.empty()) {
-        records_.clear();
-        deviceItems_.clear();
+        // The editing controls keep what they show.
         deviceSelection_ = -1;
         return;
     }
-    records_.clear();
-    deviceItems_.clear();
     int chosen = 0;
     for (TDeviceConfig* record : all) {
         if (!apiInUse(record->Api, parts_.settings.xInputSupport)) continue;
