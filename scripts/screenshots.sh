@@ -32,6 +32,9 @@ shots=(
     "name      tools/vantorix-gallery.exe name"
     "about     tools/vantorix-gallery.exe about"
     "controls  tools/vantorix-gallery.exe controls"
+    "device    tools/vantorix-gallery.exe device"
+    "device-axes tools/vantorix-gallery.exe device-axes"
+    "template  tools/vantorix-gallery.exe template"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

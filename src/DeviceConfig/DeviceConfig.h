@@ -23,6 +23,16 @@ inline constexpr int kApiHid = 2;
 // (an "XInput-0" record counts as HID until then).
 int apiOfIdentity(std::string_view identity);
 
+// Whether a back end is in use in an input API mode (XInputSupport 0 to 4):
+// HID in 3 and 4, XInput in 1, 2 and 4, DirectInput in 0, 2 and 4.
+bool apiInUse(int api, int apiMode);
+
+// A stick entry (0 to 3: stick 1 X and Y, stick 2 X and Y) takes a source
+// axis, and the engine's axes 5 to 8 receive the source axes the sticks do
+// not use, lowest first; when two stick entries share a source axis, the
+// lowest unused ones fill the rest.
+void setStickAxis(AxisMapping& mapping, int entry, int sourceAxis);
+
 // What a new record starts from: the global AnalogDeadZone and
 // DefaultAxisMapping, which the user may change while the program runs.
 struct DeviceDefaults {

@@ -114,9 +114,13 @@ bool DeviceConfigManager::remove(const TDeviceConfig* record) {
     return true;
 }
 
-void DeviceConfigManager::setTemplate(TDeviceConfig& record, std::string_view templateId) const {
+void assignTemplate(TDeviceConfig& record, std::string_view templateId, const DeviceTemplateManager& templates) {
     record.TemplateID = std::string(templateId);
-    record.Template = templates_.find(templateId);
+    record.Template = templates.find(templateId);
+}
+
+void DeviceConfigManager::setTemplate(TDeviceConfig& record, std::string_view templateId) const {
+    assignTemplate(record, templateId, templates_);
 }
 
 void DeviceConfigManager::resolveTemplate(TDeviceConfig& record) const {

@@ -66,4 +66,8 @@ private:
     std::vector<std::unique_ptr<TDeviceConfig>> records_;
 };
 
+// Stores the identifier in the record and resolves its Template by it: no
+// template when none has that identifier.
+void assignTemplate(TDeviceConfig& record, std::string_view templateId, const DeviceTemplateManager& templates);
+
 }  // namespace vrx

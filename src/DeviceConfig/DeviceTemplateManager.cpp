@@ -1,7 +1,9 @@
 #include "DeviceConfig/DeviceTemplateManager.h"
 
 #include <exception>
+#include <utility>
 
+#include "DeviceConfig/DeviceConfig.h"
 #include "DeviceConfig/NewGuid.h"
 #include "DeviceConfig/TemplatesFile.h"
 #include "Utils/Logger.h"
@@ -86,6 +88,10 @@ const TDeviceTemplate* DeviceTemplateManager::find(std::string_view id) const {
     return nullptr;
 }
 
+TDeviceTemplate* DeviceTemplateManager::find(std::string_view id) {
+    return const_cast<TDeviceTemplate*>(std::as_const(*this).find(id));
+}
+
 const TDeviceTemplate* DeviceTemplateManager::chooseByControllerType(int controllerType) const {
     return find(templateIdForType(controllerType));
 }
@@ -118,6 +124,12 @@ bool DeviceTemplateManager::save() {
         log_.errorf("Cannot save button templates: %s", e.what());
         return false;
     }
+}
+
+const TDeviceTemplate* effectiveTemplate(const TDeviceConfig* device, std::string_view defaultTemplateId,
+                                         const DeviceTemplateManager& templates) {
+    if (device && device->Template) return device->Template;
+    return defaultTemplateId.empty() ? nullptr : templates.find(defaultTemplateId);
 }
 
 }  // namespace vrx

@@ -14,6 +14,7 @@
 namespace vrx {
 
 class Logger;
+class TDeviceConfig;
 
 // Every button template of the run, in list order: those of templates.json,
 // then the built-in ones the file does not define. Templates are only ever
@@ -32,6 +33,7 @@ public:
 
     // The first template with exactly this id (case matters); null when none has it.
     const TDeviceTemplate* find(std::string_view id) const;
+    TDeviceTemplate* find(std::string_view id);
     // The built-in template for a controller type of the known-controller
     // table ("XBOX" for 31 and 32, ...; "DEFAULT" for the rest).
     const TDeviceTemplate* chooseByControllerType(int controllerType) const;
@@ -57,5 +59,11 @@ private:
     FileStore& files_;
     std::vector<std::unique_ptr<TDeviceTemplate>> templates_;
 };
+
+// The template that names the buttons of a logical joystick: the one of the
+// device that feeds it, when that device has one, else the one the profile
+// names for the joystick (its DefaultTemplateId); null for neither.
+const TDeviceTemplate* effectiveTemplate(const TDeviceConfig* device, std::string_view defaultTemplateId,
+                                         const DeviceTemplateManager& templates);
 
 }  // namespace vrx

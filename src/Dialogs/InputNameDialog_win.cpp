@@ -53,4 +53,13 @@ void InputNameDialog::closeIfAsked() {
     if (form_.closeRequested()) endDialog(form_.editNewName.empty() ? IDCANCEL : IDOK);
 }
 
+std::string askNameOver(HWND owner, const std::string& title, const std::string& explanation,
+                        const std::string& initial) {
+    InputNameDialog dialog;
+    dialog.setTitle(title);
+    if (!explanation.empty()) dialog.setExplanation(explanation);
+    dialog.setText(initial);
+    return dialog.ask(owner);
+}
+
 }  // namespace vrx

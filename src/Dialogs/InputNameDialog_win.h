@@ -39,4 +39,10 @@ private:
     ui::Button btnCancel;
 };
 
+// The name dialog over owner with a title, an explanation (empty keeps the
+// default one) and the initial text: the text confirmed, empty when
+// cancelled.
+std::string askNameOver(HWND owner, const std::string& title, const std::string& explanation,
+                        const std::string& initial);
+
 }  // namespace vrx

@@ -20,13 +20,7 @@ void DeviceList::clear() {
     counts_.fill(0);
 }
 
-bool DetectionContext::lists(int api) const {
-    switch (api) {
-        case kApiHid: return apiMode == 3 || apiMode == 4;
-        case kApiXInput: return apiMode == 1 || apiMode == 2 || apiMode == 4;
-        default: return apiMode == 0 || apiMode == 2 || apiMode == 4;
-    }
-}
+bool DetectionContext::lists(int api) const { return apiInUse(api, apiMode); }
 
 const TDeviceConfig* DetectionContext::connectedTwin(uint32_t puid, const TDeviceConfig* self) const {
     for (const TDeviceConfig* record : registry.snapshot())

@@ -34,4 +34,16 @@ public:
     virtual void release(DetectionContext& context) = 0;
 };
 
+// A back end that is never there: no devices, nothing to read. The
+// simulator has no raw HID devices; tests leave out the back ends they do
+// not drive.
+class AbsentBackend final : public InputBackend {
+public:
+    bool start() override { return false; }
+    bool ready() const override { return false; }
+    int detect(DetectionContext&) override { return 0; }
+    int poll(TDeviceConfig&, const ProfileSettings&, JoystickSnapshot&) override { return kPollFailed; }
+    void release(DetectionContext&) override {}
+};
+
 }  // namespace vrx

@@ -7,8 +7,10 @@
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/StartUp.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplate.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
+#include "Dialogs/DeviceDialogLinks.h"
 #include "Joybutton/DescribeAssignment.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joystick/DeviceList.h"
@@ -51,12 +53,10 @@ TDeviceConfig* MainForm::deviceOf(int joystick) const {
 // The device's template names the buttons of the device; only a tab without
 // one falls back to the template the profile gives the joystick.
 const ButtonTemplateNames* MainForm::templateNamesOf(int joystick) const {
-    if (const TDeviceConfig* device = deviceOf(joystick); device && device->Template)
-        return &device->Template->buttons;
     const ConfigFile* p = profile();
     const JoystickConfig* config = p ? p->joystick(joystick) : nullptr;
-    if (!config || config->defaultTemplateId.empty()) return nullptr;
-    const TDeviceTemplate* found = parts_.templates.find(config->defaultTemplateId);
+    const TDeviceTemplate* found =
+        effectiveTemplate(deviceOf(joystick), config ? config->defaultTemplateId : std::string(), parts_.templates);
     return found ? &found->buttons : nullptr;
 }
 
@@ -467,6 +467,27 @@ void MainForm::PMClearDeviceNameClick() {
     if (!device) return;
     device->NameOverride.clear();
     parts_.settingsStore.saveGlobalSettings();
+    RefreshDisplay();
+}
+
+void MainForm::PMEditDeviceTemplateClick() {
+    if (!onJoystickTab()) return;
+    TDeviceConfig* device = deviceOf(currentTab_);
+    if (!device) return;
+    const std::string chosen = parts_.templateChooser.chooseTemplate(device->Template ? device->Template->id : "");
+    {
+        EngineLockGuard guard(parts_.lock);
+        assignTemplate(*device, chosen, parts_.templates);
+    }
+    parts_.settingsStore.saveGlobalSettings();
+    RefreshDisplay();
+}
+
+void MainForm::PMSpecifyTabTemplateClick() {
+    JoystickConfig* joystick = currentJoystick();
+    if (!joystick) return;
+    joystick->defaultTemplateId = parts_.templateChooser.chooseTemplate(joystick->defaultTemplateId);
+    markModified();
     RefreshDisplay();
 }
 

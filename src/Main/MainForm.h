@@ -23,6 +23,7 @@ class KeyboardLayout;
 class Logger;
 class ProcessingEngine;
 class TDeviceConfig;
+class TemplateChooser;
 struct GlobalSettings;
 
 // One row of the button list: the slot it shows and its four columns.
@@ -70,9 +71,9 @@ struct ButtonListMenu {
     bool rowItems = false;        // edit, copy, paste, clear, swap: a row is selected
     bool joystickItems = false;   // clear all: a joystick tab
     bool renameDeviceName = false;    // PMRenameDeviceName2
-    bool editDeviceTemplate = false;  // PMEditDeviceTemplate2 (also needs templateItemsAvailable())
+    bool editDeviceTemplate = false;  // PMEditDeviceTemplate2
     bool renameTabName = false;       // PMRenameTabName2
-    bool specifyTabTemplate = false;  // PMSpecifyTabTemplate2 (also needs templateItemsAvailable())
+    bool specifyTabTemplate = false;  // PMSpecifyTabTemplate2
     std::vector<SwapItem> swapItems;
 };
 
@@ -81,9 +82,9 @@ struct JoystickTabMenu {
     bool opens = false;
     bool renameDeviceName = false;    // PMRenameDeviceName
     bool clearDeviceName = false;     // PMClearDeviceName
-    bool editDeviceTemplate = false;  // PMEditDeviceTemplate (also needs templateItemsAvailable())
+    bool editDeviceTemplate = false;  // PMEditDeviceTemplate
     bool renameTabName = false;       // PMRenameTabName
-    bool specifyTabTemplate = false;  // PMSpecifyTabTemplate (also needs templateItemsAvailable())
+    bool specifyTabTemplate = false;  // PMSpecifyTabTemplate
 };
 
 // Everything the main window's model works with. The engine gives the
@@ -103,6 +104,7 @@ struct MainFormParts {
     OptionsPageParts options;  // all but the host, which is the form
     Logger& log;
     const KeyboardLayout& layout;
+    TemplateChooser& templateChooser;
 };
 
 // The main window apart from drawing: the profile list, the joystick tabs,
@@ -150,8 +152,6 @@ public:
     const OptionsPage& options() const { return options_; }
     const JoyButton& buttonCopyBuffer() const { return buttonCopy_; }
     const JoystickConfig& joystickCopyBuffer() const { return joystickCopy_; }
-    // The template dialog comes later: its menu items stay disabled.
-    static constexpr bool templateItemsAvailable() { return false; }
     // The background of a row while it is pressed (0xRRGGBB); nothing keeps
     // the list's normal background.
     std::optional<uint32_t> rowHighlight(int row) const;
@@ -202,9 +202,9 @@ public:
     void PMJoyPasteFromClipboardClick();
     void PMRenameDeviceNameClick();
     void PMClearDeviceNameClick();
-    void PMEditDeviceTemplateClick() {}    // waits for the template dialog
+    void PMEditDeviceTemplateClick();
     void PMRenameTabNameClick();
-    void PMSpecifyTabTemplateClick() {}    // waits for the template dialog
+    void PMSpecifyTabTemplateClick();
     void btnConfigWizardClick();
     void ApplicationEventsActivate();
 

@@ -6,6 +6,8 @@
 
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/DeviceConfigDialog_win.h"
+#include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
@@ -40,6 +42,14 @@ std::wstring dialogFilter(const char* filter) {
 
 }  // namespace
 
+MainWindowDialogs::MainWindowDialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+
+MainWindowDialogs::~MainWindowDialogs() = default;
+
+void MainWindowDialogs::attachDevices(DeviceDialogParts parts) {
+    devices_ = std::make_unique<DeviceDialogParts>(std::move(parts));
+}
+
 MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                          MessageButtons buttons) {
     const ui::MessageAnswer answer = ui::showMessageBox(
@@ -52,11 +62,7 @@ MessageAnswer MainWindowDialogs::message(const std::string& text, const std::str
 
 std::string MainWindowDialogs::askName(const std::string& caption, const std::string& prompt,
                                        const std::string& initial) {
-    InputNameDialog dialog;
-    dialog.setTitle(caption);
-    if (!prompt.empty()) dialog.setExplanation(prompt);
-    dialog.setText(initial);
-    return dialog.ask(owner_());
+    return askNameOver(owner_(), caption, prompt, initial);
 }
 
 std::optional<std::string> MainWindowDialogs::pickFile(FileKind kind, const std::string& startFolder) {
@@ -95,6 +101,24 @@ WizardAnswer MainWindowDialogs::ask(const std::string& prompt) {
     dialog.setExplanation(prompt);
     dialog.showFor(owner_());
     return {dialog.result(), dialog.key()};
+}
+
+void MainWindowDialogs::showDeviceConfig() {
+    if (!devices_) return;
+    deviceDialog_ = std::make_unique<DeviceConfigDialog>(devices_->registry, devices_->settings, devices_->lock,
+                                                         devices_->templates, devices_->publish);
+    deviceDialog_->showModal(owner_());
+}
+
+void MainWindowDialogs::withdrawDeviceConfig() {
+    if (devices_ && devices_->publish) devices_->publish(nullptr);
+    deviceDialog_.reset();
+}
+
+std::string MainWindowDialogs::chooseTemplate(const std::string& templateId) {
+    // Without the templates the answer keeps what was shown.
+    if (!devices_) return templateId;
+    return chooseTemplateOver(owner_(), devices_->templates, templateId);
 }
 
 void MainWindowDialogs::showAbout() { AboutBox(webPageAddress("/ja/")).showModal(owner_()); }

@@ -3,13 +3,31 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ConfigFileManager/ProfileListLinks.h"
+#include "Dialogs/DeviceDialogLinks.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
 
 namespace vrx {
+
+class DeviceConfigDialog;
+class DeviceConfigManager;
+class DeviceTemplateManager;
+class EngineLock;
+struct GlobalSettings;
+
+// What the device and template dialogs work on. publish tells the engine
+// which window the device dialog is (null: none).
+struct DeviceDialogParts {
+    DeviceConfigManager& registry;
+    DeviceTemplateManager& templates;
+    const GlobalSettings& settings;
+    EngineLock& lock;
+    std::function<void(HWND)> publish;
+};
 
 // The boxes and dialogs the main window's models and the profile list ask
 // for, shown modally over the main window.
@@ -17,10 +35,15 @@ class MainWindowDialogs final : public FormDialogs,
                                 public ProfileListUi,
                                 public KeyWizard,
                                 public AssignmentEditor,
-                                public ShellDialogs {
+                                public ShellDialogs,
+                                public TemplateChooser {
 public:
     // owner: the main window as it is now (its handle is made after this).
-    explicit MainWindowDialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+    explicit MainWindowDialogs(std::function<HWND()> owner);
+    ~MainWindowDialogs() override;
+    // The device records and templates exist: the device and template
+    // dialogs can open.
+    void attachDevices(DeviceDialogParts parts);
 
     // FormDialogs and ProfileListUi
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -42,11 +65,19 @@ public:
     // ShellDialogs
     void showPreference() override {}
     void showAppLink() override {}
+    void showDeviceConfig() override;
+    void withdrawDeviceConfig() override;
     void showAbout() override;
     void showGreeting() override;
 
+    // TemplateChooser
+    std::string chooseTemplate(const std::string& templateId) override;
+
 private:
     std::function<HWND()> owner_;
+    std::unique_ptr<DeviceDialogParts> devices_;
+    // Shown, or closed and still published until withdrawn.
+    std::unique_ptr<DeviceConfigDialog> deviceDialog_;
 };
 
 }  // namespace vrx

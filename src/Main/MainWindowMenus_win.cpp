@@ -14,7 +14,7 @@ namespace {
 
 // The dialogs behind these items come with later work; until then the
 // items are shown disabled.
-constexpr Command kWaitingForDialogs[] = {Command::Preference, Command::JoystickProperty, Command::AppLink};
+constexpr Command kWaitingForDialogs[] = {Command::Preference, Command::AppLink};
 
 int idOf(Command command) { return static_cast<int>(command); }
 
@@ -52,6 +52,7 @@ void MainWindow::createMenus() {
     for (Command waiting : kWaitingForDialogs) mainMenu_.setEnabled(idOf(waiting), false);
     mainMenu_.attachTo(window_);
     tsOptions_->onDetect = [this] { route([this] { shell_->btnDetectClick(); }); };
+    tsOptions_->onCalibrate = [this] { runCommand(idOf(Command::JoystickProperty)); };
     syncMenuChecks();
 }
 
@@ -83,11 +84,9 @@ void MainWindow::showButtonListMenu(POINT screen) {
         menu.setEnabled(idOf(row), state.rowItems);
     menu.setEnabled(idOf(Command::ButtonListAllClear), state.joystickItems);
     menu.setEnabled(idOf(Command::RenameDeviceName2), state.renameDeviceName);
-    menu.setEnabled(idOf(Command::EditDeviceTemplate2),
-                    state.editDeviceTemplate && MainForm::templateItemsAvailable());
+    menu.setEnabled(idOf(Command::EditDeviceTemplate2), state.editDeviceTemplate);
     menu.setEnabled(idOf(Command::RenameTabName2), state.renameTabName);
-    menu.setEnabled(idOf(Command::SpecifyTabTemplate2),
-                    state.specifyTabTemplate && MainForm::templateItemsAvailable());
+    menu.setEnabled(idOf(Command::SpecifyTabTemplate2), state.specifyTabTemplate);
     std::vector<ui::MenuEntry> swaps;
     swaps.reserve(state.swapItems.size());
     for (const SwapItem& item : state.swapItems) swaps.push_back({.id = swapCommand(item.slot), .caption = item.caption});
@@ -104,9 +103,9 @@ void MainWindow::showTabMenu(int tab, POINT screen) {
     ui::Menu menu(treeOf(joystickTabMenuTable()));
     menu.setEnabled(idOf(Command::RenameDeviceName), state.renameDeviceName);
     menu.setEnabled(idOf(Command::ClearDeviceName), state.clearDeviceName);
-    menu.setEnabled(idOf(Command::EditDeviceTemplate), state.editDeviceTemplate && MainForm::templateItemsAvailable());
+    menu.setEnabled(idOf(Command::EditDeviceTemplate), state.editDeviceTemplate);
     menu.setEnabled(idOf(Command::RenameTabName), state.renameTabName);
-    menu.setEnabled(idOf(Command::SpecifyTabTemplate), state.specifyTabTemplate && MainForm::templateItemsAvailable());
+    menu.setEnabled(idOf(Command::SpecifyTabTemplate), state.specifyTabTemplate);
     if (const int command = menu.popupAt(window_, screen)) runCommand(command);
 }
 

@@ -83,7 +83,6 @@ public:
     // The dialogs of later work: their buttons are shown disabled.
     static constexpr bool buttonAliasAvailable() { return false; }
     static constexpr bool vibrationDetailsAvailable() { return false; }
-    static constexpr bool calibrateAvailable() { return false; }
 
     const OptionsState& state() const { return state_; }
     Focus takeFocusRequest();

@@ -84,7 +84,6 @@ void OptionsPageView::createControls() {
 
     // The dialogs behind these come with later work.
     btnButtonAlias.setEnabled(OptionsPage::buttonAliasAvailable());
-    btnCalibrate.setEnabled(OptionsPage::calibrateAvailable());
 }
 
 void OptionsPageView::attach(MainForm& form, std::function<void()> changed) {

@@ -197,6 +197,7 @@ bool ShellCommands::run(int command, uintptr_t windowHandle) {
         case C::Exit:
         case C::TrayExit: MMExitClick(); return true;
         case C::Preference: MMPreferenceClick(); return true;
+        case C::JoystickProperty: MMJoystickPropertyClick(); return true;
         case C::AppLink: parts_.shellDialogs.showAppLink(); return true;
         case C::DarkMode: MMDarkModeClick(windowHandle); return true;
         case C::AutoStartup: MMAutoStartupClick(); return true;
@@ -264,6 +265,19 @@ void ShellCommands::MMPreferenceClick() {
     parts_.shellDialogs.showPreference();
     parts_.log.debug("Closed PreferenceDialog");
     parts_.settingsStore.saveGlobalSettings();
+}
+
+void ShellCommands::MMJoystickPropertyClick() {
+    parts_.log.debug("Opening DeviceConfigDialog...");
+    redetect(false);
+    parts_.shellDialogs.showDeviceConfig();
+    parts_.log.debug("Closed DeviceConfigDialog");
+    parts_.settingsStore.saveGlobalSettings();
+    // The engine must not post to the dialog while it goes.
+    parts_.timer.disable();
+    parts_.shellDialogs.withdrawDeviceConfig();
+    parts_.detection.detect(true);
+    if (!joystickSuspended_) parts_.timer.enable();
 }
 
 void ShellCommands::openWebPage(const std::string& path) { parts_.shell.openAddress(webPageAddress(path)); }

@@ -168,6 +168,11 @@ public:
     virtual ~ShellDialogs() = default;
     virtual void showPreference() = 0;
     virtual void showAppLink() = 0;
+    // The device dialog, published to the engine while it is open; it
+    // stays published after it closed until withdrawDeviceConfig, which
+    // the caller runs with the timer stopped.
+    virtual void showDeviceConfig() = 0;
+    virtual void withdrawDeviceConfig() = 0;
     virtual void showAbout() = 0;
     virtual void showGreeting() = 0;
 };
@@ -239,6 +244,7 @@ public:
     void MMExitClick();
     void MMOpenConfigDirClick();
     void MMPreferenceClick();
+    void MMJoystickPropertyClick();
     void MMDarkModeClick(uintptr_t currentHandle);
     void DelayedExecTimerTimer(bool menuOpen, uintptr_t newHandle);
     void MMAutoStartupClick();

@@ -140,16 +140,6 @@ private:
     const Controllers& controllers_;
 };
 
-// The simulator has no raw HID devices.
-class NoHid final : public InputBackend {
-public:
-    bool start() override { return false; }
-    bool ready() const override { return false; }
-    int detect(DetectionContext&) override { return 0; }
-    int poll(TDeviceConfig&, const ProfileSettings&, JoystickSnapshot&) override { return kPollFailed; }
-    void release(DetectionContext&) override {}
-};
-
 class NoDeviceListUi final : public DeviceListUi {
 public:
     void postUpdateJoysticks() override {}
@@ -187,7 +177,7 @@ struct SimulatedDevices::Parts {
     DeviceConfigManager registry;
     SimulatedXInput xinputLibrary;
     SimulatedDirectInput directInputLibrary;
-    NoHid hid;
+    AbsentBackend hid;
     XInputBackend xinput;
     DirectInputBackend directInput;
     Vibration vibration;

@@ -137,6 +137,24 @@ int ListView::rowAt(POINT client) const {
     return static_cast<int>(send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
+ListView::Cell ListView::cellAt(POINT client) const {
+    LVHITTESTINFO hit{};
+    hit.pt = client;
+    const int row = static_cast<int>(send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0) return {};
+    return {row, hit.iSubItem};
+}
+
+RECT ListView::cellBounds(int row, int column) const {
+    RECT bounds{};
+    bounds.top = column;
+    bounds.left = LVIR_BOUNDS;
+    send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+    // The first column's bounds are the whole row's.
+    if (column == 0) bounds.right = bounds.left + columnWidth(0);
+    return bounds;
+}
+
 void ListView::redrawRows() { invalidate(); }
 
 void ListView::setFont(const UiFont& normal, const UiFont& bold) {
@@ -178,6 +196,13 @@ bool ListView::onReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
             if (onDoubleClick) onDoubleClick(reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem);
             result = 0;
             return true;
+        case NM_CLICK: {
+            POINT client;
+            cursorPosition(client);
+            if (onClick) onClick(cellAt(client));
+            result = 0;
+            return true;
+        }
         case NM_RCLICK: {
             POINT client;
             const POINT screen = cursorPosition(client);
@@ -277,6 +302,10 @@ bool ListView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             result = headerCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
             return true;
         }
+        case WM_CTLCOLOREDIT:
+            // An editor placed over a cell is the list's own child and asks
+            // the list for its colours.
+            return reflectToControl(hwnd(), message, wParam, lParam, result);
         case WM_KEYDOWN:
             if (onKeyDown && onKeyDown(static_cast<int>(wParam))) {
                 result = 0;

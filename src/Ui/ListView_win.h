@@ -51,6 +51,15 @@ public:
     void setSelectedRow(int row, bool ensureVisible = true);
     // The row under a point in client coordinates, or -1.
     int rowAt(POINT client) const;
+    // The row and column under a point in client coordinates; -1 for
+    // either that it is not on.
+    struct Cell {
+        int row = -1;
+        int column = -1;
+    };
+    Cell cellAt(POINT client) const;
+    // A cell's rectangle in the list's client coordinates.
+    RECT cellBounds(int row, int column) const;
     // Redraws the rows (colours asked again) without erasing first.
     void redrawRows();
 
@@ -58,6 +67,8 @@ public:
     std::function<RowLook(int row)> rowLook;
     std::function<void(int row)> onSelectionChange;
     std::function<void(int row)> onDoubleClick;
+    // Left click: the cell under the pointer.
+    std::function<void(Cell cell)> onClick;
     // Right click: the row under the pointer (or -1) and the screen point.
     std::function<void(int row, POINT screen)> onRightClick;
     std::function<bool(int virtualKey)> onKeyDown;

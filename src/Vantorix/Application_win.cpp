@@ -31,6 +31,7 @@
 #include "Joystick/Vibration.h"
 #include "Joystick/XInputLibrary_win.h"
 #include "Main/AppMessages.h"
+#include "Main/EngineWindowLink_win.h"
 #include "Main/MainForm.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
@@ -58,19 +59,6 @@
 
 namespace vrx {
 namespace {
-
-class WindowLink final : public UserInterfaceLink, public DeviceListUi {
-public:
-    explicit WindowLink(const MainWindow& window) : window_(window) {}
-    bool windowShown() const override { return window_.shown(); }
-    bool isDeviceDialog(WindowHandle) const override { return false; }
-    void postRefreshHighlight() override { PostMessageW(window_.handle(), wm::kVrxRefreshHighlight, 0, 0); }
-    void postDeviceDialogRedraw() override {}
-    void postUpdateJoysticks() override { PostMessageW(window_.handle(), wm::kVrxUpdateJoysticks, 0, 0); }
-
-private:
-    const MainWindow& window_;
-};
 
 // What the timer asks of the parts around the engine.
 class ShellTimerHooks final : public TimerHooks {
@@ -138,9 +126,11 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
           form(MainFormParts{profiles, engine, lock, app.settings, devices.list(), templates, dialogs, dialogs,
                              dialogs, *this,
                              OptionsPageParts{profiles, lock, engine.tickContext(), link, dialogs, dataDirectory, log},
-                             log, systemKeyboardLayout()}),
+                             log, systemKeyboardLayout(), dialogs}),
           commands(ShellParts{form, profiles, app.settings, appLinks, timer, *this, window, dialogs, dialogs, window,
                               window, *this, *this, *this, notice, dataDirectory, app.firstRun, log}) {
+        dialogs.attachDevices(DeviceDialogParts{registry, templates, app.settings, lock,
+                                                [this](HWND dialog) { link.publishDeviceDialog(dialog); }});
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
     }
@@ -310,7 +300,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     ImageForm imageForm;
     MainWindowDialogs dialogs;
     MainWindow window;
-    WindowLink link;
+    EngineWindowLink link;
     EngineMutex lock;
     SystemWindowInfo windows;
     ProcessingEngine engine;

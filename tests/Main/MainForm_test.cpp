@@ -249,7 +249,6 @@ TEST(MainForm, PopupsOfferDeviceItemsOnlyForDetectedJoysticks) {
     EXPECT_TRUE(list.renameTabName && !list.renameDeviceName);
 
     EXPECT_FALSE(f.form.PMJoystickTabPopup(2, FocusedControl::Other).opens);
-    EXPECT_FALSE(MainForm::templateItemsAvailable());
 }
 
 TEST(MainForm, NamesChangeOnlyForANewNonEmptyAnswer) {

@@ -203,7 +203,7 @@ TEST(ShellCommands, MenuCommandsReachThePagesDialogsAndForm) {
     EXPECT_EQ(f.manager.currentIndex(), 1);
     EXPECT_EQ(f.shell.trayProfileItems()[1].checked, true);
     EXPECT_FALSE(f.shell.run(trayProfileCommand(2)));
-    EXPECT_FALSE(f.shell.run(static_cast<int>(Command::JoystickProperty)));
+    EXPECT_FALSE(f.shell.run(static_cast<int>(Command::None)));
 }
 
 TEST(ShellCommands, ProfileSwitchShowsTheImageBalloonAndSound) {

@@ -12,6 +12,7 @@
 #include "Utils/KeyboardLayout.h"
 #include "support/CountingLock.h"
 #include "support/EngineHarness.h"
+#include "support/ScriptedDeviceDialogs.h"
 #include "support/ScriptedFormUi.h"
 #include "support/SilentProfileUi.h"
 #include "support/TempFolder.h"
@@ -62,10 +63,11 @@ struct MainFormFixture {
     ScriptedWizard wizard;
     CountingSettingsStore store;
     CountingDeviceUi deviceUi;
+    ScriptedDeviceDialogs templateDialog;
     MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, editor, wizard, store,
                                 OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
                                                  folder.path(), h.log},
-                                h.log, usKeyboardLayout()}};
+                                h.log, usKeyboardLayout(), templateDialog}};
 
     explicit MainFormFixture(const std::vector<std::string>& names = {"A", "B"}) {
         for (const std::string& name : names) ConfigFile().saveTo(folder / (name + ".cfg"), h.log);

@@ -141,7 +141,7 @@ struct MainWindowFixture {
     MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, dialogs, dialogs, store,
                                 OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
                                                  folder.path(), h.log},
-                                h.log, usKeyboardLayout()}};
+                                h.log, usKeyboardLayout(), dialogs}};
     ShellSurroundings around{folder.path(), lock, settings, h.log};
     Recorder& r = around.r;
     ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, r, window, r, r, r,

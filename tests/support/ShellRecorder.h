@@ -23,6 +23,8 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     std::vector<std::string> calls;
     ShellCommands* shell = nullptr;  // the view tells it when the window really minimises
     bool administrator = true, taskExists = false, taskWorks = true;
+    // The real dialogs, for the window tests that open them from a menu.
+    ShellDialogs* passOn = nullptr;
 
     void minimizeApplication() override {
         calls.push_back("minimize");
@@ -43,6 +45,14 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     void detect(bool force) override { calls.push_back(force ? "detect forced" : "detect"); }
     void showPreference() override { calls.push_back("preference"); }
     void showAppLink() override { calls.push_back("applink"); }
+    void showDeviceConfig() override {
+        calls.push_back("device dialog");
+        if (passOn) passOn->showDeviceConfig();
+    }
+    void withdrawDeviceConfig() override {
+        calls.push_back("withdraw device dialog");
+        if (passOn) passOn->withdrawDeviceConfig();
+    }
     void showAbout() override { calls.push_back("about"); }
     void showGreeting() override { calls.push_back("greeting"); }
     void showBalloon(const std::string& title, const std::string& text, int ms) override {

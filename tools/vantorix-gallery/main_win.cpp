@@ -1,10 +1,12 @@
 // vantorix-gallery: one window of the program with sample content, shown
 // until it is closed.
 //
-//   vantorix-gallery.exe wizard|greeting|image|name|about|controls [--dark]
+//   vantorix-gallery.exe wizard|greeting|image|name|about|controls|device|device-axes|template [--dark]
 //
 // VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -12,12 +14,18 @@
 #include <map>
 #include <string>
 
+#include "AppInfo/GlobalSettings.h"
 #include "AppInfo/WebPages.h"
+#include "DeviceConfig/DeviceConfigManager.h"
+#include "DeviceConfig/DeviceTemplateManager.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/DeviceConfigDialog_win.h"
+#include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Dialogs/InputNameDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
+#include "Joystick/EngineLinks.h"
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
@@ -30,6 +38,7 @@
 #include "Ui/TabStrip_win.h"
 #include "Ui/Theme_win.h"
 #include "Ui/TrackBar_win.h"
+#include "Utils/FileLogger.h"
 
 namespace {
 
@@ -194,6 +203,52 @@ int showImage() {
     return 0;
 }
 
+// Three controllers as a detection leaves them: a pad, a stick with its
+// axes somewhere off the centre, and one that is not plugged in.
+struct SampleDevices {
+    FileLogger log;
+    DeviceTemplateManager templates;
+    DeviceConfigManager registry{templates};
+    GlobalSettings settings;
+    UnsharedEngineLock lock;
+
+    SampleDevices() : templates(std::filesystem::temp_directory_path() / "vantorix-gallery-templates.json", log) {
+        settings.xInputSupport = 4;
+        TDeviceConfig& pad = add("045E028E-1", kApiXInput, "Controller (XBOX 360 For Windows)", true);
+        pad.Template = templates.find("XBOX");
+        TDeviceConfig& stick = add("{6F1D2B60-D5A0-11CF-BFC7-444553540000}", kApiDirectInput, "USB Gamepad", true);
+        stick.NameOverride = "アーケードスティック";
+        stick.PreferredNumber = 1;
+        stick.AnalogDeadZone = 1500;
+        stick.LastAxis = {20, -30, 0, 45, -10, 0, 0, -50};
+        add("\\\\?\\hid#vid_054c&pid_09cc", kApiHid, "Wireless Controller", false);
+    }
+    TDeviceConfig& add(const char* identity, int api, const char* name, bool connected) {
+        TDeviceConfig& record = registry.findOrCreate(identity);
+        record.Api = api;
+        record.Name = name;
+        record.Connected = connected;
+        record.AxisMapping = {0, 1, 2, 3, 4, 5, 6, 7};
+        return record;
+    }
+};
+
+// The second page of the device dialog, as a click on its tab shows it.
+void showSecondPage(ui::DialogWindow& dialog) {
+    HWND tabs = FindWindowExW(dialog.hwnd(), nullptr, WC_TABCONTROLW, nullptr);
+    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+    NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGE};
+    SendMessageW(dialog.hwnd(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+}
+
+int showDeviceDialog(bool axesPage) {
+    SampleDevices sample;
+    DeviceConfigDialog dialog(sample.registry, sample.settings, sample.lock, sample.templates);
+    if (axesPage) dialog.onShown = showSecondPage;
+    dialog.showModal(nullptr);
+    return 0;
+}
+
 const std::map<std::string, std::function<int()>>& windows() {
     static const std::map<std::string, std::function<int()>> table{
         {"wizard",
@@ -221,6 +276,17 @@ const std::map<std::string, std::function<int()>>& windows() {
         {"about",
          [] {
              AboutBox dialog(webPageAddress("/ja/"));
+             dialog.showModal(nullptr);
+             return 0;
+         }},
+        {"device", [] { return showDeviceDialog(false); }},
+        {"device-axes", [] { return showDeviceDialog(true); }},
+        {"template",
+         [] {
+             SampleDevices sample;
+             DeviceTemplateDialog dialog(sample.templates, "XBOX");
+             // The fifth label being edited in place.
+             dialog.onShown = [](ui::DialogWindow& shown) { PostMessageW(shown.hwnd(), kVrxEditButtonLabel, 4, 0); };
              dialog.showModal(nullptr);
              return 0;
          }},

@@ -1,0 +1,248 @@
+#include "Dialogs/DeviceConfigDialog_win.h"
+
+#include <shellapi.h>
+
+#include <cmath>
+
+#include "Dialogs/DeviceTemplateDialog_win.h"
+#include "Dialogs/InputNameDialog_win.h"
+#include "Ui/Theme_win.h"
+#include "Utils/WideText_win.h"
+
+namespace vrx {
+namespace {
+
+constexpr int kStickMarkerRadius = 4;
+constexpr int kAxisLabelHeight = 11;  // pixels at 96 DPI
+
+int truncated(double value) { return static_cast<int>(std::trunc(value)); }
+
+}  // namespace
+
+DeviceConfigDialog::DeviceConfigDialog(DeviceConfigManager& registry, const GlobalSettings& settings, EngineLock& lock,
+                                       DeviceTemplateManager& templates, std::function<void(HWND)> publish)
+    : DialogWindow(ui::DialogPlacement::CentreOnOwner),
+      templates_(templates),
+      publish_(std::move(publish)),
+      form_(DeviceConfigParts{registry, settings, lock, *this}) {
+    setTitle("ジョイスティックの調整・設定");
+}
+
+DeviceConfigDialog::~DeviceConfigDialog() = default;
+
+std::string DeviceConfigDialog::askName(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) {
+    return askNameOver(hwnd(), caption, prompt, initial);
+}
+
+std::string DeviceConfigDialog::chooseTemplate(const std::string& templateId) {
+    return chooseTemplateOver(hwnd(), templates_, templateId);
+}
+
+void DeviceConfigDialog::openGameControllerSettings() {
+    ShellExecuteW(hwnd(), L"open", L"control", L"joy.cpl", nullptr, SW_SHOWNORMAL);
+}
+
+void DeviceConfigDialog::createControls() {
+    PageControl1.create(hwnd());
+    PageControl1.setTabs({"1. アナログスティックの調整・ボタンの確認", "2. デバイスごとの詳細設定"});
+    PageControl1.onChange = [this](int page) { showPage(page); };
+    createFirstPage();
+    createSecondPage();
+    btnClose.create(hwnd(), "OK", true, IDOK);
+    btnClose.onClick = [this] { endDialog(IDOK); };
+    setDefaultButton(btnClose);
+    syncDeviceList();
+    showPage(0);
+}
+
+void DeviceConfigDialog::createFirstPage() {
+    TabSheet1.create(hwnd());
+    lblControlPanel.create(TabSheet1.hwnd(),
+                           "アナログスティックの中心位置を調整したり、すべてのボタン動作を確認するためには、"
+                           "ゲームコントローラのプロパティを設定してください。");
+    btnOpenControlPanel.create(TabSheet1.hwnd(), "ゲームコントローラの設定");
+    btnOpenControlPanel.onClick = [this] { form_.btnOpenControlPanelClick(); };
+}
+
+void DeviceConfigDialog::createSecondPage() {
+    // Group boxes paint only their frames: the page must not clip them.
+    TabSheet2.create(hwnd(), {.clipChildren = false});
+    const HWND page = TabSheet2.hwnd();
+    lblDeviceList.create(page, "設定するデバイスを選択 :");
+    cbDeviceList.create(page);
+    cbDeviceList.onChange = [this](int index) {
+        form_.cbDeviceListSelect(index);
+        syncSettings();
+    };
+    gbJoystickNumber.create(page, " このデバイスについて");
+    lblJoystickNumber.create(page, "接続されたときに優先的に割り当てられる Joystick 番号を指定");
+    cbJoystickNumber.create(page);
+    cbJoystickNumber.setItems(DeviceConfigForm::joystickNumberItems());
+    cbJoystickNumber.onChange = [this](int index) { form_.cbJoystickNumberChange(index); };
+    btnEditButtonNames.create(page, "ボタン名を編集");
+    btnEditButtonNames.onClick = [this] { form_.btnEditButtonNamesClick(); };
+    btnEditDeviceName.create(page, "デバイス表示名を編集");
+    btnEditDeviceName.onClick = [this] {
+        form_.btnEditDeviceNameClick();
+        syncDeviceList();
+    };
+    btnDeleteDeviceConfig.create(page, "このデバイス設定を削除");
+    btnDeleteDeviceConfig.onClick = [this] {
+        form_.btnDeleteDeviceConfigClick();
+        syncDeviceList();
+    };
+
+    gbAxisMapping.create(page, " 十字スティックの軸の割り当て設定");
+    lblAxisNote.create(page, "入力軸が複数あり、十字スティックの上下・左右方向がおかしい場合は、軸の割り当てを変更できます。");
+    lblStick1.create(page, "Stick 1");
+    lblStick2.create(page, "Stick 2");
+    pbStick1.create(page);
+    pbStick1.onPaint = [this](HDC dc, const RECT&) { paintStick(0, dc); };
+    pbStick2.create(page);
+    pbStick2.onPaint = [this](HDC dc, const RECT&) { paintStick(1, dc); };
+    for (int tag = 0; tag < 4; ++tag) {
+        lblStickAxes[static_cast<size_t>(tag)].create(page, tag % 2 == 0 ? "横方向" : "縦方向");
+        ui::ComboBox& list = cbStickAxes[static_cast<size_t>(tag)];
+        list.create(page);
+        list.setItems(DeviceConfigForm::axisItems());
+        list.onChange = [this, tag](int index) {
+            form_.cbStick1XChange(tag, index);
+            syncSettings();
+        };
+    }
+    pbAxis.create(page);
+    pbAxis.onPaint = [this](HDC dc, const RECT& client) { paintAxes(dc, client); };
+    lblAnalogDeadZoneCaption.create(page, "アナログ入力のしきい値（入力を無視するあそび）");
+    tbAnalogDeadZone.create(page, 0, 100);
+    tbAnalogDeadZone.setTickFrequency(10);
+    tbAnalogDeadZone.setHint("アナログ入力で感度が良すぎるときなどに変更してください。");
+    tbAnalogDeadZone.onChange = [this](int position) {
+        form_.tbAnalogDeadZoneChange(position);
+        lblAnalogDeadZone.setText(form_.deadZoneText());
+    };
+    lblAnalogDeadZone.create(page, form_.deadZoneText());
+}
+
+void DeviceConfigDialog::showPage(int page) {
+    PageControl1.setSelected(page);
+    TabSheet1.setVisible(page == 0);
+    TabSheet2.setVisible(page == 1);
+}
+
+void DeviceConfigDialog::syncDeviceList() {
+    cbDeviceList.setItems(form_.deviceItems());
+    cbDeviceList.setSelected(form_.deviceSelection());
+    syncSettings();
+}
+
+void DeviceConfigDialog::syncSettings() {
+    cbJoystickNumber.setSelected(form_.joystickNumber());
+    for (size_t tag = 0; tag < cbStickAxes.size(); ++tag) {
+        cbStickAxes[tag].setSelected(form_.stickAxes()[tag]);
+        cbStickAxes[tag].setEnabled(form_.axisListsEnabled());
+    }
+    tbAnalogDeadZone.setValue(form_.deadZone());
+    lblAnalogDeadZone.setText(form_.deadZoneText());
+    btnDeleteDeviceConfig.setEnabled(form_.deleteEnabled());
+    for (ui::PaintBox* box : {&pbStick1, &pbStick2, &pbAxis}) box->invalidate();
+}
+
+// A white square with the stick as a black dot, scaled with the screen.
+void DeviceConfigDialog::paintStick(int stick, HDC dc) {
+    const double f = displayScale();
+    const StickOffset offset = form_.stickOffset(stick, f);
+    const int size = truncated(f * DeviceConfigForm::kStickBoxSize);
+    const RECT square{0, 0, size, size};
+    FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const int centre = truncated(f * DeviceConfigForm::kStickBoxSize / 2);
+    const int radius = truncated(f * kStickMarkerRadius);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    Ellipse(dc, centre + offset.x - radius, centre + offset.y - radius, centre + offset.x + radius,
+            centre + offset.y + radius);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+}
+
+// One row per source axis: its name, a line, and a marker where the axis is.
+void DeviceConfigDialog::paintAxes(HDC dc, const RECT&) {
+    const double f = displayScale();
+    // Black on the light face; the palette's text on the dark one.
+    const COLORREF ink = ui::Theme::dark() ? ui::glowPalette().text : RGB(0, 0, 0);
+    HPEN pen = CreatePen(PS_SOLID, 1, ink);
+    HBRUSH brush = CreateSolidBrush(ink);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldFont = SelectObject(dc, axisFont_.handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ink);
+    const auto at = [f](int value) { return truncated(f * value); };
+    for (int row = 0; row < DeviceConfigForm::kAxisRows; ++row) {
+        const int y = 10 + 20 * row;
+        const std::wstring label = toWide(DeviceConfigForm::axisRowLabels()[static_cast<size_t>(row)]);
+        TextOutW(dc, at(10), at(y), label.c_str(), static_cast<int>(label.size()));
+        MoveToEx(dc, at(48), at(y + 6), nullptr);
+        LineTo(dc, at(148), at(y + 6));
+        const int v = form_.axisMarker(row);
+        const RECT marker{at(97) + v, at(y + 3), at(99) + v, at(y + 10)};
+        FillRect(dc, &marker, brush);
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+void DeviceConfigDialog::layout() {
+    PageControl1.setBounds(scale(8), scale(8), scale(624), scale(460));
+    const RECT page = PageControl1.pageRect();
+    for (ui::Panel* sheet : {&TabSheet1, &TabSheet2}) {
+        sheet->setBounds(page);
+        SetWindowPos(sheet->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    lblControlPanel.setBounds(scale(16), scale(16), scale(570), scale(40));
+    btnOpenControlPanel.setBounds(scale(16), scale(66), scale(220), scale(30));
+
+    lblDeviceList.setBounds(scale(12), scale(14), scale(170), scale(20));
+    cbDeviceList.setBounds(scale(184), scale(10), scale(412), scale(24));
+    gbJoystickNumber.setBounds(scale(8), scale(42), scale(592), scale(108));
+    lblJoystickNumber.setBounds(scale(20), scale(68), scale(390), scale(20));
+    cbJoystickNumber.setBounds(scale(420), scale(64), scale(168), scale(24));
+    btnEditButtonNames.setBounds(scale(20), scale(106), scale(180), scale(30));
+    btnEditDeviceName.setBounds(scale(208), scale(106), scale(180), scale(30));
+    btnDeleteDeviceConfig.setBounds(scale(396), scale(106), scale(192), scale(30));
+
+    gbAxisMapping.setBounds(scale(8), scale(158), scale(592), scale(262));
+    lblAxisNote.setBounds(scale(20), scale(180), scale(568), scale(36));
+    lblStick1.setBounds(scale(20), scale(220), scale(100), scale(18));
+    lblStick2.setBounds(scale(228), scale(220), scale(100), scale(18));
+    const int box = scale(DeviceConfigForm::kStickBoxSize);
+    pbStick1.setBounds(scale(20), scale(240), box, box);
+    pbStick2.setBounds(scale(228), scale(240), box, box);
+    for (size_t tag = 0; tag < cbStickAxes.size(); ++tag) {
+        const int x = tag < 2 ? 128 : 336;
+        const int y = tag % 2 == 0 ? 238 : 290;
+        lblStickAxes[tag].setBounds(scale(x), scale(y), scale(92), scale(18));
+        cbStickAxes[tag].setBounds(scale(x), scale(y + 20), scale(84), scale(24));
+    }
+    pbAxis.setBounds(scale(436), scale(220), scale(158), scale(172));
+    axisFont_ = ui::UiFont::pixels(dpi(), kAxisLabelHeight);
+    lblAnalogDeadZoneCaption.setBounds(scale(20), scale(350), scale(400), scale(20));
+    tbAnalogDeadZone.setBounds(scale(20), scale(372), scale(300), scale(32));
+    lblAnalogDeadZone.setBounds(scale(326), scale(378), scale(60), scale(20));
+
+    btnClose.setBounds(scale(540), scale(480), scale(92), scale(30));
+}
+
+void DeviceConfigDialog::activated() {
+    if (publish_) publish_(hwnd());
+}
+
+bool DeviceConfigDialog::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != kVrxRedrawDeviceDialog) return false;
+    for (ui::PaintBox* box : {&pbStick1, &pbStick2, &pbAxis}) box->invalidate();
+    result = 0;
+    return true;
+}
+
+}  // namespace vrx

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vrx {
+
+class DeviceTemplateManager;
+class NameAsker;
+class TDeviceTemplate;
+
+// The template dialog ("ボタン表示テンプレートの設定") without its window: the
+// template list, and the 128 rows of the shown template with the in-place
+// editor. Template changes live in the manager at once; templates.json is
+// written when the dialog closes after a change.
+class DeviceTemplateForm {
+public:
+    static constexpr int kRows = 128;
+    static constexpr int kEnterKey = 13;
+    static constexpr int kUpKey = 38;
+    static constexpr int kDownKey = 40;
+    static constexpr int kLabelColumn = 1;
+
+    // Opens on the template with this identifier; an empty or unknown one
+    // opens on "DEFAULT".
+    DeviceTemplateForm(DeviceTemplateManager& templates, NameAsker& ui, const std::string& templateId);
+
+    // --- State the view shows ---
+    const std::vector<std::string>& templateItems() const { return templateItems_; }
+    int templateSelection() const { return templateSelection_; }
+    // The rows' captions ("[1]" ...) and labels.
+    static std::string rowCaption(int row) { return "[" + std::to_string(row + 1) + "]"; }
+    const std::vector<std::string>& labels() const { return labels_; }
+    bool editorVisible() const { return editedRow_ >= 0; }
+    int editedRow() const { return editedRow_; }  // -1 none
+    // What the editor shows when it opens on a row.
+    const std::string& editorText() const { return editorText_; }
+    bool labelsModified() const { return labelsModified_; }
+    const std::string& resultTemplateId() const { return resultTemplateId_; }
+    TDeviceTemplate* selectedTemplate() const { return selected_; }
+
+    // --- Handlers ---
+    void cbTemplatesSelect(int index);
+    // A click on the list at a row and column (-1 for none): the row whose
+    // label cell is to be edited, which the view posts to itself
+    // (WM_VRX_EDIT_BUTTON_LABEL); -1 when the click hid the editor instead.
+    int lvButtonLabelsClick(int row, int column);
+    // WM_VRX_EDIT_BUTTON_LABEL.
+    void editButtonLabel(int row);
+    // text: the editor's text now. True when the key was consumed (Enter,
+    // Up, Down); the editor has then moved to editedRow().
+    bool ListViewCellEditorKeyDown(int virtualKey, const std::string& text);
+    void ListViewCellEditorExit(const std::string& text);
+    void btnEditTemplateNameClick();
+    void btnCreateNewTemplateClick();
+    // OK and the close box alike.
+    void btnOkClick();
+    void FormClose() { btnOkClick(); }
+
+private:
+    void fillTemplates();
+    void storeLabels();
+    void writeEditedRow(const std::string& text);
+
+    DeviceTemplateManager& templates_;
+    NameAsker& ui_;
+    std::vector<std::string> templateItems_;
+    std::vector<std::string> templateIds_;
+    int templateSelection_ = -1;
+    TDeviceTemplate* selected_ = nullptr;
+    std::vector<std::string> labels_;
+    int editedRow_ = -1;
+    std::string editorText_;
+    bool labelsModified_ = false;
+    std::string resultTemplateId_;
+};
+
+}  // namespace vrx
