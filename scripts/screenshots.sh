@@ -32,6 +32,9 @@ shots=(
     "name      tools/vantorix-gallery.exe name"
     "about     tools/vantorix-gallery.exe about"
     "controls  tools/vantorix-gallery.exe controls"
+    "preference tools/vantorix-gallery.exe preference"
+    "alias     tools/vantorix-gallery.exe alias"
+    "vibration tools/vantorix-gallery.exe vibration"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

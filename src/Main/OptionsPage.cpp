@@ -4,6 +4,8 @@
 
 #include "AppInfo/Launcher.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "Dialogs/ButtonAliasForm.h"
+#include "Dialogs/VibrationForm.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
@@ -296,6 +298,23 @@ void OptionsPage::cbTriggerVibrationClick(bool checked) {
     store(s->vibrationDuration, 0);
     store(s->vibrationSpeed1, 0);
     store(s->vibrationSpeed2, 0);
+}
+
+// The dialog edits the profile that was in force when it opened, even if an
+// application switches profiles while it is open.
+void OptionsPage::btnButtonAliasClick() {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    if (!profile) return;
+    ButtonAliasForm form(*profile, parts_.lock);
+    parts_.dialogs.showButtonAlias(form);
+}
+
+void OptionsPage::btnVibrationDetailsClick() {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    if (!profile) return;
+    VibrationForm form(*profile, parts_.dialogs);
+    // A duration of 0 turns the rumble off, which the check box shows.
+    if (parts_.dialogs.showVibration(form)) fill();
 }
 
 }  // namespace vrx

@@ -81,8 +81,6 @@ public:
     static const char* fileDialogFilter(FileKind kind);
     static const char* fileDialogExtension(FileKind kind);
     // The dialogs of later work: their buttons are shown disabled.
-    static constexpr bool buttonAliasAvailable() { return false; }
-    static constexpr bool vibrationDetailsAvailable() { return false; }
     static constexpr bool calibrateAvailable() { return false; }
 
     const OptionsState& state() const { return state_; }
@@ -121,6 +119,8 @@ public:
     void btnImageFileClick();
     void editImageFileExit(const std::string& text);
     void cbTriggerVibrationClick(bool checked);
+    void btnButtonAliasClick();
+    void btnVibrationDetailsClick();
 
 private:
     ProfileSettings* settings() const;

@@ -83,7 +83,6 @@ void OptionsPageView::createControls() {
     btnVibrationDetails.create(p, "詳細...");
 
     // The dialogs behind these come with later work.
-    btnButtonAlias.setEnabled(OptionsPage::buttonAliasAvailable());
     btnCalibrate.setEnabled(OptionsPage::calibrateAvailable());
 }
 
@@ -169,6 +168,8 @@ void OptionsPageView::wireEvents() {
     cbTriggerVibration.onChange = [this](bool on) {
         route([&](OptionsPage& page) { page.cbTriggerVibrationClick(on); });
     };
+    btnButtonAlias.onClick = [this] { route([](OptionsPage& page) { page.btnButtonAliasClick(); }); };
+    btnVibrationDetails.onClick = [this] { route([](OptionsPage& page) { page.btnVibrationDetailsClick(); }); };
 }
 
 void OptionsPageView::sync(bool force) {
@@ -199,7 +200,7 @@ void OptionsPageView::sync(bool force) {
     editImageFile.setEnabled(s.imageFileEnabled);
     btnImageFile.setEnabled(s.imageFileEnabled);
     cbTriggerVibration.setChecked(s.triggerVibration);
-    btnVibrationDetails.setEnabled(s.vibrationDetailsEnabled && OptionsPage::vibrationDetailsAvailable());
+    btnVibrationDetails.setEnabled(s.vibrationDetailsEnabled);
 }
 
 void OptionsPageView::setFonts(const ui::UiFont& normal, const ui::UiFont& bold, int dpi) {

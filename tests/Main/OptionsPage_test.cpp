@@ -49,8 +49,7 @@ TEST(OptionsPage, FillShowsTheProfilesSettings) {
     EXPECT_EQ(o.soundFile, "ding.wav");
     EXPECT_FALSE(o.showProfileImage || o.imageFileEnabled);
     EXPECT_TRUE(o.triggerVibration && o.vibrationDetailsEnabled);
-    EXPECT_FALSE(OptionsPage::buttonAliasAvailable() || OptionsPage::vibrationDetailsAvailable() ||
-                 OptionsPage::calibrateAvailable());
+    EXPECT_FALSE(OptionsPage::calibrateAvailable());
 }
 
 TEST(OptionsPage, JoystickCountOutsideOneToFiftyIsRefused) {

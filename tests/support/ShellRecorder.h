@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,8 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     std::vector<std::string> calls;
     ShellCommands* shell = nullptr;  // the view tells it when the window really minimises
     bool administrator = true, taskExists = false, taskWorks = true;
+    // What the user does in the preference dialog; without it, it closes at once.
+    std::function<void(PreferenceForm&)> preference;
 
     void minimizeApplication() override {
         calls.push_back("minimize");
@@ -41,7 +44,10 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     void disable() override { calls.push_back("TimerDisable"); }
     void enable() override { calls.push_back("TimerEnable"); }
     void detect(bool force) override { calls.push_back(force ? "detect forced" : "detect"); }
-    void showPreference() override { calls.push_back("preference"); }
+    void showPreference(PreferenceForm& form) override {
+        calls.push_back("preference");
+        if (preference) preference(form);
+    }
     void showAppLink() override { calls.push_back("applink"); }
     void showAbout() override { calls.push_back("about"); }
     void showGreeting() override { calls.push_back("greeting"); }
