@@ -74,9 +74,6 @@ void ButtonAliasDialog::assignmentChanged(int list, int index) {
 }
 
 void ButtonAliasDialog::layout() {
-    const auto place = [this](ui::Control& control, int x, int y, int width, int height) {
-        control.setBounds(scale(x), scale(y), scale(width), scale(height));
-    };
     lvButtonAlias.setDpi(dpi());
     place(Label3, 12, 10, 636, 72);
     place(lvButtonAlias, 12, 90, 364, 322);

@@ -176,9 +176,6 @@ void PreferenceDialog::btnOKClick() {
 }
 
 void PreferenceDialog::layout() {
-    const auto place = [this](ui::Control& control, int x, int y, int width, int height) {
-        control.setBounds(scale(x), scale(y), scale(width), scale(height));
-    };
     const auto checkRow = [&](ui::CheckBox& box, int y) { place(box, 24, y, 552, 20); };
     // An ignore box's row: the number, its unit and the note about -1.
     const auto numberRow = [&](ui::Edit& box, ui::Label& unit, ui::Label& note, int y) {

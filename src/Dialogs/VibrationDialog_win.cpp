@@ -77,9 +77,6 @@ void VibrationDialog::focusDurationIfAsked() {
 }
 
 void VibrationDialog::layout() {
-    const auto place = [this](ui::Control& control, int x, int y, int width, int height) {
-        control.setBounds(scale(x), scale(y), scale(width), scale(height));
-    };
     place(lblVibration1, 12, 16, 80, 20);
     place(tbVibration1, 92, 10, 200, 30);
     place(lblVibration1Value, 296, 16, 52, 20);

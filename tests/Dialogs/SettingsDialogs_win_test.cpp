@@ -74,6 +74,9 @@ std::vector<HWND> children(HWND parent, const std::wstring& windowClass, const s
     return query.found;
 }
 
+// The n-th of them, or null (messages to null go nowhere, and the checks fail).
+HWND nth(const std::vector<HWND>& windows, size_t n) { return n < windows.size() ? windows[n] : nullptr; }
+
 // The control created right after another: an edit after its check box.
 HWND nextControl(HWND control) { return GetWindow(control, GW_HWNDNEXT); }
 
@@ -117,7 +120,7 @@ TEST(SettingsDialogsView, PreferenceFromTheMenuStoresTheControlsRestartsTheTimer
             // The two highlight modes exclude each other.
             seen.push_back(checked(findChild(dialog, L"Button", L"押されているボタンをハイライト表示する")) ? "both"
                                                                                                           : "one");
-            HWND shiftIgnore = children(dialog, L"Button", kIgnoreCaption).at(1);
+            HWND shiftIgnore = nth(children(dialog, L"Button", kIgnoreCaption), 1);
             SendMessageW(shiftIgnore, BM_CLICK, 0, 0);
             seen.push_back(IsWindowEnabled(nextControl(shiftIgnore)) ? "box enabled" : "box disabled");
             type(nextControl(shiftIgnore), "-1");
@@ -156,7 +159,7 @@ TEST(SettingsDialogsView, PreferenceRefusesANumberBoxThatIsNoIntegerAndCancelKee
     Lines seen;
     DialogSteps steps({
         [&](HWND dialog) {
-            HWND ignore = children(dialog, L"Button", kIgnoreCaption).at(0);
+            HWND ignore = nth(children(dialog, L"Button", kIgnoreCaption), 0);
             SendMessageW(ignore, BM_CLICK, 0, 0);
             type(nextControl(ignore), "1.5");
             clickButton(dialog, L"最小化した状態で起動させる");
@@ -180,7 +183,7 @@ TEST(SettingsDialogsView, PreferenceRefusesANumberBoxThatIsNoIntegerAndCancelKee
     EXPECT_EQ(seen, (Lines{"Error: not an integer", "設定", "1.5"}));
     EXPECT_EQ(f.settings.startIconified, before.startIconified);
     EXPECT_EQ(f.settings.ignoreInputAfterProfileSwitch, before.ignoreInputAfterProfileSwitch);
-    EXPECT_TRUE(f.r.take().empty());
+    EXPECT_EQ(f.r.take(), Lines{});
     EXPECT_EQ(f.store.saves, 1);  // saved after it closes, whichever way
 }
 
@@ -199,8 +202,8 @@ TEST(SettingsDialogsView, ButtonAliasFromTheOptionsPageWritesEachChoiceIntoThePr
             std::vector<HWND> lists;
             for (HWND child = GetWindow(list, GW_HWNDNEXT); child; child = GetWindow(child, GW_HWNDNEXT))
                 if (className(child) == L"ComboBox") lists.push_back(child);
-            choose(lists.at(0), 58);  // Button 3
-            choose(lists.at(1), 60);  // and Button 4 with it
+            choose(nth(lists, 0), 58);  // Button 3
+            choose(nth(lists, 1), 60);  // and Button 4 with it
             seen.push_back(cell(list, 8, 1));
             seen.push_back(toUtf8(windowText(findChild(dialog, L"Button", L"Button 1"))));
             PostMessageW(dialog, WM_CLOSE, 0, 0);
