@@ -35,6 +35,9 @@ shots=(
     "device    tools/vantorix-gallery.exe device"
     "device-axes tools/vantorix-gallery.exe device-axes"
     "template  tools/vantorix-gallery.exe template"
+    "preference tools/vantorix-gallery.exe preference"
+    "alias     tools/vantorix-gallery.exe alias"
+    "vibration tools/vantorix-gallery.exe vibration"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

@@ -39,4 +39,10 @@ std::string resolveDataFile(const std::filesystem::path& dataDirectory, const st
     return isAbsolute(name) ? name : pathToUtf8(dataDirectory / pathFromUtf8(name));
 }
 
+std::string relativeDataFile(const std::filesystem::path& dataDirectory, const std::string& chosen) {
+    const std::filesystem::path relative = pathFromUtf8(chosen).lexically_relative(dataDirectory);
+    if (relative.empty() || *relative.begin() == "..") return chosen;
+    return pathToUtf8(relative);
+}
+
 }  // namespace vrx

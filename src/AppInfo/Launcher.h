@@ -42,4 +42,9 @@ bool isSoundFile(const std::string& target);
 // ("C:\x.wav", "\\server\x.wav", "/x.wav"), anything else in the data directory.
 std::string resolveDataFile(const std::filesystem::path& dataDirectory, const std::string& name);
 
+// A file the user chose, as it is to be stored: inside the data directory
+// relative to it, so the data directory can move with its files; elsewhere
+// its full path.
+std::string relativeDataFile(const std::filesystem::path& dataDirectory, const std::string& chosen);
+
 }  // namespace vrx

@@ -150,6 +150,8 @@ public:
     const std::string& caption() const { return caption_; }
     OptionsPage& options() { return options_; }
     const OptionsPage& options() const { return options_; }
+    // The engine lock, for the dialogs of the menus that change what the tick reads.
+    EngineLock& engineLock() const { return parts_.lock; }
     const JoyButton& buttonCopyBuffer() const { return buttonCopy_; }
     const JoystickConfig& joystickCopyBuffer() const { return joystickCopy_; }
     // The background of a row while it is pressed (0xRRGGBB); nothing keeps

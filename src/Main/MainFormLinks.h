@@ -8,6 +8,9 @@
 
 namespace vrx {
 
+class ButtonAliasForm;
+class VibrationForm;
+
 // What the main window's models ask of the user and of the windows around
 // them. The view answers with real boxes and dialogs; tests answer from a
 // script. Every text given here is shown exactly as it is.
@@ -31,6 +34,10 @@ public:
     // A file dialog starting in startFolder (empty: the dialog's own
     // choice); the chosen file's full path, nothing when cancelled.
     virtual std::optional<std::string> pickFile(FileKind kind, const std::string& startFolder) = 0;
+    // The options page's dialogs over their form models; the vibration
+    // dialog answers whether it was closed with OK.
+    virtual void showButtonAlias(ButtonAliasForm& form) = 0;
+    virtual bool showVibration(VibrationForm& form) = 0;
 };
 
 // The assignment dialog of one slot. The result is the dialog's modal

@@ -8,8 +8,11 @@
 #include "Dialogs/AboutBox_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
+#include "Dialogs/ButtonAliasDialog_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/PreferenceDialog_win.h"
+#include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
 #include "Main/OptionsPage.h"
 #include "Main/WindowMessages.h"
@@ -48,12 +51,16 @@ MainWindowDialogs::~MainWindowDialogs() = default;
 
 void MainWindowDialogs::attachDevices(DeviceDialogParts parts) {
     devices_ = std::make_unique<DeviceDialogParts>(std::move(parts));
+HWND MainWindowDialogs::front() const {
+    const HWND owner = owner_();
+    const HWND popup = owner ? GetLastActivePopup(owner) : nullptr;
+    return popup && IsWindowEnabled(popup) ? popup : owner;
 }
 
 MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                          MessageButtons buttons) {
     const ui::MessageAnswer answer = ui::showMessageBox(
-        owner_(), text, caption, boxIcon(icon),
+        front(), text, caption, boxIcon(icon),
         buttons == MessageButtons::YesNo ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
     return answer == ui::MessageAnswer::Yes  ? MessageAnswer::Yes
            : answer == ui::MessageAnswer::No ? MessageAnswer::No
@@ -72,7 +79,7 @@ std::optional<std::string> MainWindowDialogs::pickFile(FileKind kind, const std:
     std::vector<wchar_t> file(32768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_();
+    dialog.hwndOwner = front();
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
@@ -120,6 +127,11 @@ std::string MainWindowDialogs::chooseTemplate(const std::string& templateId) {
     if (!devices_) return templateId;
     return chooseTemplateOver(owner_(), devices_->templates, templateId);
 }
+void MainWindowDialogs::showButtonAlias(ButtonAliasForm& form) { ButtonAliasDialog(form).showModal(owner_()); }
+
+bool MainWindowDialogs::showVibration(VibrationForm& form) { return VibrationDialog(form).showModal(owner_()) == IDOK; }
+
+void MainWindowDialogs::showPreference(PreferenceForm& form) { PreferenceDialog(form).showModal(owner_()); }
 
 void MainWindowDialogs::showAbout() { AboutBox(webPageAddress("/ja/")).showModal(owner_()); }
 

@@ -50,6 +50,8 @@ public:
                           MessageButtons buttons) override;
     std::string askName(const std::string& caption, const std::string& prompt, const std::string& initial) override;
     std::optional<std::string> pickFile(FileKind kind, const std::string& startFolder) override;
+    void showButtonAlias(ButtonAliasForm& form) override;
+    bool showVibration(VibrationForm& form) override;
     Answer ask(const std::string& text, const std::string& caption, bool withCancel) override;
     void showError(const std::string& text, const std::string& caption) override;
     // Posted, never sent: the timer thread switches too.
@@ -63,7 +65,7 @@ public:
     int edit(int, SlotIndex, const std::string&) override { return 0; }
 
     // ShellDialogs
-    void showPreference() override {}
+    void showPreference(PreferenceForm& form) override;
     void showAppLink() override {}
     void showDeviceConfig() override;
     void withdrawDeviceConfig() override;
@@ -74,6 +76,10 @@ public:
     std::string chooseTemplate(const std::string& templateId) override;
 
 private:
+    // Boxes and file dialogs go over the dialog that asks for them, when one
+    // of the main window's dialogs is open, so that it waits for them.
+    HWND front() const;
+
     std::function<HWND()> owner_;
     std::unique_ptr<DeviceDialogParts> devices_;
     // Shown, or closed and still published until withdrawn.

@@ -1,14 +1,15 @@
 #include "Main/OptionsPage.h"
 
 #include <algorithm>
-#include <charconv>
-#include <system_error>
 
 #include "AppInfo/Launcher.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "Dialogs/ButtonAliasForm.h"
+#include "Dialogs/VibrationForm.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
+#include "Utils/IntegerText.h"
 #include "Utils/Logger.h"
 #include "Utils/PathText.h"
 
@@ -23,14 +24,6 @@ constexpr int kVibrationDurationWhenChecked = 500;
 std::string percentLabel(int position) { return std::to_string(position) + " %"; }
 
 std::string rangeMessage(int maximum) { return "1 以上 " + std::to_string(maximum) + " 以下の数を入れてください。"; }
-
-// A chosen file inside the data folder is kept relative to it, so the data
-// folder can move with its files; one elsewhere keeps its full path.
-std::string relativeToData(const std::filesystem::path& dataDirectory, const std::string& chosen) {
-    const std::filesystem::path relative = pathFromUtf8(chosen).lexically_relative(dataDirectory);
-    if (relative.empty() || *relative.begin() == "..") return chosen;
-    return pathToUtf8(relative);
-}
 
 }  // namespace
 
@@ -120,16 +113,8 @@ void OptionsPage::setDetectedCount(int count) {
 }
 
 std::optional<int> OptionsPage::acceptedCount(const std::string& text, int maximum, Focus box) {
-    const size_t first = text.find_first_not_of(' ');
-    const size_t last = text.find_last_not_of(' ');
-    int count = 0;
-    std::errc error = std::errc::invalid_argument;
-    if (first != std::string::npos) {
-        const char* end = text.data() + last + 1;
-        const auto parsed = std::from_chars(text.data() + first, end, count);
-        error = parsed.ptr == end ? parsed.ec : std::errc::invalid_argument;
-    }
-    if (error == std::errc{} && count >= 1 && count <= maximum) return count;
+    const std::optional<int> count = parseInteger(text);
+    if (count && *count >= 1 && *count <= maximum) return count;
     // Text that is no number at all gets the same answer as one out of
     // range: what the box wants is a number from 1 to maximum.
     parts_.dialogs.message(rangeMessage(maximum), "Error", MessageIcon::Error, MessageButtons::Ok);
@@ -275,7 +260,7 @@ void OptionsPage::fileButtonClick(FileKind kind) {
         startFolder = pathToUtf8(pathFromUtf8(resolveDataFile(parts_.dataDirectory, stored)).parent_path());
     const std::optional<std::string> chosen = parts_.dialogs.pickFile(kind, startFolder);
     if (!chosen) return;
-    const std::string name = relativeToData(parts_.dataDirectory, *chosen);
+    const std::string name = relativeDataFile(parts_.dataDirectory, *chosen);
     (kind == FileKind::Sound ? state_.soundFile : state_.imageFile) = name;
     changed_ = true;
     store(stored, name);
@@ -313,6 +298,23 @@ void OptionsPage::cbTriggerVibrationClick(bool checked) {
     store(s->vibrationDuration, 0);
     store(s->vibrationSpeed1, 0);
     store(s->vibrationSpeed2, 0);
+}
+
+// The dialog edits the profile that was in force when it opened, even if an
+// application switches profiles while it is open.
+void OptionsPage::btnButtonAliasClick() {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    if (!profile) return;
+    ButtonAliasForm form(*profile, parts_.lock);
+    parts_.dialogs.showButtonAlias(form);
+}
+
+void OptionsPage::btnVibrationDetailsClick() {
+    ConfigFile* profile = parts_.profiles.currentProfile();
+    if (!profile) return;
+    VibrationForm form(*profile, parts_.dialogs);
+    // A duration of 0 turns the rumble off, which the check box shows.
+    if (parts_.dialogs.showVibration(form)) fill();
 }
 
 }  // namespace vrx

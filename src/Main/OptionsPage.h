@@ -80,9 +80,6 @@ public:
     // default extension (empty for none).
     static const char* fileDialogFilter(FileKind kind);
     static const char* fileDialogExtension(FileKind kind);
-    // The dialogs of later work: their buttons are shown disabled.
-    static constexpr bool buttonAliasAvailable() { return false; }
-    static constexpr bool vibrationDetailsAvailable() { return false; }
 
     const OptionsState& state() const { return state_; }
     Focus takeFocusRequest();
@@ -120,6 +117,8 @@ public:
     void btnImageFileClick();
     void editImageFileExit(const std::string& text);
     void cbTriggerVibrationClick(bool checked);
+    void btnButtonAliasClick();
+    void btnVibrationDetailsClick();
 
 private:
     ProfileSettings* settings() const;

@@ -81,9 +81,6 @@ void OptionsPageView::createControls() {
     btnImageFile.create(p, "...");
     cbTriggerVibration.create(p, "コントローラーを振動させる");
     btnVibrationDetails.create(p, "詳細...");
-
-    // The dialogs behind these come with later work.
-    btnButtonAlias.setEnabled(OptionsPage::buttonAliasAvailable());
 }
 
 void OptionsPageView::attach(MainForm& form, std::function<void()> changed) {
@@ -168,6 +165,8 @@ void OptionsPageView::wireEvents() {
     cbTriggerVibration.onChange = [this](bool on) {
         route([&](OptionsPage& page) { page.cbTriggerVibrationClick(on); });
     };
+    btnButtonAlias.onClick = [this] { route([](OptionsPage& page) { page.btnButtonAliasClick(); }); };
+    btnVibrationDetails.onClick = [this] { route([](OptionsPage& page) { page.btnVibrationDetailsClick(); }); };
 }
 
 void OptionsPageView::sync(bool force) {
@@ -198,7 +197,7 @@ void OptionsPageView::sync(bool force) {
     editImageFile.setEnabled(s.imageFileEnabled);
     btnImageFile.setEnabled(s.imageFileEnabled);
     cbTriggerVibration.setChecked(s.triggerVibration);
-    btnVibrationDetails.setEnabled(s.vibrationDetailsEnabled && OptionsPage::vibrationDetailsAvailable());
+    btnVibrationDetails.setEnabled(s.vibrationDetailsEnabled);
 }
 
 void OptionsPageView::setFonts(const ui::UiFont& normal, const ui::UiFont& bold, int dpi) {

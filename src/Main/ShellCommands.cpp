@@ -9,6 +9,7 @@
 #include "AppInfo/WebPages.h"
 #include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFileManager.h"
+#include "Dialogs/PreferenceForm.h"
 #include "Joystick/EngineLinks.h"
 #include "Main/MainForm.h"
 #include "Main/ProfileSwitchNotice.h"
@@ -261,8 +262,19 @@ void ShellCommands::MMExitClick() {
 void ShellCommands::MMOpenConfigDirClick() { parts_.shell.exploreFolder(pathToUtf8(parts_.dataDirectory)); }
 
 void ShellCommands::MMPreferenceClick() {
+    // A new speed restarts the timer as a style change does; a new input
+    // API mode re-detects as the detect command does.
+    struct Restart final : ProcessingRestart {
+        ShellCommands& shell;
+        explicit Restart(ShellCommands& s) : shell(s) {}
+        void terminateTimer() override { shell.parts_.theme.terminateProcessing(); }
+        void initTimer() override { shell.parts_.theme.initProcessing(); }
+        void detectDevices() override { shell.redetect(true); }
+    } restart(*this);
+    PreferenceForm form(PreferenceParts{parts_.settings, parts_.form.engineLock(), restart, parts_.dialogs,
+                                        parts_.dataDirectory, parts_.log});
     parts_.log.debug("Opening PreferenceDialog...");
-    parts_.shellDialogs.showPreference();
+    parts_.shellDialogs.showPreference(form);
     parts_.log.debug("Closed PreferenceDialog");
     parts_.settingsStore.saveGlobalSettings();
 }

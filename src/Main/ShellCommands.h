@@ -14,6 +14,7 @@ class AppLinkManager;
 class ConfigFileManager;
 class Logger;
 class MainForm;
+class PreferenceForm;
 class TimerControl;
 struct GlobalSettings;
 struct ProfileSwitchNotice;
@@ -166,7 +167,7 @@ public:
 class ShellDialogs {
 public:
     virtual ~ShellDialogs() = default;
-    virtual void showPreference() = 0;
+    virtual void showPreference(PreferenceForm& form) = 0;
     virtual void showAppLink() = 0;
     // The device dialog, published to the engine while it is open; it
     // stays published after it closed until withdrawDeviceConfig, which

@@ -220,6 +220,10 @@ void Control::setFocus() {
     if (window_) SetFocus(window_);
 }
 
+void Control::startGroup() {
+    if (window_) SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_GROUP);
+}
+
 bool Control::focused() const { return window_ && GetFocus() == window_; }
 
 void Control::setHint(std::string_view hint) {

@@ -37,6 +37,9 @@ public:
     bool enabled() const;
     void setFocus();
     bool focused() const;
+    // Makes this control the first of a group (WS_GROUP): the arrow keys of
+    // the radio buttons before it stop here.
+    void startGroup();
     // Tooltip text ("hint"); empty removes it.
     void setHint(std::string_view hint);
 

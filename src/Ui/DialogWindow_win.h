@@ -57,6 +57,11 @@ protected:
     // Further window messages; true when handled.
     virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // Sets a control's bounds given at 96 DPI.
+    void place(Control& control, int x, int y, int width, int height) const {
+        control.setBounds(scale(x), scale(y), scale(width), scale(height));
+    }
+
     // The button Enter presses.
     void setDefaultButton(Button& button) { defaultButton_ = &button; }
 

@@ -29,6 +29,8 @@ bool ListView::create(HWND parent, int id) {
     return true;
 }
 
+void ListView::setGridLines(bool on) { send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, on ? LVS_EX_GRIDLINES : 0); }
+
 void ListView::setColumns(const std::vector<ListColumn>& columns) {
     while (send(LVM_DELETECOLUMN, 0)) {
     }
@@ -223,20 +225,21 @@ LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_PREPAINT:
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT: {
+            const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+            bool selectedInDark = false;
             if (Theme::dark()) {
                 // The system paints a selected row in its own light colours
                 // unless the row is drawn as not selected with ours.
-                const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-                const bool selected = send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;
+                selectedInDark = send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;
                 draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
-                draw.clrText = selected ? glowPalette().selectionText : glowPalette().text;
-                draw.clrTextBk = selected ? glowPalette().selection : glowPalette().field;
-                if (selected) return CDRF_DODEFAULT;
+                draw.clrText = selectedInDark ? glowPalette().selectionText : glowPalette().text;
+                draw.clrTextBk = selectedInDark ? glowPalette().selection : glowPalette().field;
             }
             if (!rowLook) return CDRF_DODEFAULT;
-            const RowLook look = rowLook(static_cast<int>(draw.nmcd.dwItemSpec));
-            if (look.background != CLR_DEFAULT) draw.clrTextBk = look.background;
-            if (look.text != CLR_DEFAULT) draw.clrText = look.text;
+            const RowLook look = rowLook(row);
+            // A selected row keeps the selection's colours, but its weight.
+            if (look.background != CLR_DEFAULT && !selectedInDark) draw.clrTextBk = look.background;
+            if (look.text != CLR_DEFAULT && !selectedInDark) draw.clrText = look.text;
             if (look.bold && boldFont_) {
                 SelectObject(draw.nmcd.hdc, boldFont_);
                 return CDRF_NEWFONT;

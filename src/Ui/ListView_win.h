@@ -31,6 +31,7 @@ struct ListColumn {
 class ListView : public Control {
 public:
     bool create(HWND parent, int id = 0);
+    void setGridLines(bool on);
 
     // Columns with their widths at 96 DPI; rescaled by setDpi.
     void setColumns(const std::vector<ListColumn>& columns);

@@ -49,7 +49,6 @@ TEST(OptionsPage, FillShowsTheProfilesSettings) {
     EXPECT_EQ(o.soundFile, "ding.wav");
     EXPECT_FALSE(o.showProfileImage || o.imageFileEnabled);
     EXPECT_TRUE(o.triggerVibration && o.vibrationDetailsEnabled);
-    EXPECT_FALSE(OptionsPage::buttonAliasAvailable() || OptionsPage::vibrationDetailsAvailable());
 }
 
 TEST(OptionsPage, JoystickCountOutsideOneToFiftyIsRefused) {

@@ -144,8 +144,9 @@ struct MainWindowFixture {
                                 h.log, usKeyboardLayout(), dialogs}};
     ShellSurroundings around{folder.path(), lock, settings, h.log};
     Recorder& r = around.r;
-    ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, r, window, r, r, r,
-                                   store, around.notice, folder.path(), around.firstRun, h.log}};
+    // The menus' dialogs are the real ones, over the window.
+    ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, dialogs, window, r,
+                                   r, r, store, around.notice, folder.path(), around.firstRun, h.log}};
     AppMessages messages{manager, h.engine.virtualInput(), window, systemAnsiCodePage(), h.log};
     // Last, so that it goes first: its destruction still reaches the models.
     MainWindow window{settings, h.log, hooks()};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ public:
     std::deque<std::optional<std::string>> files;
     std::vector<std::string> shown;
     std::vector<std::string> fileStarts;  // the folders the file dialogs started in
+    // What the user does in the options page's dialogs; without a script
+    // they close at once (the vibration dialog with Cancel).
+    std::function<void(ButtonAliasForm&)> aliasDialog;
+    std::function<bool(VibrationForm&)> vibrationDialog;
 
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon,
                           MessageButtons buttons) override {
@@ -42,6 +47,14 @@ public:
         std::optional<std::string> file = files.front();
         files.pop_front();
         return file;
+    }
+    void showButtonAlias(ButtonAliasForm& form) override {
+        shown.push_back("button alias dialog");
+        if (aliasDialog) aliasDialog(form);
+    }
+    bool showVibration(VibrationForm& form) override {
+        shown.push_back("vibration dialog");
+        return vibrationDialog && vibrationDialog(form);
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,8 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     bool administrator = true, taskExists = false, taskWorks = true;
     // The real dialogs, for the window tests that open them from a menu.
     ShellDialogs* passOn = nullptr;
+    // What the user does in the preference dialog; without it, it closes at once.
+    std::function<void(PreferenceForm&)> preference;
 
     void minimizeApplication() override {
         calls.push_back("minimize");
@@ -43,7 +46,10 @@ struct Recorder final : ShellWindow, TimerControl, DeviceDetection, ShellDialogs
     void disable() override { calls.push_back("TimerDisable"); }
     void enable() override { calls.push_back("TimerEnable"); }
     void detect(bool force) override { calls.push_back(force ? "detect forced" : "detect"); }
-    void showPreference() override { calls.push_back("preference"); }
+    void showPreference(PreferenceForm& form) override {
+        calls.push_back("preference");
+        if (preference) preference(form);
+    }
     void showAppLink() override { calls.push_back("applink"); }
     void showDeviceConfig() override {
         calls.push_back("device dialog");

@@ -1,7 +1,8 @@
 // vantorix-gallery: one window of the program with sample content, shown
 // until it is closed.
 //
-//   vantorix-gallery.exe wizard|greeting|image|name|about|controls|device|device-axes|template [--dark]
+//   vantorix-gallery.exe wizard|greeting|image|name|about|controls|device|device-axes|template|
+//                        preference|alias|vibration [--dark]
 //
 // VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
 #include <windows.h>
@@ -16,16 +17,21 @@
 
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/WebPages.h"
+#include "ConfigFileManager/ConfigFile.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/ButtonAliasDialog_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/PreferenceDialog_win.h"
+#include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
 #include "Joystick/EngineLinks.h"
+#include "Main/MainWindowDialogs_win.h"
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
@@ -39,6 +45,7 @@
 #include "Ui/Theme_win.h"
 #include "Ui/TrackBar_win.h"
 #include "Utils/FileLogger.h"
+#include "Utils/Logger.h"
 
 namespace {
 
@@ -249,6 +256,52 @@ int showDeviceDialog(bool axesPage) {
     return 0;
 }
 
+// The preference dialog here has no timer or devices to restart.
+struct NoProcessing final : ProcessingRestart {
+    void terminateTimer() override {}
+    void initTimer() override {}
+    void detectDevices() override {}
+};
+
+int showPreference() {
+    GlobalSettings settings;
+    settings.notifySoundFile = "notify.wav";
+    settings.notifyProfileImage = true;
+    settings.ignoreInputAfterProfileSwitch = -1;
+    settings.turboMode = 1;
+    UnsharedEngineLock lock;
+    NoProcessing processing;
+    MainWindowDialogs dialogs([] { return HWND{}; });
+    NullLogger log;
+    PreferenceForm form(
+        PreferenceParts{settings, lock, processing, dialogs, std::filesystem::temp_directory_path(), log});
+    PreferenceDialog(form).showModal(nullptr);
+    return 0;
+}
+
+int showButtonAlias() {
+    ConfigFile profile;
+    profile.settings.numberOfButtons = 16;
+    profile.buttonAlias.set(buttonSlot(0), {buttonSlot(1), -1, -1});
+    profile.buttonAlias.set(buttonSlot(5), {buttonSlot(2), buttonSlot(3), -1});
+    profile.buttonAlias.set(povSlot(0, PovDirection::Up), {buttonSlot(4), buttonSlot(5), buttonSlot(6)});
+    UnsharedEngineLock lock;
+    ButtonAliasForm form(profile, lock);
+    ButtonAliasDialog(form).showModal(nullptr);
+    return 0;
+}
+
+int showVibration() {
+    ConfigFile profile;
+    profile.settings.vibrationSpeed1 = 60;
+    profile.settings.vibrationSpeed2 = 30;
+    profile.settings.vibrationDuration = 500;
+    MainWindowDialogs dialogs([] { return HWND{}; });
+    VibrationForm form(profile, dialogs);
+    VibrationDialog(form).showModal(nullptr);
+    return 0;
+}
+
 const std::map<std::string, std::function<int()>>& windows() {
     static const std::map<std::string, std::function<int()>> table{
         {"wizard",
@@ -296,6 +349,9 @@ const std::map<std::string, std::function<int()>>& windows() {
              window.showModal(nullptr);
              return 0;
          }},
+        {"preference", showPreference},
+        {"alias", showButtonAlias},
+        {"vibration", showVibration},
     };
     return table;
 }
