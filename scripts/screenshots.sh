@@ -32,6 +32,9 @@ shots=(
     "name      tools/vantorix-gallery.exe name"
     "about     tools/vantorix-gallery.exe about"
     "controls  tools/vantorix-gallery.exe controls"
+    "applink   tools/vantorix-gallery.exe applink"
+    "applinkitem tools/vantorix-gallery.exe applinkitem"
+    "appcapture tools/vantorix-gallery.exe appcapture"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

@@ -6,6 +6,8 @@
 
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/AppLinkDialog_win.h"
+#include "Dialogs/DialogMessageBox_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
@@ -16,16 +18,6 @@
 
 namespace vrx {
 namespace {
-
-ui::MessageIcon boxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Error: return ui::MessageIcon::Error;
-        case MessageIcon::Warning: return ui::MessageIcon::Warning;
-        case MessageIcon::Information: return ui::MessageIcon::Information;
-        case MessageIcon::Question: return ui::MessageIcon::Question;
-    }
-    return ui::MessageIcon::Information;
-}
 
 // "name|pattern|name|pattern" as the file dialog wants it: parts ended by
 // zeros, the whole by two.
@@ -42,12 +34,7 @@ std::wstring dialogFilter(const char* filter) {
 
 MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                          MessageButtons buttons) {
-    const ui::MessageAnswer answer = ui::showMessageBox(
-        owner_(), text, caption, boxIcon(icon),
-        buttons == MessageButtons::YesNo ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
-    return answer == ui::MessageAnswer::Yes  ? MessageAnswer::Yes
-           : answer == ui::MessageAnswer::No ? MessageAnswer::No
-                                             : MessageAnswer::Ok;
+    return showDialogMessage(owner_(), text, caption, icon, buttons);
 }
 
 std::string MainWindowDialogs::askName(const std::string& caption, const std::string& prompt,
@@ -95,6 +82,10 @@ WizardAnswer MainWindowDialogs::ask(const std::string& prompt) {
     dialog.setExplanation(prompt);
     dialog.showFor(owner_());
     return {dialog.result(), dialog.key()};
+}
+
+void MainWindowDialogs::showAppLink() {
+    if (appLink_) AppLinkDialog(*appLink_).showModal(owner_());
 }
 
 void MainWindowDialogs::showAbout() { AboutBox(webPageAddress("/ja/")).showModal(owner_()); }

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ConfigFileManager/ProfileListLinks.h"
+#include "Dialogs/AppLinkDialog_win.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
 
@@ -41,12 +43,16 @@ public:
 
     // ShellDialogs
     void showPreference() override {}
-    void showAppLink() override {}
+    void showAppLink() override;
     void showAbout() override;
     void showGreeting() override;
 
+    // What the application-link dialogs work with, once it exists.
+    void setAppLinkParts(const AppLinkDialogParts& parts) { appLink_.emplace(parts); }
+
 private:
     std::function<HWND()> owner_;
+    std::optional<AppLinkDialogParts> appLink_;
 };
 
 }  // namespace vrx

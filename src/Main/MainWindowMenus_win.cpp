@@ -14,7 +14,7 @@ namespace {
 
 // The dialogs behind these items come with later work; until then the
 // items are shown disabled.
-constexpr Command kWaitingForDialogs[] = {Command::Preference, Command::JoystickProperty, Command::AppLink};
+constexpr Command kWaitingForDialogs[] = {Command::Preference, Command::JoystickProperty};
 
 int idOf(Command command) { return static_cast<int>(command); }
 

@@ -38,6 +38,7 @@
 #include "Main/SystemFacts.h"
 #include "Main/UiThreadHooks_win.h"
 #include "Main/ProfileSwitchNotice.h"
+#include "Dialogs/AppCaptureDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Utils/Administrator_win.h"
@@ -144,6 +145,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
         registry.load(IniFile::load(pathFromUtf8(app.iniPath)), DeviceDefaults::of(app.settings));
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
+        dialogs.setAppLinkParts({appLinks, profiles.names(), systemForegroundWindow(), windows, captureHost, log});
     }
 
     // The main window exists: everything else starts, in the order of the
@@ -325,6 +327,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     ProfileSwitchNotice notice;
     MainForm form;
     ShellCommands commands;
+    ShellCaptureHost captureHost{window};
 };
 
 }  // namespace

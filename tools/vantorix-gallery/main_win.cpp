@@ -1,7 +1,7 @@
 // vantorix-gallery: one window of the program with sample content, shown
 // until it is closed.
 //
-//   vantorix-gallery.exe wizard|greeting|image|name|about|controls [--dark]
+//   vantorix-gallery.exe wizard|greeting|image|name|about|controls|applink|applinkitem|appcapture [--dark]
 //
 // VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
 #include <windows.h>
@@ -11,13 +11,19 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "AppInfo/WebPages.h"
+#include "AppLink/AppLinkManager.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/AppLinkDialog_win.h"
+#include "Dialogs/AppLinkItemDialog_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Dialogs/InputNameDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
+#include "Joystick/EngineLinks.h"
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
@@ -30,6 +36,8 @@
 #include "Ui/TabStrip_win.h"
 #include "Ui/Theme_win.h"
 #include "Ui/TrackBar_win.h"
+#include "Utils/FileLogger.h"
+#include "Utils/WindowInfo_win.h"
 
 namespace {
 
@@ -194,6 +202,29 @@ int showImage() {
     return 0;
 }
 
+// The application-link dialogs over sample rules and profiles; nothing is
+// logged, and a capture does not minimize the gallery.
+struct AppLinkSamples final : CaptureHost {
+    FileLogger log;
+    UnsharedEngineLock lock;
+    AppLinkManager manager{std::filesystem::temp_directory_path() / "vantorix-gallery", lock, log};
+    std::vector<std::string> profiles{"Default", "ゲーム用", "ブラウザ", "動画プレイヤー"};
+    SystemWindowInfo windowInfo{log};
+    AppLinkDialogParts parts{manager, profiles, systemForegroundWindow(), windowInfo, *this, log};
+
+    AppLinkSamples() {
+        manager.replace({kNoMatchDefaultConfig,
+                         "Default",
+                         {{"メモ帳", "Default", "notepad.exe", ""},
+                          {"YouTube", "動画プレイヤー", "chrome.exe", "YouTube"},
+                          {"レースゲーム", "ゲーム用", "C:\\Games\\Racer\\racer.exe", ""},
+                          {"デスクトップ", "Default", "_DESKTOP_", ""}}});
+    }
+    void minimizeApplication() override {}
+    void restoreApplication() override {}
+    void beep() override { MessageBeep(MB_OK); }
+};
+
 const std::map<std::string, std::function<int()>>& windows() {
     static const std::map<std::string, std::function<int()>> table{
         {"wizard",
@@ -228,6 +259,24 @@ const std::map<std::string, std::function<int()>>& windows() {
          [] {
              ControlsWindow window;
              window.showModal(nullptr);
+             return 0;
+         }},
+        {"applink",
+         [] {
+             AppLinkSamples samples;
+             AppLinkDialog(samples.parts).showModal(nullptr);
+             return 0;
+         }},
+        {"applinkitem",
+         [] {
+             AppLinkSamples samples;
+             AppLinkItemDialog(samples.parts).editRule(nullptr, samples.manager.data().rules[1]);
+             return 0;
+         }},
+        {"appcapture",
+         [] {
+             AppLinkSamples samples;
+             AppCaptureDialog(samples.parts).capture(nullptr);
              return 0;
          }},
     };
