@@ -12,8 +12,9 @@ AppLinkDialog::AppLinkDialog(const AppLinkDialogParts& parts)
 void AppLinkDialog::createControls() {
     form_.FormCreate();
     LVAppLink.create(hwnd());
-    LVAppLink.setColumns({{"アプリケーションの名前", 140},
-                          {"関連付ける設定ファイル", 140},
+    // The first two columns are just wide enough for their headings.
+    LVAppLink.setColumns({{"アプリケーションの名前", 156},
+                          {"関連付ける設定ファイル", 156},
                           {"アプリケーションの Path", 200},
                           {"Window の Title", 200}});
     LVAppLink.onDoubleClick = [this](int) { run([this] { form_.LVAppLinkDblClick(); }); };

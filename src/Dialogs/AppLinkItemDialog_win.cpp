@@ -35,7 +35,7 @@ void AppLinkItemDialog::createControls() {
     lblPath.create(hwnd(), "アプリケーションの Path で関連付ける場合", {.bold = true});
     EditPath.create(hwnd(), form_.EditPath);
     lblPathNote.create(hwnd(),
-                       "Path は一部分だけでもかまいません。フルパス（C:\\Program Files\\Game\\game.exe）より、"
+                       "Path は一部分だけでもかまいません。フルパス（C:\\Games\\game.exe）より、"
                        "実行ファイル名だけ（game.exe）の方が汎用的な指定になります。");
     lblTitle.create(hwnd(), "Window の Title で関連付ける場合", {.bold = true});
     EditTitle.create(hwnd(), form_.EditTitle);
