@@ -58,11 +58,11 @@ void AppLinkItemDialog::layout() {
     btnCaptureApp.setBounds(scale(12), scale(130), scale(240), scale(30));
     lblPath.setBounds(scale(12), scale(174), scale(436), scale(20));
     EditPath.setBounds(scale(12), scale(196), scale(436), scale(24));
-    lblPathNote.setBounds(scale(12), scale(226), scale(436), scale(56));
-    lblTitle.setBounds(scale(12), scale(288), scale(436), scale(20));
-    EditTitle.setBounds(scale(12), scale(310), scale(436), scale(24));
-    btnOK.setBounds(scale(248), scale(350), scale(96), scale(30));
-    btnCancel.setBounds(scale(352), scale(350), scale(96), scale(30));
+    lblPathNote.setBounds(scale(12), scale(226), scale(436), scale(44));
+    lblTitle.setBounds(scale(12), scale(278), scale(436), scale(20));
+    EditTitle.setBounds(scale(12), scale(300), scale(436), scale(24));
+    btnOK.setBounds(scale(248), scale(340), scale(96), scale(30));
+    btnCancel.setBounds(scale(352), scale(340), scale(96), scale(30));
 }
 
 void AppLinkItemDialog::cancel() {

@@ -23,7 +23,7 @@ public:
     std::optional<AppLinkRecord> editRule(HWND owner, const AppLinkRecord& rule);
 
 protected:
-    SIZE designSize() const override { return {460, 392}; }
+    SIZE designSize() const override { return {460, 382}; }
     void createControls() override;
     void layout() override;
     void cancel() override;
