@@ -38,6 +38,9 @@ shots=(
     "preference tools/vantorix-gallery.exe preference"
     "alias     tools/vantorix-gallery.exe alias"
     "vibration tools/vantorix-gallery.exe vibration"
+    "applink   tools/vantorix-gallery.exe applink"
+    "applinkitem tools/vantorix-gallery.exe applinkitem"
+    "appcapture tools/vantorix-gallery.exe appcapture"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

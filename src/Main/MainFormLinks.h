@@ -16,8 +16,8 @@ class VibrationForm;
 // script. Every text given here is shown exactly as it is.
 
 enum class MessageIcon { Error, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // The two file dialogs of the options page; the view knows their filters
 // and default extensions (fileDialogFilter gives them).

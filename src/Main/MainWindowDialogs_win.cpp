@@ -6,9 +6,11 @@
 
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/AppLinkDialog_win.h"
+#include "Dialogs/ButtonAliasDialog_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
-#include "Dialogs/ButtonAliasDialog_win.h"
+#include "Dialogs/DialogMessageBox_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
 #include "Dialogs/PreferenceDialog_win.h"
@@ -21,16 +23,6 @@
 
 namespace vrx {
 namespace {
-
-ui::MessageIcon boxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Error: return ui::MessageIcon::Error;
-        case MessageIcon::Warning: return ui::MessageIcon::Warning;
-        case MessageIcon::Information: return ui::MessageIcon::Information;
-        case MessageIcon::Question: return ui::MessageIcon::Question;
-    }
-    return ui::MessageIcon::Information;
-}
 
 // "name|pattern|name|pattern" as the file dialog wants it: parts ended by
 // zeros, the whole by two.
@@ -51,6 +43,8 @@ MainWindowDialogs::~MainWindowDialogs() = default;
 
 void MainWindowDialogs::attachDevices(DeviceDialogParts parts) {
     devices_ = std::make_unique<DeviceDialogParts>(std::move(parts));
+}
+
 HWND MainWindowDialogs::front() const {
     const HWND owner = owner_();
     const HWND popup = owner ? GetLastActivePopup(owner) : nullptr;
@@ -59,12 +53,7 @@ HWND MainWindowDialogs::front() const {
 
 MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                          MessageButtons buttons) {
-    const ui::MessageAnswer answer = ui::showMessageBox(
-        front(), text, caption, boxIcon(icon),
-        buttons == MessageButtons::YesNo ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
-    return answer == ui::MessageAnswer::Yes  ? MessageAnswer::Yes
-           : answer == ui::MessageAnswer::No ? MessageAnswer::No
-                                             : MessageAnswer::Ok;
+    return showDialogMessage(front(), text, caption, icon, buttons);
 }
 
 std::string MainWindowDialogs::askName(const std::string& caption, const std::string& prompt,
@@ -127,11 +116,16 @@ std::string MainWindowDialogs::chooseTemplate(const std::string& templateId) {
     if (!devices_) return templateId;
     return chooseTemplateOver(owner_(), devices_->templates, templateId);
 }
+
 void MainWindowDialogs::showButtonAlias(ButtonAliasForm& form) { ButtonAliasDialog(form).showModal(owner_()); }
 
 bool MainWindowDialogs::showVibration(VibrationForm& form) { return VibrationDialog(form).showModal(owner_()) == IDOK; }
 
 void MainWindowDialogs::showPreference(PreferenceForm& form) { PreferenceDialog(form).showModal(owner_()); }
+
+void MainWindowDialogs::showAppLink() {
+    if (appLink_) AppLinkDialog(*appLink_).showModal(owner_());
+}
 
 void MainWindowDialogs::showAbout() { AboutBox(webPageAddress("/ja/")).showModal(owner_()); }
 

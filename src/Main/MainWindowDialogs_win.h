@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ConfigFileManager/ProfileListLinks.h"
+#include "Dialogs/AppLinkDialog_win.h"
 #include "Dialogs/DeviceDialogLinks.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
@@ -66,7 +68,7 @@ public:
 
     // ShellDialogs
     void showPreference(PreferenceForm& form) override;
-    void showAppLink() override {}
+    void showAppLink() override;
     void showDeviceConfig() override;
     void withdrawDeviceConfig() override;
     void showAbout() override;
@@ -74,6 +76,9 @@ public:
 
     // TemplateChooser
     std::string chooseTemplate(const std::string& templateId) override;
+
+    // What the application-link dialogs work with, once it exists.
+    void setAppLinkParts(const AppLinkDialogParts& parts) { appLink_.emplace(parts); }
 
 private:
     // Boxes and file dialogs go over the dialog that asks for them, when one
@@ -84,6 +89,7 @@ private:
     std::unique_ptr<DeviceDialogParts> devices_;
     // Shown, or closed and still published until withdrawn.
     std::unique_ptr<DeviceConfigDialog> deviceDialog_;
+    std::optional<AppLinkDialogParts> appLink_;
 };
 
 }  // namespace vrx

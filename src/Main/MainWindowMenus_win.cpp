@@ -12,10 +12,6 @@
 namespace vrx {
 namespace {
 
-// The dialogs behind these items come with later work; until then the
-// items are shown disabled.
-constexpr Command kWaitingForDialogs[] = {Command::AppLink};
-
 int idOf(Command command) { return static_cast<int>(command); }
 
 // The flat table as a tree: an entry followed by deeper ones holds them.
@@ -49,7 +45,6 @@ std::vector<ui::MenuEntry> treeOf(std::span<const MenuEntry> table) {
 
 void MainWindow::createMenus() {
     mainMenu_.buildBar(treeOf(mainMenuTable()));
-    for (Command waiting : kWaitingForDialogs) mainMenu_.setEnabled(idOf(waiting), false);
     mainMenu_.attachTo(window_);
     tsOptions_->onDetect = [this] { route([this] { shell_->btnDetectClick(); }); };
     tsOptions_->onCalibrate = [this] { runCommand(idOf(Command::JoystickProperty)); };

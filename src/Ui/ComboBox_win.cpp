@@ -6,8 +6,16 @@
 namespace vrx::ui {
 
 bool ComboBox::create(HWND parent, int visibleItems, int id) {
+    return create(parent, visibleItems, id, CBS_DROPDOWNLIST);
+}
+
+bool ComboBox::createEditable(HWND parent, int visibleItems, int id) {
+    return create(parent, visibleItems, id, CBS_DROPDOWN | CBS_AUTOHSCROLL);
+}
+
+bool ComboBox::create(HWND parent, int visibleItems, int id, DWORD kind) {
     visibleItems_ = visibleItems > 0 ? visibleItems : 1;
-    return createWindow(parent, L"COMBOBOX", {}, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, id);
+    return createWindow(parent, L"COMBOBOX", {}, WS_TABSTOP | WS_VSCROLL | kind, 0, id);
 }
 
 void ComboBox::setBounds(int x, int y, int width, int height) {
@@ -39,6 +47,7 @@ void ComboBox::setSelected(int index) { send(CB_SETCURSEL, static_cast<WPARAM>(i
 bool ComboBox::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_COMMAND) return false;
     if (HIWORD(wParam) == CBN_SELCHANGE && onChange) onChange(selected());
+    if (HIWORD(wParam) == CBN_EDITCHANGE && onEditChange) onEditChange(text());
     result = 0;
     return true;
 }

@@ -17,6 +17,7 @@ MessageAnswer showMessageBox(HWND owner, std::string_view text, std::string_view
         case MessageButtons::Ok: style |= MB_OK; break;
         case MessageButtons::YesNo: style |= MB_YESNO; break;
         case MessageButtons::YesNoCancel: style |= MB_YESNOCANCEL; break;
+        case MessageButtons::OkCancel: style |= MB_OKCANCEL; break;
     }
     // Without an owner the box must not hide behind the program's other
     // windows.

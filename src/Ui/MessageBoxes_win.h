@@ -7,7 +7,7 @@
 namespace vrx::ui {
 
 enum class MessageIcon { Error, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // A system message box with exactly the given text and title, modal over

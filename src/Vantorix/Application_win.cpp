@@ -39,6 +39,7 @@
 #include "Main/SystemFacts.h"
 #include "Main/UiThreadHooks_win.h"
 #include "Main/ProfileSwitchNotice.h"
+#include "Dialogs/AppCaptureDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Utils/Administrator_win.h"
@@ -133,6 +134,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
                                                 [this](HWND dialog) { link.publishDeviceDialog(dialog); }});
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
+        dialogs.setAppLinkParts({appLinks, profiles.names(), systemForegroundWindow(), windows, captureHost, log});
     }
 
     // The main window exists: everything else starts, in the order of the
@@ -314,6 +316,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     ProfileSwitchNotice notice;
     MainForm form;
     ShellCommands commands;
+    ShellCaptureHost captureHost{window};
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
+#include "Dialogs/AppCaptureDialog_win.h"
 #include "Joystick/DeviceList.h"
 #include "Main/AppMessages.h"
 #include "Main/MainForm.h"
@@ -22,6 +23,7 @@
 #include "Utils/AnsiCodePage.h"
 #include "Utils/KeyboardLayout.h"
 #include "Utils/WideText_win.h"
+#include "Utils/WindowInfo_win.h"
 #include "support/CountingLock.h"
 #include "support/EngineHarness.h"
 #include "support/ScriptedFormUi.h"
@@ -148,6 +150,8 @@ struct MainWindowFixture {
     ShellCommands shell{ShellParts{form, manager, settings, around.appLink, r, r, window, dialogs, dialogs, window, r,
                                    r, r, store, around.notice, folder.path(), around.firstRun, h.log}};
     AppMessages messages{manager, h.engine.virtualInput(), window, systemAnsiCodePage(), h.log};
+    SystemWindowInfo windowInfo{h.log};
+    ShellCaptureHost captureHost{window};
     // Last, so that it goes first: its destruction still reaches the models.
     MainWindow window{settings, h.log, hooks()};
 
@@ -155,6 +159,8 @@ struct MainWindowFixture {
         for (const char* name : {"Game.cfg", "Menu.cfg"})
             fs::copy_file(fs::path(VANTORIX_EXAMPLES_DIR) / "rapid-fire" / name, folder / name);
         settings.fileName = "Game";
+        dialogs.setAppLinkParts(
+            {around.appLink, manager.names(), systemForegroundWindow(), windowInfo, captureHost, h.log});
         EXPECT_TRUE(window.create(GetModuleHandleW(nullptr), "Vantorix v7.4.1"));
         manager.scan();
         window.attach(form, shell, messages);

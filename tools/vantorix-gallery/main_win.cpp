@@ -2,7 +2,7 @@
 // until it is closed.
 //
 //   vantorix-gallery.exe wizard|greeting|image|name|about|controls|device|device-axes|template|
-//                        preference|alias|vibration [--dark]
+//                        preference|alias|vibration|applink|applinkitem|appcapture [--dark]
 //
 // VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
 #include <windows.h>
@@ -14,13 +14,18 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/WebPages.h"
+#include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Dialogs/AboutBox_win.h"
+#include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/AppLinkDialog_win.h"
+#include "Dialogs/AppLinkItemDialog_win.h"
 #include "Dialogs/ButtonAliasDialog_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
@@ -46,6 +51,7 @@
 #include "Ui/TrackBar_win.h"
 #include "Utils/FileLogger.h"
 #include "Utils/Logger.h"
+#include "Utils/WindowInfo_win.h"
 
 namespace {
 
@@ -302,6 +308,29 @@ int showVibration() {
     return 0;
 }
 
+// The application-link dialogs over sample rules and profiles; nothing is
+// logged, and a capture does not minimize the gallery.
+struct AppLinkSamples final : CaptureHost {
+    FileLogger log;
+    UnsharedEngineLock lock;
+    AppLinkManager manager{std::filesystem::temp_directory_path() / "vantorix-gallery", lock, log};
+    std::vector<std::string> profiles{"Default", "ゲーム用", "ブラウザ", "動画プレイヤー"};
+    SystemWindowInfo windowInfo{log};
+    AppLinkDialogParts parts{manager, profiles, systemForegroundWindow(), windowInfo, *this, log};
+
+    AppLinkSamples() {
+        manager.replace({kNoMatchDefaultConfig,
+                         "Default",
+                         {{"メモ帳", "Default", "notepad.exe", ""},
+                          {"YouTube", "動画プレイヤー", "chrome.exe", "YouTube"},
+                          {"レースゲーム", "ゲーム用", "C:\\Games\\Racer\\racer.exe", ""},
+                          {"デスクトップ", "Default", "_DESKTOP_", ""}}});
+    }
+    void minimizeApplication() override {}
+    void restoreApplication() override {}
+    void beep() override { MessageBeep(MB_OK); }
+};
+
 const std::map<std::string, std::function<int()>>& windows() {
     static const std::map<std::string, std::function<int()>> table{
         {"wizard",
@@ -352,6 +381,24 @@ const std::map<std::string, std::function<int()>>& windows() {
         {"preference", showPreference},
         {"alias", showButtonAlias},
         {"vibration", showVibration},
+        {"applink",
+         [] {
+             AppLinkSamples samples;
+             AppLinkDialog(samples.parts).showModal(nullptr);
+             return 0;
+         }},
+        {"applinkitem",
+         [] {
+             AppLinkSamples samples;
+             AppLinkItemDialog(samples.parts).editRule(nullptr, samples.manager.data().rules[1]);
+             return 0;
+         }},
+        {"appcapture",
+         [] {
+             AppLinkSamples samples;
+             AppCaptureDialog(samples.parts).capture(nullptr);
+             return 0;
+         }},
     };
     return table;
 }

@@ -1,0 +1,72 @@
+#include "Dialogs/AppCaptureForm.h"
+
+#include <charconv>
+
+#include "Utils/Logger.h"
+
+namespace vrx {
+namespace {
+
+// The seconds in the box: a whole number, which may be signed, as the
+// runtime converts numbers.
+std::optional<int> wholeNumber(const std::string& text) {
+    const char* begin = text.data();
+    const char* const end = begin + text.size();
+    if (begin != end && *begin == '+') ++begin;
+    int value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (begin == end || error != std::errc{} || stop != end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+void AppCaptureForm::FormCreate() {
+    timerEnabled_ = false;
+    secondsLeft_ = 0;
+    close_ = false;
+}
+
+void AppCaptureForm::btnCaptureClick() {
+    const std::optional<int> seconds = wholeNumber(editSeconds);
+    if (!seconds) {
+        parts_.messages.message("'" + editSeconds + "' is not a valid integer value", "Error", MessageIcon::Error,
+                                MessageButtons::Ok);
+        return;
+    }
+    // A negative time has no countdown to run: refused like a word, rather
+    // than leaving the program minimized for good.
+    if (*seconds < 0) {
+        parts_.messages.message("0 以上の秒数を指定してください", "Error", MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    secondsLeft_ = *seconds;
+    timerEnabled_ = secondsLeft_ > 0;
+    parts_.host.minimizeApplication();
+}
+
+void AppCaptureForm::Timer1Timer() {
+    if (!timerEnabled_) return;
+    if (--secondsLeft_ > 0) return;
+    timerEnabled_ = false;
+    capture();
+}
+
+void AppCaptureForm::capture() {
+    const WindowHandle window = parts_.foreground.foregroundWindow();
+    capturedTitle = parts_.windows.windowTitle(window);
+    capturedPath = parts_.windows.executablePath(window);
+    parts_.log.infof("Application info captured [HWND=%#08x, Text='%s', Path='%s']", static_cast<unsigned>(window),
+                     capturedTitle.c_str(), capturedPath.c_str());
+    captured = true;
+    parts_.host.beep();
+    parts_.host.restoreApplication();
+    close_ = true;
+}
+
+void AppCaptureForm::btnCancelClick() {
+    timerEnabled_ = false;
+    close_ = true;
+}
+
+}  // namespace vrx

@@ -1,0 +1,96 @@
+#include "Dialogs/AppLinkDialog_win.h"
+
+#include "Dialogs/AppLinkItemDialog_win.h"
+
+namespace vrx {
+
+AppLinkDialog::AppLinkDialog(const AppLinkDialogParts& parts)
+    : parts_(parts), form_(AppLinkFormParts{parts.manager, parts.profileNames, *this, messages_}) {
+    setTitle("アプリケーションとの関連付け");
+}
+
+void AppLinkDialog::createControls() {
+    form_.FormCreate();
+    LVAppLink.create(hwnd());
+    // The first two columns are just wide enough for their headings.
+    LVAppLink.setColumns({{"アプリケーションの名前", 156},
+                          {"関連付ける設定ファイル", 156},
+                          {"アプリケーションの Path", 200},
+                          {"Window の Title", 200}});
+    LVAppLink.onDoubleClick = [this](int) { run([this] { form_.LVAppLinkDblClick(); }); };
+    showRows();
+
+    btnAdd.create(hwnd(), "追加");
+    btnAdd.onClick = [this] { run([this] { form_.btnAddClick(); }); };
+    btnEdit.create(hwnd(), "編集");
+    btnEdit.onClick = [this] { run([this] { form_.btnEditClick(); }); };
+    btnDelete.create(hwnd(), "削除");
+    btnDelete.onClick = [this] { run([this] { form_.btnDeleteClick(); }); };
+
+    GroupBox1.create(hwnd(), "関連付けされていないアプリケーションに移った場合の動作");
+    rbNoAction.create(hwnd(), "特に何もしない（設定ファイルはそのまま）", true);
+    rbNoAction.setChecked(form_.rbNoAction);
+    rbUseLastSelected.create(hwnd(), "関連付けで切り替わる前に選んでいた設定ファイルに戻す", false);
+    rbUseLastSelected.setChecked(form_.rbUseLastSelected);
+    rbUseDefaultConfig.create(hwnd(), "デフォルトの設定ファイルを指定", false);
+    rbUseDefaultConfig.setChecked(form_.rbUseDefaultConfig);
+    cbDefaultConfig.createEditable(hwnd());
+    cbDefaultConfig.setItems(form_.defaultConfigChoices);
+    cbDefaultConfig.setSelected(form_.defaultConfigIndex);
+    cbDefaultConfig.onChange = [this](int index) { form_.cbDefaultConfigSelect(index); };
+    cbDefaultConfig.onEditChange = [this](const std::string& text) { form_.cbDefaultConfigEdit(text); };
+
+    btnOK.create(hwnd(), "OK", true, IDOK);
+    btnOK.onClick = [this] { run([this] { form_.btnOKClick(); }); };
+    setDefaultButton(btnOK);
+    btnCancel.create(hwnd(), "Cancel", false, IDCANCEL);
+    btnCancel.onClick = [this] { cancel(); };
+}
+
+void AppLinkDialog::layout() {
+    LVAppLink.setDpi(dpi());
+    LVAppLink.setBounds(scale(12), scale(12), scale(716), scale(258));
+    btnAdd.setBounds(scale(12), scale(278), scale(92), scale(30));
+    btnEdit.setBounds(scale(112), scale(278), scale(92), scale(30));
+    btnDelete.setBounds(scale(212), scale(278), scale(92), scale(30));
+    GroupBox1.setBounds(scale(12), scale(320), scale(716), scale(118));
+    rbNoAction.setBounds(scale(26), scale(344), scale(690), scale(22));
+    rbUseLastSelected.setBounds(scale(26), scale(370), scale(690), scale(22));
+    rbUseDefaultConfig.setBounds(scale(26), scale(398), scale(250), scale(22));
+    cbDefaultConfig.setBounds(scale(280), scale(397), scale(260), scale(24));
+    btnOK.setBounds(scale(528), scale(450), scale(96), scale(30));
+    btnCancel.setBounds(scale(632), scale(450), scale(96), scale(30));
+}
+
+void AppLinkDialog::cancel() {
+    form_.btnCancelClick();
+    endDialog(IDCANCEL);
+}
+
+template <typename Handler>
+void AppLinkDialog::run(Handler handler) {
+    readChoices();
+    handler();
+    showRows();
+    if (form_.closeRequested()) endDialog(form_.confirmed() ? IDOK : IDCANCEL);
+}
+
+void AppLinkDialog::readChoices() {
+    form_.selectedRow = LVAppLink.selectedRow();
+    form_.rbNoAction = rbNoAction.checked();
+    form_.rbUseLastSelected = rbUseLastSelected.checked();
+    form_.rbUseDefaultConfig = rbUseDefaultConfig.checked();
+}
+
+void AppLinkDialog::showRows() {
+    LVAppLink.clear();
+    for (const AppLinkRecord& rule : form_.rows) LVAppLink.addRow({rule.appName, rule.profile, rule.path, rule.title});
+    if (form_.selectedRow >= 0) LVAppLink.setSelectedRow(form_.selectedRow);
+}
+
+std::optional<AppLinkRecord> AppLinkDialog::editRule(const AppLinkRecord& rule) {
+    AppLinkItemDialog dialog(parts_);
+    return dialog.editRule(hwnd(), rule);
+}
+
+}  // namespace vrx
