@@ -16,7 +16,6 @@ namespace vrx {
 class MainWindowDialogs final : public FormDialogs,
                                 public ProfileListUi,
                                 public KeyWizard,
-                                public AssignmentEditor,
                                 public ShellDialogs {
 public:
     // owner: the main window as it is now (its handle is made after this).
@@ -34,10 +33,6 @@ public:
 
     // KeyWizard
     WizardAnswer ask(const std::string& prompt) override;
-
-    // The assignment dialog comes with later work: until then the edit loop
-    // ends at once.
-    int edit(int, SlotIndex, const std::string&) override { return 0; }
 
     // ShellDialogs
     void showPreference() override {}

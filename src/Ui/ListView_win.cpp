@@ -198,7 +198,8 @@ LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_PREPAINT:
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT: {
-            if (Theme::dark()) {
+            if (rowLookPaintsSelection) draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+            if (Theme::dark() && !rowLookPaintsSelection) {
                 // The system paints a selected row in its own light colours
                 // unless the row is drawn as not selected with ours.
                 const int row = static_cast<int>(draw.nmcd.dwItemSpec);

@@ -56,6 +56,8 @@ public:
 
     // Asked for every row as it is drawn.
     std::function<RowLook(int row)> rowLook;
+    // The selected row too is drawn only as rowLook says, focused or not.
+    bool rowLookPaintsSelection = false;
     std::function<void(int row)> onSelectionChange;
     std::function<void(int row)> onDoubleClick;
     // Right click: the row under the pointer (or -1) and the screen point.

@@ -11,6 +11,20 @@ bool TabStrip::create(HWND parent, int id) {
     return createWindow(parent, WC_TABCONTROLW, {}, WS_TABSTOP | WS_CLIPSIBLINGS, 0, id);
 }
 
+bool TabStrip::createFlatButtons(HWND parent, int id) {
+    return createWindow(parent, WC_TABCONTROLW, {},
+                        WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS | TCS_FIXEDWIDTH, 0, id);
+}
+
+void TabStrip::setTabWidth(int width) {
+    const RECT first = [this] {
+        RECT rect{};
+        send(TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }();
+    send(TCM_SETITEMSIZE, 0, MAKELPARAM(width, first.bottom - first.top));
+}
+
 void TabStrip::setTabs(const std::vector<std::string>& captions) {
     clear();
     for (const std::string& caption : captions) addTab(caption);

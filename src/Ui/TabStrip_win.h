@@ -13,6 +13,10 @@ namespace vrx::ui {
 class TabStrip : public Control {
 public:
     bool create(HWND parent, int id = 0);
+    // Tabs drawn as flat buttons of one width (in pixels), for a dialog
+    // whose pages are choices rather than folders.
+    bool createFlatButtons(HWND parent, int id = 0);
+    void setTabWidth(int width);
 
     void setTabs(const std::vector<std::string>& captions);
     int addTab(std::string_view caption);

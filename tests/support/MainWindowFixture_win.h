@@ -13,12 +13,14 @@
 
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
+#include "Dialogs/AssignEditor_win.h"
 #include "Joystick/DeviceList.h"
 #include "Main/AppMessages.h"
 #include "Main/MainForm.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
 #include "Main/ShellCommands.h"
+#include "Main/UiThreadHooks_win.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/KeyboardLayout.h"
 #include "Utils/WideText_win.h"
@@ -138,7 +140,12 @@ struct MainWindowFixture {
     DeviceTemplateManager templates{folder / "templates.json", h.log};
     CountingSettingsStore store;
     CountingDeviceUi deviceUi;
-    MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, dialogs, dialogs, store,
+    UiThreadHooks keyHooks;
+    AssignEditor assignEditor{AssignEditorParts{lock, h.engine.tickContext(), usKeyboardLayout(),
+                                                [this] { return window.handle(); },
+                                                [this] { return keyHooks.lastKeyDown(); }}};
+    MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, assignEditor, dialogs,
+                                store,
                                 OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
                                                  folder.path(), h.log},
                                 h.log, usKeyboardLayout()}};
@@ -154,6 +161,7 @@ struct MainWindowFixture {
         for (const char* name : {"Game.cfg", "Menu.cfg"})
             fs::copy_file(fs::path(VANTORIX_EXAMPLES_DIR) / "rapid-fire" / name, folder / name);
         settings.fileName = "Game";
+        keyHooks.installKeyHook();
         EXPECT_TRUE(window.create(GetModuleHandleW(nullptr), "Vantorix v7.4.1"));
         manager.scan();
         window.attach(form, shell, messages);
