@@ -57,6 +57,16 @@ bool KeyBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
     return Edit::onMessage(message, wParam, lParam, result);
 }
 
+// editAutoRepeatPerSecEnter, editAutoRepeatPerSecMouseDown
+bool SelectingBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_LBUTTONDOWN && !focused()) {
+        result = callDefault(message, wParam, lParam);
+        selectAll();
+        return true;
+    }
+    return Edit::onMessage(message, wParam, lParam, result);
+}
+
 // --- The dialog ---
 
 AssignDialog::AssignDialog(AssignForm& form, std::function<LastKeyDown()> lastKeyDown)
@@ -154,12 +164,18 @@ void AssignDialog::createCommonControls() {
     btnClear.onClick = [this] { route([](AssignForm& f) { f.btnClearClick(); }); };
     btnGoToPrev.create(d, "<<");
     btnGoToPrev.setHint("前のボタンへ");
-    btnGoToPrev.onClick = [this] { route([](AssignForm& f) { f.btnGoToPrevClick(); }); };
+    btnGoToPrev.onClick = [this] {
+        if (takeFocus(btnGoToPrev)) route([](AssignForm& f) { f.btnGoToPrevClick(); });
+    };
     btnGoToNext.create(d, ">>");
     btnGoToNext.setHint("次のボタンへ");
-    btnGoToNext.onClick = [this] { route([](AssignForm& f) { f.btnGoToNextClick(); }); };
+    btnGoToNext.onClick = [this] {
+        if (takeFocus(btnGoToNext)) route([](AssignForm& f) { f.btnGoToNextClick(); });
+    };
     btnOK.create(d, "OK", true, IDOK);
-    btnOK.onClick = [this] { route([](AssignForm& f) { f.btnOKClick(); }); };
+    btnOK.onClick = [this] {
+        if (takeFocus(btnOK)) route([](AssignForm& f) { f.btnOKClick(); });
+    };
     btnCancel.create(d, "Cancel", false, IDCANCEL);
     btnCancel.onClick = [this] { cancel(); };
     setDefaultButton(btnOK);
@@ -202,6 +218,11 @@ void AssignDialog::bindText(ui::Edit& box, std::string AssignFormState::*field) 
     box.onChange = [this, &box, field] {
         if (!syncing_) form_.state().*field = box.text();
     };
+}
+
+bool AssignDialog::takeFocus(ui::Button& button) {
+    if (!button.focused()) button.setFocus();
+    return button.focused();
 }
 
 void AssignDialog::showText(ui::Control& control, const std::string& text) {

@@ -37,6 +37,13 @@ protected:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
+// A number box whose whole text is selected when a click brings the focus
+// into it, so the next number typed replaces it.
+class SelectingBox : public ui::Edit {
+protected:
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
 // The assignment dialog: seven pages of controls over an AssignForm. Made
 // once per editing run; each EditSlot fills it from a slot and shows it.
 class AssignDialog final : public ui::DialogWindow {
@@ -96,6 +103,11 @@ private:
     }
     // An edit box whose text is a field of the state.
     void bindText(ui::Edit& box, std::string AssignFormState::*field);
+    // A click moves the focus to its button before the button acts, so the
+    // box the user typed in is checked as it is left (a typed rate is read);
+    // Enter and the tests' clicks press a button without that. False when
+    // the check sent the focus back to its box: the button does nothing.
+    bool takeFocus(ui::Button& button);
     // Sets a text only when it differs, so a box the user types in keeps
     // its caret.
     static void showText(ui::Control& control, const std::string& text);
@@ -174,7 +186,8 @@ private:
     ui::GroupBox groupCommon;
     ui::CheckBox cbAutoRepeat, cbAutoDelayed, cbToggle;
     ui::Label lblPerSecond, lblPeriod, lblDelayUnit;
-    ui::Edit editAutoRepeatPerSec, editAutoRepeatPeriod, editAutoRepeatDelay;
+    SelectingBox editAutoRepeatPerSec, editAutoRepeatPeriod;
+    ui::Edit editAutoRepeatDelay;
     ui::Label lblComment;
     ui::Edit editComment;
     ui::Button btnClear, btnGoToPrev, btnGoToNext, btnOK, btnCancel;
