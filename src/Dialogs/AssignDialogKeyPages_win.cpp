@@ -110,7 +110,7 @@ void AssignDialog::layoutKeyboardPages() {
         lblKeys_[static_cast<size_t>(k)].setBounds(scale(x), scale(16), scale(150), scale(20));
         keyBoxes_[static_cast<size_t>(k)].setBounds(scale(x), scale(38), scale(150), scale(26));
     }
-    lblKeyHelp.setBounds(scale(16), scale(82), scale(800), scale(40));
+    lblKeyHelp.setBounds(scale(16), scale(82), scale(780), scale(40));
     lblKeySelect.setBounds(scale(16), scale(136), scale(300), scale(20));
     cbKeySelect.setBounds(scale(16), scale(158), scale(240), scale(24));
     cbKeyNum.setBounds(scale(266), scale(158), scale(90), scale(24));
@@ -123,32 +123,32 @@ void AssignDialog::layoutKeyboardPages() {
             keyBoxes_[static_cast<size_t>(kFirstMultiKeyBox + input * 4 + k)].setBounds(
                 scale(62 + k * 118), scale(y), scale(112), scale(26));
     }
-    lblHold.setBounds(scale(556), scale(12), scale(150), scale(20));
-    editMinimumHoldDuration.setBounds(scale(710), scale(8), scale(64), scale(24));
-    lblHoldUnit.setBounds(scale(780), scale(12), scale(50), scale(20));
-    lblCounter.setBounds(scale(556), scale(42), scale(150), scale(20));
-    editCounterResetDuration.setBounds(scale(710), scale(38), scale(64), scale(24));
-    lblCounterUnit.setBounds(scale(780), scale(42), scale(50), scale(20));
+    lblHold.setBounds(scale(544), scale(12), scale(146), scale(20));
+    editMinimumHoldDuration.setBounds(scale(692), scale(8), scale(64), scale(24));
+    lblHoldUnit.setBounds(scale(762), scale(12), scale(50), scale(20));
+    lblCounter.setBounds(scale(544), scale(42), scale(146), scale(20));
+    editCounterResetDuration.setBounds(scale(692), scale(38), scale(64), scale(24));
+    lblCounterUnit.setBounds(scale(762), scale(42), scale(50), scale(20));
 
     for (size_t i = 0; i < modeRadios_.size(); ++i) {
         const int y = 132 + static_cast<int>(i) * 23;
         const MultiMode mode = kModeRadios[i].mode;
         const bool withBoxes = mode == MultiMode::DelayedSwitch || mode == MultiMode::AnalogSwitch ||
                                mode == MultiMode::RepeatSwitch;
-        modeRadios_[i].setBounds(scale(8), scale(y), scale(withBoxes ? 330 : 820), scale(22));
+        modeRadios_[i].setBounds(scale(8), scale(y), scale(withBoxes ? 276 : 808), scale(22));
         if (mode == MultiMode::DelayedSwitch) {
-            editKeySwitchDelay.setBounds(scale(340), scale(y - 1), scale(56), scale(24));
-            lblSwitchDelay.setBounds(scale(402), scale(y + 2), scale(440), scale(20));
+            editKeySwitchDelay.setBounds(scale(286), scale(y - 1), scale(56), scale(24));
+            lblSwitchDelay.setBounds(scale(348), scale(y + 2), scale(466), scale(20));
         } else if (mode == MultiMode::AnalogSwitch) {
-            lblAnalog1.setBounds(scale(340), scale(y + 2), scale(80), scale(20));
-            editKeyAnalogThreshold1.setBounds(scale(420), scale(y - 1), scale(44), scale(24));
-            lblAnalog2.setBounds(scale(470), scale(y + 2), scale(130), scale(20));
-            editKeyAnalogThreshold2.setBounds(scale(602), scale(y - 1), scale(44), scale(24));
-            lblAnalog3.setBounds(scale(652), scale(y + 2), scale(120), scale(20));
+            lblAnalog1.setBounds(scale(286), scale(y + 2), scale(80), scale(20));
+            editKeyAnalogThreshold1.setBounds(scale(366), scale(y - 1), scale(44), scale(24));
+            lblAnalog2.setBounds(scale(416), scale(y + 2), scale(130), scale(20));
+            editKeyAnalogThreshold2.setBounds(scale(548), scale(y - 1), scale(44), scale(24));
+            lblAnalog3.setBounds(scale(598), scale(y + 2), scale(120), scale(20));
         } else if (mode == MultiMode::RepeatSwitch) {
-            modeRadios_[i].setBounds(scale(8), scale(y), scale(560), scale(22));
-            editKeyRepeatSwitch.setBounds(scale(572), scale(y - 1), scale(56), scale(24));
-            lblRepeatSwitch.setBounds(scale(634), scale(y + 2), scale(210), scale(20));
+            modeRadios_[i].setBounds(scale(8), scale(y), scale(524), scale(22));
+            editKeyRepeatSwitch.setBounds(scale(534), scale(y - 1), scale(56), scale(24));
+            lblRepeatSwitch.setBounds(scale(596), scale(y + 2), scale(218), scale(20));
         }
     }
 }

@@ -124,17 +124,17 @@ void AssignDialog::layoutMousePages() {
     for (int i = 0; i < kClickCount; ++i)
         mouseClicks_[static_cast<size_t>(i)].setBounds(scale(22 + i * 79), scale(234), scale(78), scale(22));
 
-    groupWheel.setBounds(scale(432), scale(4), scale(404), scale(150));
-    lblWheelVCaption.setBounds(scale(448), scale(28), scale(30), scale(20));
-    tbMouseWheelV.setBounds(scale(476), scale(24), scale(36), scale(120));
-    lblMouseWheelV.setBounds(scale(516), scale(76), scale(50), scale(20));
-    lblWheelHCaption.setBounds(scale(580), scale(76), scale(30), scale(20));
-    tbMouseWheelH.setBounds(scale(606), scale(70), scale(170), scale(32));
-    lblMouseWheelH.setBounds(scale(780), scale(76), scale(50), scale(20));
+    groupWheel.setBounds(scale(428), scale(4), scale(380), scale(150));
+    lblWheelVCaption.setBounds(scale(444), scale(28), scale(30), scale(20));
+    tbMouseWheelV.setBounds(scale(472), scale(24), scale(36), scale(120));
+    lblMouseWheelV.setBounds(scale(512), scale(76), scale(44), scale(20));
+    lblWheelHCaption.setBounds(scale(562), scale(76), scale(30), scale(20));
+    tbMouseWheelH.setBounds(scale(588), scale(70), scale(160), scale(32));
+    lblMouseWheelH.setBounds(scale(752), scale(76), scale(50), scale(20));
 
-    groupAcceleration.setBounds(scale(432), scale(162), scale(404), scale(108));
-    tbAccelerationFactor.setBounds(scale(448), scale(196), scale(300), scale(32));
-    lblAccelerationFactor.setBounds(scale(756), scale(202), scale(70), scale(20));
+    groupAcceleration.setBounds(scale(428), scale(162), scale(380), scale(108));
+    tbAccelerationFactor.setBounds(scale(444), scale(196), scale(280), scale(32));
+    lblAccelerationFactor.setBounds(scale(732), scale(202), scale(70), scale(20));
 
     rbMouseAbsTarget.setBounds(scale(8), scale(8), scale(400), scale(22));
     rbMouseAbsRange.setBounds(scale(8), scale(32), scale(400), scale(22));
@@ -152,7 +152,7 @@ void AssignDialog::layoutMousePages() {
     groupClicks2.setBounds(scale(8), scale(182), scale(420), scale(60));
     for (int i = 0; i < kClickCount; ++i)
         mouseClicks2_[static_cast<size_t>(i)].setBounds(scale(22 + i * 80), scale(208), scale(78), scale(22));
-    lblAbsNote.setBounds(scale(8), scale(254), scale(820), scale(20));
+    lblAbsNote.setBounds(scale(8), scale(254), scale(800), scale(20));
     lblOrigin.setBounds(scale(480), scale(8), scale(120), scale(18));
     pbMouseAbs.setBounds(scale(480), scale(28), scale(320), scale(180));
     lblFarCorner.setBounds(scale(640), scale(210), scale(160), scale(18));

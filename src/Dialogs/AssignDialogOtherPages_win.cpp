@@ -118,41 +118,41 @@ void AssignDialog::createTextPage() {
 
 void AssignDialog::layoutOtherPages() {
     lvCommand.setBounds(scale(8), scale(8), scale(700), scale(160));
-    btnCmdAdd.setBounds(scale(720), scale(8), scale(110), scale(28));
-    btnCmdDelete.setBounds(scale(720), scale(42), scale(110), scale(28));
-    btnCmdUp.setBounds(scale(720), scale(96), scale(110), scale(28));
-    btnCmdDown.setBounds(scale(720), scale(130), scale(110), scale(28));
-    lblCommandNote.setBounds(scale(8), scale(176), scale(820), scale(20));
-    lblStepEditor.setBounds(scale(8), scale(210), scale(820), scale(20));
+    btnCmdAdd.setBounds(scale(716), scale(8), scale(92), scale(28));
+    btnCmdDelete.setBounds(scale(716), scale(42), scale(92), scale(28));
+    btnCmdUp.setBounds(scale(716), scale(96), scale(92), scale(28));
+    btnCmdDown.setBounds(scale(716), scale(130), scale(92), scale(28));
+    lblCommandNote.setBounds(scale(8), scale(176), scale(800), scale(20));
+    lblStepEditor.setBounds(scale(8), scale(210), scale(800), scale(20));
     for (int k = 0; k < 4; ++k)
         keyBoxes_[static_cast<size_t>(kFirstStepKeyBox + k)].setBounds(scale(8 + k * 131), scale(234), scale(125),
                                                                         scale(26));
     lblCmdDuration.setBounds(scale(540), scale(238), scale(100), scale(20));
     editCmdDuration.setBounds(scale(644), scale(235), scale(64), scale(24));
 
-    groupShift.setBounds(scale(8), scale(4), scale(828), scale(60));
+    groupShift.setBounds(scale(8), scale(4), scale(800), scale(60));
     cbShiftKey.setBounds(scale(22), scale(28), scale(300), scale(24));
     cbShiftKeyDelayed.setBounds(scale(340), scale(29), scale(260), scale(22));
     editShiftKeyDelay.setBounds(scale(604), scale(28), scale(64), scale(24));
     lblShiftUnit.setBounds(scale(674), scale(31), scale(60), scale(20));
-    groupProfile.setBounds(scale(8), scale(70), scale(828), scale(60));
+    groupProfile.setBounds(scale(8), scale(70), scale(800), scale(60));
     cbSwitchProfile.setBounds(scale(22), scale(94), scale(300), scale(24));
     cbSwitchProfileDelayed.setBounds(scale(340), scale(95), scale(260), scale(22));
     editSwitchProfileDelay.setBounds(scale(604), scale(94), scale(64), scale(24));
     lblProfileUnit.setBounds(scale(674), scale(97), scale(60), scale(20));
-    groupProgram.setBounds(scale(8), scale(136), scale(828), scale(146));
+    groupProgram.setBounds(scale(8), scale(136), scale(800), scale(146));
     lblProgram.setBounds(scale(22), scale(163), scale(100), scale(20));
-    editExternalProgram.setBounds(scale(126), scale(160), scale(650), scale(24));
-    btnExternalProgram.setBounds(scale(782), scale(159), scale(40), scale(26));
+    editExternalProgram.setBounds(scale(126), scale(160), scale(624), scale(24));
+    btnExternalProgram.setBounds(scale(756), scale(159), scale(40), scale(26));
     lblParameters.setBounds(scale(22), scale(193), scale(100), scale(20));
-    editExternalProgramParameters.setBounds(scale(126), scale(190), scale(650), scale(24));
+    editExternalProgramParameters.setBounds(scale(126), scale(190), scale(624), scale(24));
     lblStartFrom.setBounds(scale(22), scale(223), scale(100), scale(20));
-    editExternalProgramStartFrom.setBounds(scale(126), scale(220), scale(650), scale(24));
-    btnExternalProgramStartFrom.setBounds(scale(782), scale(219), scale(40), scale(26));
-    lblProgramNote.setBounds(scale(22), scale(252), scale(800), scale(20));
+    editExternalProgramStartFrom.setBounds(scale(126), scale(220), scale(624), scale(24));
+    btnExternalProgramStartFrom.setBounds(scale(756), scale(219), scale(40), scale(26));
+    lblProgramNote.setBounds(scale(22), scale(252), scale(774), scale(20));
 
     lblTextNote.setBounds(scale(8), scale(8), scale(600), scale(20));
-    memoText.setBounds(scale(8), scale(32), scale(828), scale(240));
+    memoText.setBounds(scale(8), scale(32), scale(800), scale(240));
     lblSupportedVariables.setBounds(scale(8), scale(282), scale(200), scale(20));
 }
 

@@ -1,5 +1,7 @@
 #include "Dialogs/AssignDialog_win.h"
 
+#include <algorithm>
+
 #include "Ui/Theme_win.h"
 
 namespace vrx {
@@ -231,16 +233,17 @@ void AssignDialog::showText(ui::Control& control, const std::string& text) {
 
 void AssignDialog::layout() {
     lblHeading.setBounds(scale(12), scale(10), scale(500), scale(20));
-    PageControl1.setBounds(scale(12), scale(34), scale(844), scale(30));
-    PageControl1.setTabWidth(scale(120));
-    const RECT page{scale(12), scale(70), scale(856), scale(384)};
+    PageControl1.setBounds(scale(12), scale(34), scale(816), scale(30));
+    // Tabs of 120 where the strip holds seven of them with their gaps.
+    PageControl1.setTabWidth(std::min(scale(120), scale(816 - 6 * 4) / kAssignPageCount));
+    const RECT page{scale(12), scale(70), scale(828), scale(384)};
     for (ui::Panel& panel : pages_) panel.setBounds(page);
     layoutKeyboardPages();
     layoutMousePages();
     layoutOtherPages();
 
     const int g = 390;
-    groupCommon.setBounds(scale(12), scale(g), scale(844), scale(100));
+    groupCommon.setBounds(scale(12), scale(g), scale(816), scale(100));
     cbAutoRepeat.setBounds(scale(26), scale(g + 22), scale(150), scale(22));
     lblPerSecond.setBounds(scale(190), scale(g + 25), scale(70), scale(20));
     editAutoRepeatPerSec.setBounds(scale(262), scale(g + 22), scale(60), scale(24));
@@ -252,14 +255,14 @@ void AssignDialog::layout() {
     cbToggle.setBounds(scale(26), scale(g + 73), scale(400), scale(22));
 
     lblComment.setBounds(scale(12), scale(503), scale(80), scale(20));
-    editComment.setBounds(scale(92), scale(500), scale(764), scale(24));
+    editComment.setBounds(scale(92), scale(500), scale(736), scale(24));
 
     const int b = 542;
     btnClear.setBounds(scale(12), scale(b), scale(170), scale(30));
-    btnGoToPrev.setBounds(scale(480), scale(b), scale(50), scale(30));
-    btnGoToNext.setBounds(scale(536), scale(b), scale(50), scale(30));
-    btnOK.setBounds(scale(640), scale(b), scale(104), scale(30));
-    btnCancel.setBounds(scale(752), scale(b), scale(104), scale(30));
+    btnGoToPrev.setBounds(scale(452), scale(b), scale(50), scale(30));
+    btnGoToNext.setBounds(scale(508), scale(b), scale(50), scale(30));
+    btnOK.setBounds(scale(612), scale(b), scale(104), scale(30));
+    btnCancel.setBounds(scale(724), scale(b), scale(104), scale(30));
     lvCommand.setDpi(dpi());
 }
 

@@ -57,7 +57,7 @@ public:
     int EditSlot(HWND owner, int joystick, SlotIndex slot, const std::string& caption);
 
 protected:
-    SIZE designSize() const override { return {868, 584}; }
+    SIZE designSize() const override { return {840, 584}; }
     void createControls() override;
     void layout() override;
     void activated() override;

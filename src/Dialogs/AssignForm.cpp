@@ -1,5 +1,6 @@
 #include "Dialogs/AssignForm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -81,6 +82,10 @@ std::string fixed2(float value) {
 // Boxes are checked on leaving; one the user never left may still hold
 // text that is no integer, which then leaves the field as it was.
 int integerOr(const std::string& text, int fallback) { return integerOfText(text).value_or(fallback); }
+
+float numberOr(const std::string& text, float fallback) {
+    return static_cast<float>(numberOfText(text).value_or(fallback));
+}
 
 }  // namespace
 
@@ -218,7 +223,7 @@ void AssignForm::EditSlot(int joystick, SlotIndex slot, const std::string& capti
 void AssignForm::fillKeys(const JoyButton& record) {
     state_.cbKeySelect = 0;
     state_.cbKeyNum = 0;
-    for (int entry = 0; entry < JoyButton::kKeyCount; ++entry) keys_[static_cast<size_t>(entry)] = record.keys[static_cast<size_t>(entry)];
+    std::copy(record.keys.begin(), record.keys.end(), keys_.begin());
     // Only the page the type opens on shows the keys; the other shows none,
     // though the key table still holds them.
     const bool multi = record.type == AssignType::KeyboardMulti;
@@ -369,8 +374,8 @@ void AssignForm::store(JoyButton& record) const {
         }
         case kPageMouseAbsolute:
             record.type = AssignType::MouseAbsolute;
-            record.mouseCenterX = static_cast<float>(numberOfText(state_.editMouseCenterX).value_or(record.mouseCenterX));
-            record.mouseCenterY = static_cast<float>(numberOfText(state_.editMouseCenterY).value_or(record.mouseCenterY));
+            record.mouseCenterX = numberOr(state_.editMouseCenterX, record.mouseCenterX);
+            record.mouseCenterY = numberOr(state_.editMouseCenterY, record.mouseCenterY);
             record.mouseAbsRangeX = state_.rbMouseAbsRange ? state_.tbMouseAbsRangeX : 0;
             record.mouseAbsRangeY = state_.rbMouseAbsRange ? state_.tbMouseAbsRangeY : 0;
             break;
@@ -405,7 +410,7 @@ void AssignForm::store(JoyButton& record) const {
         }
         record.toggle = state_.cbToggle ? 1 : 0;
     }
-    for (int entry = 0; entry < JoyButton::kKeyCount; ++entry) record.keys[static_cast<size_t>(entry)] = keys_[static_cast<size_t>(entry)];
+    std::copy_n(keys_.begin(), JoyButton::kKeyCount, record.keys.begin());
     const int speed = state_.tbMouseSpeed;
     record.mouseMoveX = state_.cbMouseLeft ? -speed : state_.cbMouseRight ? speed : 0;
     record.mouseMoveY = state_.cbMouseUp ? -speed : state_.cbMouseDown ? speed : 0;
@@ -458,8 +463,8 @@ void AssignForm::btnClearClick() {
     pendingRate_ = 0;
     s.cbAutoRepeat = s.cbAutoDelayed = s.cbToggle = false;
     s.editAutoRepeatDelay = "700";
-    for (int entry = 0; entry < JoyButton::kKeyCount; ++entry) keys_[static_cast<size_t>(entry)] = key::None;
-    for (int box = 0; box < kFirstStepKeyBox; ++box) s.keyBoxes[static_cast<size_t>(box)] = "None";
+    std::fill_n(keys_.begin(), JoyButton::kKeyCount, key::None);
+    std::fill_n(s.keyBoxes.begin(), kFirstStepKeyBox, KeyName(key::None, parts_.layout));
     s.multiMode = MultiMode::MultiSwitch2;
     s.editKeySwitchDelay = "500";
     s.editMinimumHoldDuration = "20";

@@ -77,7 +77,8 @@ void AssignForm::validateIntegerInput(IntegerBox box) {
         {IntegerBox::AutoRepeatDelay, "editAutoRepeatDelay", &AssignFormState::editAutoRepeatDelay},
         {IntegerBox::CounterResetDuration, "editCounterResetDuration", &AssignFormState::editCounterResetDuration},
     };
-    const auto found = std::find_if(std::begin(kBoxes), std::end(kBoxes), [box](const BoxField& f) { return f.box == box; });
+    const auto found =
+        std::find_if(std::begin(kBoxes), std::end(kBoxes), [box](const BoxField& f) { return f.box == box; });
     const std::string& text = state_.*(found->text);
     if (integerOfText(text) || (box == IntegerBox::CounterResetDuration && text.empty())) return;
     parts_.ui.showError(text + "は数字ではありません");
