@@ -1,7 +1,5 @@
 #include "Dialogs/AssignDialog_win.h"
 
-#include <algorithm>
-
 #include "Ui/Theme_win.h"
 
 namespace vrx {
@@ -234,8 +232,7 @@ void AssignDialog::showText(ui::Control& control, const std::string& text) {
 void AssignDialog::layout() {
     lblHeading.setBounds(scale(12), scale(10), scale(500), scale(20));
     PageControl1.setBounds(scale(12), scale(34), scale(816), scale(30));
-    // Tabs of 120 where the strip holds seven of them with their gaps.
-    PageControl1.setTabWidth(std::min(scale(120), scale(816 - 6 * 4) / kAssignPageCount));
+    PageControl1.fitTabWidth(scale(120));
     const RECT page{scale(12), scale(70), scale(828), scale(384)};
     for (ui::Panel& panel : pages_) panel.setBounds(page);
     layoutKeyboardPages();
@@ -289,6 +286,7 @@ void AssignDialog::sync() {
     cbAutoDelayed.setChecked(s.cbAutoDelayed);
     showText(editAutoRepeatDelay, s.editAutoRepeatDelay);
     editAutoRepeatDelay.setEnabled(group && form_.autoRepeatDelayEnabled());
+    lblDelayUnit.setEnabled(group && form_.autoRepeatDelayEnabled());
     cbToggle.setChecked(s.cbToggle);
     lblComment.setVisible(form_.commentVisible());
     editComment.setVisible(form_.commentVisible());

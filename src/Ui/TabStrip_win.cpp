@@ -16,13 +16,24 @@ bool TabStrip::createFlatButtons(HWND parent, int id) {
                         WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS | TCS_FIXEDWIDTH, 0, id);
 }
 
-void TabStrip::setTabWidth(int width) {
-    const RECT first = [this] {
+void TabStrip::fitTabWidth(int maxWidth) {
+    auto itemRect = [this](int index) {
         RECT rect{};
-        send(TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect));
+        send(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
         return rect;
-    }();
-    send(TCM_SETITEMSIZE, 0, MAKELPARAM(width, first.bottom - first.top));
+    };
+    const int tabs = count();
+    const RECT first = itemRect(0);
+    const int height = first.bottom - first.top;
+    send(TCM_SETITEMSIZE, 0, MAKELPARAM(maxWidth, height));
+    if (tabs < 2) return;
+    const int gap = itemRect(1).left - itemRect(0).right;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    // One gap more than between the buttons: the strip keeps a margin at
+    // its end, or it shows its scroll arrows.
+    const int fitting = (client.right - tabs * gap) / tabs;
+    if (fitting < maxWidth) send(TCM_SETITEMSIZE, 0, MAKELPARAM(fitting, height));
 }
 
 void TabStrip::setTabs(const std::vector<std::string>& captions) {
