@@ -116,8 +116,6 @@ void AssignDialog::createControls() {
     };
     for (const PopupItem& item : form_.specialKeyPopup()) entries.push_back(entryOf(item));
     PMSpecialKeys.build(entries);
-
-    sync();
 }
 
 void AssignDialog::createCommonControls() {
@@ -261,6 +259,9 @@ void AssignDialog::layout() {
     btnOK.setBounds(scale(612), scale(b), scale(104), scale(30));
     btnCancel.setBounds(scale(724), scale(b), scale(104), scale(30));
     lvCommand.setDpi(dpi());
+    // Filled once the buttons have their width: a strip told to show a
+    // page it has no room for scrolls, and stays scrolled.
+    sync();
 }
 
 void AssignDialog::sync() {
