@@ -41,6 +41,13 @@ shots=(
     "applink   tools/vantorix-gallery.exe applink"
     "applinkitem tools/vantorix-gallery.exe applinkitem"
     "appcapture tools/vantorix-gallery.exe appcapture"
+    "assign-keyboard  tools/vantorix-gallery.exe assign-keyboard"
+    "assign-multi     tools/vantorix-gallery.exe assign-multi"
+    "assign-mouse     tools/vantorix-gallery.exe assign-mouse"
+    "assign-absolute  tools/vantorix-gallery.exe assign-absolute"
+    "assign-command   tools/vantorix-gallery.exe assign-command"
+    "assign-special   tools/vantorix-gallery.exe assign-special"
+    "assign-text      tools/vantorix-gallery.exe assign-text"
 )
 targets=(vantorix-gallery Vantorix)
 # What is done in a window before its shot, given the DPI.

@@ -329,6 +329,7 @@ void MainForm::lvButtonListDblClick() {
     if (!selectedSlot()) return;
     int row = selectedRow_;
     const int last = static_cast<int>(rows_.size()) - 1;
+    parts_.editor.beginRun(editRun());
     for (;;) {
         const ButtonRow& shown = rows_[static_cast<size_t>(row)];
         const int result = parts_.editor.edit(currentTab_, shown.slot, shown.button);
@@ -343,6 +344,20 @@ void MainForm::lvButtonListDblClick() {
         selectedRow_ = row;
         change(kSelectionChanged);
     }
+    parts_.editor.endRun();
+}
+
+EditRun MainForm::editRun() const {
+    EditRun run;
+    run.profile = profile();
+    run.joystick = currentTab_;
+    for (int j = currentTab_ + 1; j < run.profile->numberOfJoysticks(); ++j) run.shiftTargets.push_back(TabCaption(j));
+    run.profileNames = profileItems_;
+    const ButtonTemplateNames* names = templateNamesOf(currentTab_);
+    // The special-key popup offers triggers of the first 64 buttons.
+    for (int button = 0; button < 64; ++button)
+        run.buttonLabels.push_back(ButtonLabel(buttonSlot(button), names));
+    return run;
 }
 
 bool MainForm::lvButtonListKeyDown(int virtualKey) {

@@ -218,6 +218,7 @@ private:
     TDeviceConfig* deviceOf(int joystick) const;
     const ButtonTemplateNames* templateNamesOf(int joystick) const;
     JoyButton* selectedSlot() const;
+    EditRun editRun() const;
     void updateAllRows();
     void showTab(int tab);
     void markModified();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Joystick/SlotIndex.h"
 
@@ -10,6 +11,7 @@ namespace vrx {
 
 class ButtonAliasForm;
 class VibrationForm;
+class ConfigFile;
 
 // What the main window's models ask of the user and of the windows around
 // them. The view answers with real boxes and dialogs; tests answer from a
@@ -46,9 +48,23 @@ public:
 inline constexpr int kEditNext = 10001;
 inline constexpr int kEditPrevious = 10002;
 
+// What one editing run over the rows of a joystick works with, as the main
+// window knows it when the run starts.
+struct EditRun {
+    ConfigFile* profile = nullptr;  // the profile in force, whose slots are edited
+    int joystick = 0;               // the logical joystick (0-based)
+    std::vector<std::string> shiftTargets;  // the tab captions of the joysticks after this one
+    std::vector<std::string> profileNames;  // the profile list, in its order
+    std::vector<std::string> buttonLabels;  // the labels of buttons 1 to 64 of the joystick
+};
+
 class AssignmentEditor {
 public:
     virtual ~AssignmentEditor() = default;
+    // Around the edit calls of one run: the values the user left in the
+    // dialog's controls carry over from one row to the next.
+    virtual void beginRun(const EditRun&) {}
+    virtual void endRun() {}
     // tab: the logical joystick (0-based).
     virtual int edit(int tab, SlotIndex slot, const std::string& rowCaption) = 0;
 };

@@ -36,7 +36,6 @@ struct DeviceDialogParts {
 class MainWindowDialogs final : public FormDialogs,
                                 public ProfileListUi,
                                 public KeyWizard,
-                                public AssignmentEditor,
                                 public ShellDialogs,
                                 public TemplateChooser {
 public:
@@ -61,10 +60,6 @@ public:
 
     // KeyWizard
     WizardAnswer ask(const std::string& prompt) override;
-
-    // The assignment dialog comes with later work: until then the edit loop
-    // ends at once.
-    int edit(int, SlotIndex, const std::string&) override { return 0; }
 
     // ShellDialogs
     void showPreference(PreferenceForm& form) override;

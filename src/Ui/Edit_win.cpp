@@ -12,7 +12,8 @@ Edit::~Edit() {
 
 bool Edit::create(HWND parent, std::string_view text, Options options) {
     options_ = options;
-    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+    DWORD style = WS_TABSTOP;
+    style |= options.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL;
     if (options.digitsOnly) style |= ES_NUMBER;
     if (options.readOnly) style |= ES_READONLY;
     if (!createWindow(parent, L"EDIT", text, style, WS_EX_CLIENTEDGE)) return false;
@@ -68,6 +69,15 @@ bool Edit::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
             // https://learn.microsoft.com/windows/win32/dlgbox/wm-getdlgcode
             // DLGC_WANTALLKEYS keeps Tab, Enter and Escape from the
             // dialog's navigation, so they arrive here as WM_KEYDOWN.
+            if (options_.multiLine && !options_.wantAllKeys) {
+                // A multi-line box wants every key, Tab included; only
+                // Enter should stay with it, Tab and Escape belong to the
+                // dialog.
+                const auto* key = reinterpret_cast<const MSG*>(lParam);
+                result = callDefault(message, wParam, lParam) & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+                if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) result |= DLGC_WANTMESSAGE;
+                return true;
+            }
             if (!options_.wantAllKeys) return false;
             result = callDefault(message, wParam, lParam) | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
             return true;

@@ -19,6 +19,8 @@ public:
         // instead of the dialog's navigation.
         bool wantAllKeys = false;
         int maxLength = 0;  // 0: no limit
+        // Several lines: Enter breaks the line, Tab still leaves the box.
+        bool multiLine = false;
     };
     bool create(HWND parent, std::string_view text, Options options);
     bool create(HWND parent, std::string_view text = {}) { return create(parent, text, Options{}); }

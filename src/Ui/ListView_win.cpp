@@ -227,7 +227,8 @@ LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT: {
             const int row = static_cast<int>(draw.nmcd.dwItemSpec);
             bool selectedInDark = false;
-            if (Theme::dark()) {
+            if (rowLookPaintsSelection) draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+            if (Theme::dark() && !rowLookPaintsSelection) {
                 // The system paints a selected row in its own light colours
                 // unless the row is drawn as not selected with ours.
                 selectedInDark = send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;

@@ -66,6 +66,8 @@ public:
 
     // Asked for every row as it is drawn.
     std::function<RowLook(int row)> rowLook;
+    // The selected row too is drawn only as rowLook says, focused or not.
+    bool rowLookPaintsSelection = false;
     std::function<void(int row)> onSelectionChange;
     std::function<void(int row)> onDoubleClick;
     // Left click: the cell under the pointer.

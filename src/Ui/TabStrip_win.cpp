@@ -11,6 +11,31 @@ bool TabStrip::create(HWND parent, int id) {
     return createWindow(parent, WC_TABCONTROLW, {}, WS_TABSTOP | WS_CLIPSIBLINGS, 0, id);
 }
 
+bool TabStrip::createFlatButtons(HWND parent, int id) {
+    return createWindow(parent, WC_TABCONTROLW, {},
+                        WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS | TCS_FIXEDWIDTH, 0, id);
+}
+
+void TabStrip::fitTabWidth(int maxWidth) {
+    auto itemRect = [this](int index) {
+        RECT rect{};
+        send(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    };
+    const int tabs = count();
+    const RECT first = itemRect(0);
+    const int height = first.bottom - first.top;
+    send(TCM_SETITEMSIZE, 0, MAKELPARAM(maxWidth, height));
+    if (tabs < 2) return;
+    const int gap = itemRect(1).left - itemRect(0).right;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    // One gap more than between the buttons: the strip keeps a margin at
+    // its end, or it shows its scroll arrows.
+    const int fitting = (client.right - tabs * gap) / tabs;
+    if (fitting < maxWidth) send(TCM_SETITEMSIZE, 0, MAKELPARAM(fitting, height));
+}
+
 void TabStrip::setTabs(const std::vector<std::string>& captions) {
     clear();
     for (const std::string& caption : captions) addTab(caption);

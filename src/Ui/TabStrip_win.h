@@ -13,6 +13,12 @@ namespace vrx::ui {
 class TabStrip : public Control {
 public:
     bool create(HWND parent, int id = 0);
+    // Tabs drawn as flat buttons of one width, for a dialog whose pages are
+    // choices rather than folders.
+    bool createFlatButtons(HWND parent, int id = 0);
+    // The buttons' width (pixels): at most maxWidth, less where the strip
+    // would not show them all in one row with the system's gaps.
+    void fitTabWidth(int maxWidth);
 
     void setTabs(const std::vector<std::string>& captions);
     int addTab(std::string_view caption);

@@ -12,6 +12,12 @@ bool TrackBar::create(HWND parent, int minimum, int maximum, int id) {
     return true;
 }
 
+bool TrackBar::createVertical(HWND parent, int minimum, int maximum, int id) {
+    if (!createWindow(parent, TRACKBAR_CLASSW, {}, WS_TABSTOP | TBS_VERT | TBS_AUTOTICKS, 0, id)) return false;
+    setRange(minimum, maximum);
+    return true;
+}
+
 void TrackBar::setRange(int minimum, int maximum) {
     send(TBM_SETRANGEMIN, FALSE, minimum);
     send(TBM_SETRANGEMAX, TRUE, maximum);

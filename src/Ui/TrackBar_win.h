@@ -10,6 +10,8 @@ namespace vrx::ui {
 class TrackBar : public Control {
 public:
     bool create(HWND parent, int minimum, int maximum, int id = 0);
+    // Minimum at the top.
+    bool createVertical(HWND parent, int minimum, int maximum, int id = 0);
 
     void setRange(int minimum, int maximum);
     void setValue(int value);

@@ -40,6 +40,7 @@
 #include "Main/UiThreadHooks_win.h"
 #include "Main/ProfileSwitchNotice.h"
 #include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/AssignEditor_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Utils/Administrator_win.h"
@@ -124,7 +125,10 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
           profiles(dataDirectory, app.settings, engine, lock, dialogs, log),
           messages(profiles, engine.virtualInput(), window, systemAnsiCodePage(), log),
           notice{vibration, sounds, app.settings, dataDirectory, log},
-          form(MainFormParts{profiles, engine, lock, app.settings, devices.list(), templates, dialogs, dialogs,
+          assignEditor(AssignEditorParts{lock, engine.tickContext(), systemKeyboardLayout(),
+                                         [this] { return window.handle(); },
+                                         [this] { return uiHooks.lastKeyDown(); }}),
+          form(MainFormParts{profiles, engine, lock, app.settings, devices.list(), templates, dialogs, assignEditor,
                              dialogs, *this,
                              OptionsPageParts{profiles, lock, engine.tickContext(), link, dialogs, dataDirectory, log},
                              log, systemKeyboardLayout(), dialogs}),
@@ -314,6 +318,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     ConfigFileManager profiles;
     AppMessages messages;
     ProfileSwitchNotice notice;
+    AssignEditor assignEditor;
     MainForm form;
     ShellCommands commands;
     ShellCaptureHost captureHost{window};

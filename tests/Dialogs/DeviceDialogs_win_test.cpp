@@ -124,11 +124,14 @@ struct DeviceWindow : MainWindowFixture {
     std::vector<HWND> published;
 
     DeviceWindow() {
+        // The dialog is published as it shows and withdrawn as it goes: in
+        // the recorder's lines, that is where it opens and closes.
         dialogs.attachDevices(DeviceDialogParts{registry, templates, settings, lock, [this](HWND dialog) {
                                                     published.push_back(dialog);
+                                                    r.calls.push_back(dialog ? "device dialog"
+                                                                             : "withdraw device dialog");
                                                     link.publishDeviceDialog(dialog);
                                                 }});
-        r.passOn = &dialogs;
     }
 
     TDeviceConfig& add(const std::string& identity, int api, const std::string& name, bool connected) {

@@ -20,11 +20,15 @@
 namespace vrx::test {
 
 // The assignment dialog: returns the scripted results in turn (then 1, OK)
-// and remembers each slot it was opened for with its caption.
+// and remembers each slot it was opened for with its caption, and the runs.
 class ScriptedEditor final : public AssignmentEditor {
 public:
     std::deque<int> results;
     std::vector<std::string> opened;
+    std::vector<EditRun> runs;
+    int endedRuns = 0;
+    void beginRun(const EditRun& run) override { runs.push_back(run); }
+    void endRun() override { ++endedRuns; }
     int edit(int tab, SlotIndex slot, const std::string& rowCaption) override {
         opened.push_back(std::to_string(tab) + ":" + std::to_string(slot) + " " + rowCaption);
         if (results.empty()) return 1;

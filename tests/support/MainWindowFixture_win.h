@@ -14,12 +14,14 @@
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/AssignEditor_win.h"
 #include "Joystick/DeviceList.h"
 #include "Main/AppMessages.h"
 #include "Main/MainForm.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
 #include "Main/ShellCommands.h"
+#include "Main/UiThreadHooks_win.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/KeyboardLayout.h"
 #include "Utils/WideText_win.h"
@@ -140,7 +142,12 @@ struct MainWindowFixture {
     DeviceTemplateManager templates{folder / "templates.json", h.log};
     CountingSettingsStore store;
     CountingDeviceUi deviceUi;
-    MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, dialogs, dialogs, store,
+    UiThreadHooks keyHooks;
+    AssignEditor assignEditor{AssignEditorParts{lock, h.engine.tickContext(), usKeyboardLayout(),
+                                                [this] { return window.handle(); },
+                                                [this] { return keyHooks.lastKeyDown(); }}};
+    MainForm form{MainFormParts{manager, h.engine, lock, settings, devices, templates, dialogs, assignEditor, dialogs,
+                                store,
                                 OptionsPageParts{manager, lock, h.engine.tickContext(), deviceUi, dialogs,
                                                  folder.path(), h.log},
                                 h.log, usKeyboardLayout(), dialogs}};
@@ -161,6 +168,7 @@ struct MainWindowFixture {
         settings.fileName = "Game";
         dialogs.setAppLinkParts(
             {around.appLink, manager.names(), systemForegroundWindow(), windowInfo, captureHost, h.log});
+        keyHooks.installKeyHook();
         EXPECT_TRUE(window.create(GetModuleHandleW(nullptr), "Vantorix v7.4.1"));
         manager.scan();
         window.attach(form, shell, messages);

@@ -1,8 +1,8 @@
 // vantorix-gallery: one window of the program with sample content, shown
 // until it is closed.
 //
-//   vantorix-gallery.exe wizard|greeting|image|name|about|controls|device|device-axes|template|
-//                        preference|alias|vibration|applink|applinkitem|appcapture [--dark]
+//   vantorix-gallery.exe wizard|greeting|image|name|about|assign-PAGE|controls|device|device-axes|
+//                        template|preference|alias|vibration|applink|applinkitem|appcapture [--dark]
 //
 // VANTORIX_FORCE_DPI=144 shows it as on a 144-DPI screen.
 #include <windows.h>
@@ -26,6 +26,7 @@
 #include "Dialogs/AppCaptureDialog_win.h"
 #include "Dialogs/AppLinkDialog_win.h"
 #include "Dialogs/AppLinkItemDialog_win.h"
+#include "Dialogs/AssignEditor_win.h"
 #include "Dialogs/ButtonAliasDialog_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
@@ -35,6 +36,8 @@
 #include "Dialogs/PreferenceDialog_win.h"
 #include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
+#include "Joybutton/KeyOutput.h"
+#include "Joybutton/TickContext.h"
 #include "Joystick/EngineLinks.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Ui/Button_win.h"
@@ -50,6 +53,7 @@
 #include "Ui/Theme_win.h"
 #include "Ui/TrackBar_win.h"
 #include "Utils/FileLogger.h"
+#include "Utils/KeyboardLayout.h"
 #include "Utils/Logger.h"
 #include "Utils/WindowInfo_win.h"
 
@@ -331,6 +335,75 @@ struct AppLinkSamples final : CaptureHost {
     void beep() override { MessageBeep(MB_OK); }
 };
 
+// The assignment dialog over a sample slot whose type opens the page.
+int showAssign(int page) {
+    ConfigFile profile;
+    profile.setNumberOfJoysticks(3);
+    JoyButton& slot = profile.joystick(0)->slot(buttonSlot(0));
+    switch (page) {
+        case kPageKeyboard:
+            slot.type = AssignType::Keyboard;
+            slot.keys = {key::LCtrl, 'C'};
+            slot.autoRepeatRate = 10;
+            slot.comment = "コピー";
+            break;
+        case kPageKeyboardMulti:
+            slot.type = AssignType::KeyboardMulti;
+            slot.keys = {'W', 0, 0, 0, key::LShift, 'W', 0, 0, 'R'};
+            slot.switchMode = SwitchMode::AnalogSwitch;
+            slot.analogThreshold1 = 40;
+            slot.analogThreshold2 = 90;
+            break;
+        case kPageMouse:
+            slot.type = AssignType::Mouse;
+            slot.mouseMoveY = -40;
+            slot.mouseWheelV = -20;
+            slot.mouseLeft = 1;
+            slot.analogFactor = 150;
+            break;
+        case kPageMouseAbsolute:
+            slot.type = AssignType::MouseAbsolute;
+            slot.mouseCenterX = 25;
+            slot.mouseCenterY = 60;
+            slot.mouseAbsRangeX = 30;
+            break;
+        case kPageCommand:
+            slot.type = AssignType::Command;
+            slot.commandSteps.resize(3);
+            slot.commandSteps[0].keys = {key::LCtrl, 'A'};
+            slot.commandSteps[0].durationMs = 50;
+            slot.commandSteps[1].keys = {key::LCtrl, 'C'};
+            slot.commandSteps[1].durationMs = 50;
+            slot.commandSteps[2].keys = {key::NumpadEnter};
+            slot.commandSteps[2].durationMs = 100;
+            break;
+        case kPageSpecial:
+            slot.type = AssignType::ProfileSwitch;
+            slot.targetName = "Menu";
+            slot.switchDelay = 1500;
+            break;
+        default:
+            slot.type = AssignType::PasteText;
+            slot.pasteText = "お疲れさまでした！\\n%DATE% %TIME%";
+            break;
+    }
+    NullLogger log;
+    KeyRefCounts counts{};
+    TickContext tick(log, counts);
+    UnsharedEngineLock lock;
+    AssignEditor editor(AssignEditorParts{lock, tick, systemKeyboardLayout(), [] { return HWND{}; },
+                                          [] { return LastKeyDown{}; }});
+    EditRun run;
+    run.profile = &profile;
+    run.shiftTargets = {"[2] Joystick", "[3] Wireless Controller"};
+    run.profileNames = {"Game", "Menu", "Race"};
+    for (int k = 1; k <= 64; ++k) run.buttonLabels.push_back("ボタン " + std::to_string(k));
+    editor.beginRun(run);
+    editor.edit(0, buttonSlot(0), "ボタン 1");
+    editor.endRun();
+    return 0;
+}
+
 const std::map<std::string, std::function<int()>>& windows() {
     static const std::map<std::string, std::function<int()>> table{
         {"wizard",
@@ -372,6 +445,13 @@ const std::map<std::string, std::function<int()>>& windows() {
              dialog.showModal(nullptr);
              return 0;
          }},
+        {"assign-keyboard", [] { return showAssign(kPageKeyboard); }},
+        {"assign-multi", [] { return showAssign(kPageKeyboardMulti); }},
+        {"assign-mouse", [] { return showAssign(kPageMouse); }},
+        {"assign-absolute", [] { return showAssign(kPageMouseAbsolute); }},
+        {"assign-command", [] { return showAssign(kPageCommand); }},
+        {"assign-special", [] { return showAssign(kPageSpecial); }},
+        {"assign-text", [] { return showAssign(kPageText); }},
         {"controls",
          [] {
              ControlsWindow window;

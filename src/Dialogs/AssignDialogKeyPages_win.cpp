@@ -1,0 +1,187 @@
+// The assignment dialog's two keyboard pages: four keys pressed together,
+// and four inputs of four keys with the mode that switches between them.
+#include "Dialogs/AssignDialog_win.h"
+#include "Joybutton/SpecialKeyTable.h"
+
+namespace vrx {
+namespace {
+
+struct ModeRadio {
+    MultiMode mode;
+    const char* caption;
+};
+
+// In the form's order, which is the order of MultiMode.
+constexpr ModeRadio kModeRadios[] = {
+    {MultiMode::DelayedSwitch, "ボタンが押される長さによって切り替える"},
+    {MultiMode::MultiSwitch2, "ボタンが押されるたびに切り替える（入力１→入力２→入力１→...）"},
+    {MultiMode::MultiSwitch3, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力１→...）"},
+    {MultiMode::AnalogSwitch, "アナログ入力のレベルによって切り替える"},
+    {MultiMode::MultiSwitch4, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力４→入力１→...）"},
+    {MultiMode::ReleaseSwitch, "ボタンが離された時に入力１を入力（そして押されている間は入力２）"},
+    {MultiMode::RepeatSwitch, "連続して押された回数によって切り替える（１回→入力１, ２回→入力２, ３回→入力３, …）"},
+    {MultiMode::MultiSequence, "ボタンが押された時入力１から入力４まで順番に入力"},
+};
+
+}  // namespace
+
+void AssignDialog::createKeyboardPage() {
+    const HWND p = pages_[kPageKeyboard].hwnd();
+    for (int k = 0; k < 4; ++k) {
+        lblKeys_[static_cast<size_t>(k)].create(p, "Key" + std::to_string(k + 1), {.wordWrap = false});
+        createKeyBox(k, p);
+    }
+    lblKeyHelp.create(p, "入力ボックスを右クリックすると、クリアしたり、特殊キーやマウス入力を割り当てることができます。");
+    lblKeySelect.create(p, "特殊キー・マウス入力", {.wordWrap = false});
+    cbKeySelect.create(p, 20);
+    for (const SpecialKey& special : kSpecialKeys) cbKeySelect.addItem(special.name);
+    cbKeySelect.onChange = [this](int index) { form_.state().cbKeySelect = index; };
+    cbKeyNum.create(p);
+    cbKeyNum.setItems({"Key1", "Key2", "Key3", "Key4"});
+    cbKeyNum.onChange = [this](int index) { form_.state().cbKeyNum = index; };
+    btnKeyAssign.create(p, "割り当てる");
+    btnKeyAssign.onClick = [this] { route([](AssignForm& f) { f.btnKeyAssignClick(); }); };
+}
+
+void AssignDialog::createMultiPage() {
+    const HWND p = pages_[kPageKeyboardMulti].hwnd();
+    const char* const inputs[4] = {"入力１", "入力２", "入力３", "入力４"};
+    for (int input = 0; input < 4; ++input) {
+        lblInputs_[static_cast<size_t>(input)].create(p, inputs[input], {.wordWrap = false});
+        for (int k = 0; k < 4; ++k) createKeyBox(kFirstMultiKeyBox + input * 4 + k, p);
+    }
+    lblHold.create(p, "入力保持時間", {.wordWrap = false});
+    editMinimumHoldDuration.create(p);
+    lblHoldUnit.create(p, "ミリ秒", {.wordWrap = false});
+    lblCounter.create(p, "カウンタリセット時間", {.wordWrap = false});
+    editCounterResetDuration.create(p);
+    editCounterResetDuration.setHint("ボタンが一定時間押されなかった場合、次は入力1に戻る（指定なしの場合は戻さない）");
+    lblCounterUnit.create(p, "ミリ秒", {.wordWrap = false});
+
+    for (size_t i = 0; i < modeRadios_.size(); ++i) {
+        const MultiMode mode = kModeRadios[i].mode;
+        modeRadios_[i].create(p, kModeRadios[i].caption, i == 0);
+        modeRadios_[i].onClick = [this, mode] { route([mode](AssignForm& f) { f.rbKeyDelayedSwitchClick(mode); }); };
+        // Each mode's own boxes follow its radio button in the tab order.
+        if (mode == MultiMode::DelayedSwitch) {
+            editKeySwitchDelay.create(p);
+            lblSwitchDelay.create(p, "ミリ秒以下なら入力１、以上なら入力２を使う（そして離されたとき入力3）",
+                                  {.wordWrap = false});
+        } else if (mode == MultiMode::AnalogSwitch) {
+            lblAnalog1.create(p, "[入力１]   <", {.wordWrap = false});
+            editKeyAnalogThreshold1.create(p);
+            lblAnalog2.create(p, "%   <   [入力２]   <", {.wordWrap = false});
+            editKeyAnalogThreshold2.create(p);
+            lblAnalog3.create(p, "%   <   [入力３]", {.wordWrap = false});
+        } else if (mode == MultiMode::RepeatSwitch) {
+            editKeyRepeatSwitch.create(p);
+            lblRepeatSwitch.create(p, "ミリ秒以内なら連続して押されたと判断", {.wordWrap = false});
+        }
+    }
+
+    const struct {
+        ui::Edit* box;
+        std::string AssignFormState::*field;
+        IntegerBox check;
+        const char* name;
+    } boxes[] = {
+        {&editKeySwitchDelay, &AssignFormState::editKeySwitchDelay, IntegerBox::KeySwitchDelay, "editKeySwitchDelay"},
+        {&editKeyAnalogThreshold1, &AssignFormState::editKeyAnalogThreshold1, IntegerBox::KeyAnalogThreshold1,
+         "editKeyAnalogThreshold1"},
+        {&editKeyAnalogThreshold2, &AssignFormState::editKeyAnalogThreshold2, IntegerBox::KeyAnalogThreshold2,
+         "editKeyAnalogThreshold2"},
+        {&editKeyRepeatSwitch, &AssignFormState::editKeyRepeatSwitch, IntegerBox::KeyRepeatSwitch,
+         "editKeyRepeatSwitch"},
+        {&editMinimumHoldDuration, &AssignFormState::editMinimumHoldDuration, IntegerBox::MinimumHoldDuration,
+         "editMinimumHoldDuration"},
+        {&editCounterResetDuration, &AssignFormState::editCounterResetDuration, IntegerBox::CounterResetDuration,
+         "editCounterResetDuration"},
+    };
+    for (const auto& b : boxes) {
+        bindText(*b.box, b.field);
+        name(b.name, *b.box);
+        b.box->onExit = whenLeft([check = b.check](AssignForm& f) { f.validateIntegerInput(check); });
+    }
+}
+
+void AssignDialog::layoutKeyboardPages() {
+    for (int k = 0; k < 4; ++k) {
+        const int x = 16 + k * 170;
+        lblKeys_[static_cast<size_t>(k)].setBounds(scale(x), scale(16), scale(150), scale(20));
+        keyBoxes_[static_cast<size_t>(k)].setBounds(scale(x), scale(38), scale(150), scale(26));
+    }
+    lblKeyHelp.setBounds(scale(16), scale(82), scale(780), scale(40));
+    lblKeySelect.setBounds(scale(16), scale(136), scale(300), scale(20));
+    cbKeySelect.setBounds(scale(16), scale(158), scale(240), scale(24));
+    cbKeyNum.setBounds(scale(266), scale(158), scale(90), scale(24));
+    btnKeyAssign.setBounds(scale(366), scale(157), scale(110), scale(28));
+
+    for (int input = 0; input < 4; ++input) {
+        const int y = 8 + input * 30;
+        lblInputs_[static_cast<size_t>(input)].setBounds(scale(8), scale(y + 4), scale(52), scale(20));
+        for (int k = 0; k < 4; ++k)
+            keyBoxes_[static_cast<size_t>(kFirstMultiKeyBox + input * 4 + k)].setBounds(
+                scale(62 + k * 118), scale(y), scale(112), scale(26));
+    }
+    lblHold.setBounds(scale(544), scale(12), scale(146), scale(20));
+    editMinimumHoldDuration.setBounds(scale(692), scale(8), scale(64), scale(24));
+    lblHoldUnit.setBounds(scale(762), scale(12), scale(50), scale(20));
+    lblCounter.setBounds(scale(544), scale(42), scale(146), scale(20));
+    editCounterResetDuration.setBounds(scale(692), scale(38), scale(64), scale(24));
+    lblCounterUnit.setBounds(scale(762), scale(42), scale(50), scale(20));
+
+    for (size_t i = 0; i < modeRadios_.size(); ++i) {
+        const int y = 132 + static_cast<int>(i) * 23;
+        const MultiMode mode = kModeRadios[i].mode;
+        const bool withBoxes = mode == MultiMode::DelayedSwitch || mode == MultiMode::AnalogSwitch ||
+                               mode == MultiMode::RepeatSwitch;
+        modeRadios_[i].setBounds(scale(8), scale(y), scale(withBoxes ? 276 : 808), scale(22));
+        if (mode == MultiMode::DelayedSwitch) {
+            editKeySwitchDelay.setBounds(scale(286), scale(y - 1), scale(56), scale(24));
+            lblSwitchDelay.setBounds(scale(348), scale(y + 2), scale(466), scale(20));
+        } else if (mode == MultiMode::AnalogSwitch) {
+            lblAnalog1.setBounds(scale(286), scale(y + 2), scale(80), scale(20));
+            editKeyAnalogThreshold1.setBounds(scale(366), scale(y - 1), scale(44), scale(24));
+            lblAnalog2.setBounds(scale(416), scale(y + 2), scale(130), scale(20));
+            editKeyAnalogThreshold2.setBounds(scale(548), scale(y - 1), scale(44), scale(24));
+            lblAnalog3.setBounds(scale(598), scale(y + 2), scale(120), scale(20));
+        } else if (mode == MultiMode::RepeatSwitch) {
+            modeRadios_[i].setBounds(scale(8), scale(y), scale(524), scale(22));
+            editKeyRepeatSwitch.setBounds(scale(534), scale(y - 1), scale(56), scale(24));
+            lblRepeatSwitch.setBounds(scale(596), scale(y + 2), scale(218), scale(20));
+        }
+    }
+}
+
+void AssignDialog::syncKeyPages() {
+    const AssignFormState& s = form_.state();
+    for (int box = 0; box < kKeyBoxCount; ++box) {
+        KeyBox& keyBox = keyBoxes_[static_cast<size_t>(box)];
+        showText(keyBox, s.keyBoxes[static_cast<size_t>(box)]);
+        const bool enabled = form_.keyBoxEnabled(box);
+        if (keyBox.enabled() != enabled) {
+            keyBox.setEnabled(enabled);
+            keyBox.showFocus(keyBox.focused());
+        }
+    }
+    cbKeySelect.setSelected(s.cbKeySelect);
+    cbKeyNum.setSelected(s.cbKeyNum);
+
+    lblInputs_[2].setEnabled(form_.lblKey3Enabled());
+    lblInputs_[3].setEnabled(form_.lblKey4Enabled());
+    for (size_t i = 0; i < modeRadios_.size(); ++i) modeRadios_[i].setChecked(kModeRadios[i].mode == s.multiMode);
+    showText(editKeySwitchDelay, s.editKeySwitchDelay);
+    showText(editKeyAnalogThreshold1, s.editKeyAnalogThreshold1);
+    showText(editKeyAnalogThreshold2, s.editKeyAnalogThreshold2);
+    showText(editKeyRepeatSwitch, s.editKeyRepeatSwitch);
+    showText(editMinimumHoldDuration, s.editMinimumHoldDuration);
+    showText(editCounterResetDuration, s.editCounterResetDuration);
+    editKeySwitchDelay.setEnabled(form_.editKeySwitchDelayEnabled());
+    editKeyAnalogThreshold1.setEnabled(form_.thresholdsEnabled());
+    editKeyAnalogThreshold2.setEnabled(form_.thresholdsEnabled());
+    editKeyRepeatSwitch.setEnabled(form_.editKeyRepeatSwitchEnabled());
+    editMinimumHoldDuration.setEnabled(form_.editMinimumHoldDurationEnabled());
+    editCounterResetDuration.setEnabled(form_.editCounterResetDurationEnabled());
+}
+
+}  // namespace vrx

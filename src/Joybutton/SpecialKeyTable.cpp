@@ -1,0 +1,48 @@
+#include "Joybutton/SpecialKeyTable.h"
+
+namespace vrx {
+
+const std::array<SpecialKey, 40> kSpecialKeys{{
+    {key::CursorUp, "マウスカーソル↑"},
+    {key::CursorRight, "マウスカーソル→"},
+    {key::CursorDown, "マウスカーソル↓"},
+    {key::CursorLeft, "マウスカーソル←"},
+    {key::WheelUp, "マウスホイール↑"},
+    {key::WheelDown, "マウスホイール↓"},
+    {key::MouseLeft, "マウス左ボタン"},
+    {key::MouseMiddle, "マウス中ボタン"},
+    {key::MouseRight, "マウス右ボタン"},
+    {key::Tab, "Tab"},
+    {key::LShift, "L-Shift"},
+    {key::RShift, "R-Shift"},
+    {key::LCtrl, "L-Ctrl"},
+    {key::RCtrl, "R-Ctrl"},
+    {key::RCtrlForDirectInput, "R-Ctrl (for DirectInput)"},
+    {key::LAlt, "L-Alt"},
+    {key::RAlt, "R-Alt"},
+    {key::RAltForDirectInput, "R-Alt (for DirectInput)"},
+    {key::LWin, "L-Win"},
+    {key::RWin, "R-Win"},
+    {key::Menu, "Menu"},
+    {key::NumpadEnter, "Numpad Enter"},
+    {key::LeftForDirectInput, "← (for DirectInput)"},
+    {key::UpForDirectInput, "↑ (for DirectInput)"},
+    {key::RightForDirectInput, "→ (for DirectInput)"},
+    {key::DownForDirectInput, "↓ (for DirectInput)"},
+    {key::VolumeMute, "音量ミュート"},
+    {key::VolumeUp, "音量上げる"},
+    {key::VolumeDown, "音量下げる"},
+    {key::MediaNext, "メディア:次"},
+    {key::MediaPrevious, "メディア:前"},
+    {key::MediaStop, "メディア:停止"},
+    {key::MediaPlay, "メディア:再生"},
+    {key::KanjiToggle, "漢字ON/OFF"},
+    {key::Hankaku, "半角"},
+    {key::Zenkaku, "全角"},
+    {key::PrintScreen, "Print Screen"},
+    {key::ScrollLock, "Scroll Lock"},
+    {key::Pause, "Pause"},
+    {key::PauseAlternative, "Pause (Alternative)"},
+}};
+
+}  // namespace vrx
