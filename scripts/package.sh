@@ -52,19 +52,18 @@ if ! { cmake --preset windows-mingw && cmake --build --preset windows-mingw --pa
 fi
 
 # Text files for Windows users: CR LF line ends.
-crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
+crlf() { sed 's/\r$//; s/$/\r/'; }
 
-rm -rf "$stage" "$work/README.txt"
+rm -rf "$stage"
 mkdir -p "$stage/licenses" "$dist"
 x86_64-w64-mingw32-strip -o "$stage/Vantorix.exe" "$build/src/Vantorix.exe"
 # With a BOM, so that every Notepad reads its Japanese lines as UTF-8.
-{ printf '\xEF\xBB\xBF'; sed "s/@VERSION@/$version/" packaging/README.txt; } >"$work/README.txt"
-crlf "$work/README.txt" "$stage/README.txt"
+{ printf '\xEF\xBB\xBF'; sed "s/@VERSION@/$version/" packaging/README.txt | crlf; } >"$stage/README.txt"
 # What is linked into the program: the GCC runtime (libstdc++, libgcc), the
 # MinGW-w64 runtime and winpthreads, and the header-only JSON library.
-crlf /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$stage/licenses/gcc-runtime.txt"
-crlf /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64.txt"
-crlf /usr/share/doc/nlohmann-json3-dev/copyright "$stage/licenses/nlohmann-json.txt"
+crlf </usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright >"$stage/licenses/gcc-runtime.txt"
+crlf </usr/share/doc/mingw-w64-x86-64-dev/copyright >"$stage/licenses/mingw-w64.txt"
+crlf </usr/share/doc/nlohmann-json3-dev/copyright >"$stage/licenses/nlohmann-json.txt"
 
 # The installer takes the stage without Vantorix.ini: an installed copy
 # keeps its data in the user's Documents folder, never in Program Files.

@@ -1,5 +1,7 @@
 #include "AppInfo/Launcher.h"
 
+#include <system_error>
+
 #include "Utils/CaseInsensitive.h"
 #include "Utils/PathText.h"
 
@@ -43,6 +45,16 @@ std::string relativeDataFile(const std::filesystem::path& dataDirectory, const s
     const std::filesystem::path relative = pathFromUtf8(chosen).lexically_relative(dataDirectory);
     if (relative.empty() || *relative.begin() == "..") return chosen;
     return pathToUtf8(relative);
+}
+
+std::string dataFileFolder(const std::filesystem::path& dataDirectory, const std::string& stored) {
+    if (stored.empty()) return {};
+    return pathToUtf8(pathFromUtf8(resolveDataFile(dataDirectory, stored)).parent_path());
+}
+
+bool dataFileExists(const std::filesystem::path& dataDirectory, const std::string& name) {
+    std::error_code failure;
+    return std::filesystem::is_regular_file(pathFromUtf8(resolveDataFile(dataDirectory, name)), failure);
 }
 
 }  // namespace vrx

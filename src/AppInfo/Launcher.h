@@ -47,4 +47,11 @@ std::string resolveDataFile(const std::filesystem::path& dataDirectory, const st
 // its full path.
 std::string relativeDataFile(const std::filesystem::path& dataDirectory, const std::string& chosen);
 
+// Where a file dialog for a stored file starts: the folder the file is in,
+// or nothing (the dialog's own choice) while none is stored.
+std::string dataFileFolder(const std::filesystem::path& dataDirectory, const std::string& stored);
+
+// Whether the named file is there to be played or shown.
+bool dataFileExists(const std::filesystem::path& dataDirectory, const std::string& name);
+
 }  // namespace vrx

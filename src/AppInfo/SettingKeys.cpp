@@ -57,7 +57,7 @@ template <typename Number>
 bool parseWhole(std::string_view text, Number& out) {
     text = IniFile::numberText(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return error == std::errc{} && end == text.data() + text.size() && !text.empty();
+    return error == std::errc{} && end == text.data() + text.size();
 }
 
 bool parseInt(std::string_view text, const SettingKey& key, int& out) {

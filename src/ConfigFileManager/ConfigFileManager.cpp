@@ -98,6 +98,10 @@ bool ConfigFileManager::saveReported(ConfigFile& profile, const std::string& nam
     return failure.empty();
 }
 
+void ConfigFileManager::saveChangesReported() {
+    if (current_ && current_->modified) saveReported(*current_, currentName());
+}
+
 std::string ConfigFileManager::takeSwitchSaveFailure() {
     std::lock_guard guard(switchFailureMutex_);
     return std::exchange(switchSaveFailure_, {});
@@ -194,7 +198,7 @@ bool ConfigFileManager::saveCurrent(std::string_view listName) {
 void ConfigFileManager::shutdown() {
     if (!current_) return;
     settings_.fileName = currentName();
-    if (current_->modified) saveReported(*current_, currentName());
+    saveChangesReported();
     EngineLockGuard guard(lock_);
     releaseCurrent();
     current_ = nullptr;

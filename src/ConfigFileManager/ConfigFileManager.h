@@ -74,6 +74,8 @@ private:
     std::string saveLogged(ConfigFile& profile, const std::string& name);
     // The same for the operations the user started: the failure is shown.
     bool saveReported(ConfigFile& profile, const std::string& name);
+    // Writes the profile in force if it has changes, reporting a failure.
+    void saveChangesReported();
     void releaseCurrent();
     void install(ConfigFile& profile, int index);
     bool createFrom(const ConfigFile* source, const std::string& caption);

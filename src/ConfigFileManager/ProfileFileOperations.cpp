@@ -33,12 +33,12 @@ bool moveWithoutReplacing(const std::filesystem::path& from, const std::filesyst
 // A profile left unsaved keeps its changes in the cache; the user has been
 // told, and the new profile is made all the same.
 bool ConfigFileManager::createProfile() {
-    if (current_ && current_->modified) saveReported(*current_, currentName());
+    saveChangesReported();
     return createFrom(nullptr, "設定ファイルの新規作成");
 }
 
 bool ConfigFileManager::copyProfile() {
-    if (current_->modified) saveReported(*current_, currentName());
+    saveChangesReported();
     return createFrom(current_, "設定ファイル " + quoted(currentName()) + " のコピー先");
 }
 

@@ -36,11 +36,11 @@ void AppCaptureDialog::createControls() {
 }
 
 void AppCaptureDialog::layout() {
-    lblExplanation.setBounds(scale(12), scale(12), scale(476), scale(20));
-    editSeconds.setBounds(scale(12), scale(42), scale(48), scale(24));
-    lblSeconds.setBounds(scale(66), scale(45), scale(422), scale(20));
-    btnCapture.setBounds(scale(12), scale(88), scale(340), scale(30));
-    btnCancel.setBounds(scale(392), scale(88), scale(96), scale(30));
+    place(lblExplanation, 12, 12, 476, 20);
+    place(editSeconds, 12, 42, 48, 24);
+    place(lblSeconds, 66, 45, 422, 20);
+    place(btnCapture, 12, 88, 340, 30);
+    place(btnCancel, 392, 88, 96, 30);
 }
 
 void AppCaptureDialog::cancel() {

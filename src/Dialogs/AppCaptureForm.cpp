@@ -1,25 +1,9 @@
 #include "Dialogs/AppCaptureForm.h"
 
-#include <charconv>
-
 #include "Utils/Logger.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
-namespace {
-
-// The seconds in the box: a whole number, which may be signed, as the
-// runtime converts numbers.
-std::optional<int> wholeNumber(const std::string& text) {
-    const char* begin = text.data();
-    const char* const end = begin + text.size();
-    if (begin != end && *begin == '+') ++begin;
-    int value = 0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (begin == end || error != std::errc{} || stop != end) return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 void AppCaptureForm::FormCreate() {
     timerEnabled_ = false;
@@ -28,7 +12,7 @@ void AppCaptureForm::FormCreate() {
 }
 
 void AppCaptureForm::btnCaptureClick() {
-    const std::optional<int> seconds = wholeNumber(editSeconds);
+    const std::optional<int> seconds = parseInteger(editSeconds);
     if (!seconds) {
         parts_.messages.message("'" + editSeconds + "' is not a valid integer value", "Error", MessageIcon::Error,
                                 MessageButtons::Ok);

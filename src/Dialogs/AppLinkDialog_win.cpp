@@ -49,17 +49,17 @@ void AppLinkDialog::createControls() {
 
 void AppLinkDialog::layout() {
     LVAppLink.setDpi(dpi());
-    LVAppLink.setBounds(scale(12), scale(12), scale(716), scale(258));
-    btnAdd.setBounds(scale(12), scale(278), scale(92), scale(30));
-    btnEdit.setBounds(scale(112), scale(278), scale(92), scale(30));
-    btnDelete.setBounds(scale(212), scale(278), scale(92), scale(30));
-    GroupBox1.setBounds(scale(12), scale(320), scale(716), scale(118));
-    rbNoAction.setBounds(scale(26), scale(344), scale(690), scale(22));
-    rbUseLastSelected.setBounds(scale(26), scale(370), scale(690), scale(22));
-    rbUseDefaultConfig.setBounds(scale(26), scale(398), scale(250), scale(22));
-    cbDefaultConfig.setBounds(scale(280), scale(397), scale(260), scale(24));
-    btnOK.setBounds(scale(528), scale(450), scale(96), scale(30));
-    btnCancel.setBounds(scale(632), scale(450), scale(96), scale(30));
+    place(LVAppLink, 12, 12, 716, 258);
+    place(btnAdd, 12, 278, 92, 30);
+    place(btnEdit, 112, 278, 92, 30);
+    place(btnDelete, 212, 278, 92, 30);
+    place(GroupBox1, 12, 320, 716, 118);
+    place(rbNoAction, 26, 344, 690, 22);
+    place(rbUseLastSelected, 26, 370, 690, 22);
+    place(rbUseDefaultConfig, 26, 398, 250, 22);
+    place(cbDefaultConfig, 280, 397, 260, 24);
+    place(btnOK, 528, 450, 96, 30);
+    place(btnCancel, 632, 450, 96, 30);
 }
 
 void AppLinkDialog::cancel() {

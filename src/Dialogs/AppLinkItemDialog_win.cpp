@@ -51,18 +51,18 @@ void AppLinkItemDialog::createControls() {
 }
 
 void AppLinkItemDialog::layout() {
-    lblAppName.setBounds(scale(12), scale(12), scale(436), scale(20));
-    EditAppName.setBounds(scale(12), scale(34), scale(436), scale(24));
-    lblConfigFile.setBounds(scale(12), scale(70), scale(436), scale(20));
-    CBConfigFile.setBounds(scale(12), scale(92), scale(436), scale(24));
-    btnCaptureApp.setBounds(scale(12), scale(130), scale(240), scale(30));
-    lblPath.setBounds(scale(12), scale(174), scale(436), scale(20));
-    EditPath.setBounds(scale(12), scale(196), scale(436), scale(24));
-    lblPathNote.setBounds(scale(12), scale(226), scale(436), scale(44));
-    lblTitle.setBounds(scale(12), scale(278), scale(436), scale(20));
-    EditTitle.setBounds(scale(12), scale(300), scale(436), scale(24));
-    btnOK.setBounds(scale(248), scale(340), scale(96), scale(30));
-    btnCancel.setBounds(scale(352), scale(340), scale(96), scale(30));
+    place(lblAppName, 12, 12, 436, 20);
+    place(EditAppName, 12, 34, 436, 24);
+    place(lblConfigFile, 12, 70, 436, 20);
+    place(CBConfigFile, 12, 92, 436, 24);
+    place(btnCaptureApp, 12, 130, 240, 30);
+    place(lblPath, 12, 174, 436, 20);
+    place(EditPath, 12, 196, 436, 24);
+    place(lblPathNote, 12, 226, 436, 44);
+    place(lblTitle, 12, 278, 436, 20);
+    place(EditTitle, 12, 300, 436, 24);
+    place(btnOK, 248, 340, 96, 30);
+    place(btnCancel, 352, 340, 96, 30);
 }
 
 void AppLinkItemDialog::cancel() {

@@ -1,26 +1,26 @@
 // The assignment dialog's two keyboard pages: four keys pressed together,
 // and four inputs of four keys with the mode that switches between them.
 #include "Dialogs/AssignDialog_win.h"
-#include "Joybutton/SpecialKeyTable.h"
+#include "Joybutton/UncapturableKeys.h"
 
 namespace vrx {
 namespace {
 
 struct ModeRadio {
-    MultiMode mode;
+    SwitchMode mode;
     const char* caption;
 };
 
-// In the form's order, which is the order of MultiMode.
+// In the form's order.
 constexpr ModeRadio kModeRadios[] = {
-    {MultiMode::DelayedSwitch, "ボタンが押される長さによって切り替える"},
-    {MultiMode::MultiSwitch2, "ボタンが押されるたびに切り替える（入力１→入力２→入力１→...）"},
-    {MultiMode::MultiSwitch3, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力１→...）"},
-    {MultiMode::AnalogSwitch, "アナログ入力のレベルによって切り替える"},
-    {MultiMode::MultiSwitch4, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力４→入力１→...）"},
-    {MultiMode::ReleaseSwitch, "ボタンが離された時に入力１を入力（そして押されている間は入力２）"},
-    {MultiMode::RepeatSwitch, "連続して押された回数によって切り替える（１回→入力１, ２回→入力２, ３回→入力３, …）"},
-    {MultiMode::MultiSequence, "ボタンが押された時入力１から入力４まで順番に入力"},
+    {SwitchMode::DelayedSwitch, "ボタンが押される長さによって切り替える"},
+    {SwitchMode::MultiSwitch2, "ボタンが押されるたびに切り替える（入力１→入力２→入力１→...）"},
+    {SwitchMode::MultiSwitch3, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力１→...）"},
+    {SwitchMode::AnalogSwitch, "アナログ入力のレベルによって切り替える"},
+    {SwitchMode::MultiSwitch4, "ボタンが押されるたびに切り替える（入力１→入力２→入力３→入力４→入力１→...）"},
+    {SwitchMode::ReleaseSwitch, "ボタンが離された時に入力１を入力（そして押されている間は入力２）"},
+    {SwitchMode::RepeatSwitch, "連続して押された回数によって切り替える（１回→入力１, ２回→入力２, ３回→入力３, …）"},
+    {SwitchMode::MultiSequence, "ボタンが押された時入力１から入力４まで順番に入力"},
 };
 
 }  // namespace
@@ -59,49 +59,32 @@ void AssignDialog::createMultiPage() {
     lblCounterUnit.create(p, "ミリ秒", {.wordWrap = false});
 
     for (size_t i = 0; i < modeRadios_.size(); ++i) {
-        const MultiMode mode = kModeRadios[i].mode;
+        const SwitchMode mode = kModeRadios[i].mode;
         modeRadios_[i].create(p, kModeRadios[i].caption, i == 0);
         modeRadios_[i].onClick = [this, mode] { route([mode](AssignForm& f) { f.rbKeyDelayedSwitchClick(mode); }); };
         // Each mode's own boxes follow its radio button in the tab order.
-        if (mode == MultiMode::DelayedSwitch) {
+        if (mode == SwitchMode::DelayedSwitch) {
             editKeySwitchDelay.create(p);
             lblSwitchDelay.create(p, "ミリ秒以下なら入力１、以上なら入力２を使う（そして離されたとき入力3）",
                                   {.wordWrap = false});
-        } else if (mode == MultiMode::AnalogSwitch) {
+        } else if (mode == SwitchMode::AnalogSwitch) {
             lblAnalog1.create(p, "[入力１]   <", {.wordWrap = false});
             editKeyAnalogThreshold1.create(p);
             lblAnalog2.create(p, "%   <   [入力２]   <", {.wordWrap = false});
             editKeyAnalogThreshold2.create(p);
             lblAnalog3.create(p, "%   <   [入力３]", {.wordWrap = false});
-        } else if (mode == MultiMode::RepeatSwitch) {
+        } else if (mode == SwitchMode::RepeatSwitch) {
             editKeyRepeatSwitch.create(p);
             lblRepeatSwitch.create(p, "ミリ秒以内なら連続して押されたと判断", {.wordWrap = false});
         }
     }
 
-    const struct {
-        ui::Edit* box;
-        std::string AssignFormState::*field;
-        IntegerBox check;
-        const char* name;
-    } boxes[] = {
-        {&editKeySwitchDelay, &AssignFormState::editKeySwitchDelay, IntegerBox::KeySwitchDelay, "editKeySwitchDelay"},
-        {&editKeyAnalogThreshold1, &AssignFormState::editKeyAnalogThreshold1, IntegerBox::KeyAnalogThreshold1,
-         "editKeyAnalogThreshold1"},
-        {&editKeyAnalogThreshold2, &AssignFormState::editKeyAnalogThreshold2, IntegerBox::KeyAnalogThreshold2,
-         "editKeyAnalogThreshold2"},
-        {&editKeyRepeatSwitch, &AssignFormState::editKeyRepeatSwitch, IntegerBox::KeyRepeatSwitch,
-         "editKeyRepeatSwitch"},
-        {&editMinimumHoldDuration, &AssignFormState::editMinimumHoldDuration, IntegerBox::MinimumHoldDuration,
-         "editMinimumHoldDuration"},
-        {&editCounterResetDuration, &AssignFormState::editCounterResetDuration, IntegerBox::CounterResetDuration,
-         "editCounterResetDuration"},
-    };
-    for (const auto& b : boxes) {
-        bindText(*b.box, b.field);
-        name(b.name, *b.box);
-        b.box->onExit = whenLeft([check = b.check](AssignForm& f) { f.validateIntegerInput(check); });
-    }
+    bindIntegerBox(editKeySwitchDelay, IntegerBox::KeySwitchDelay);
+    bindIntegerBox(editKeyAnalogThreshold1, IntegerBox::KeyAnalogThreshold1);
+    bindIntegerBox(editKeyAnalogThreshold2, IntegerBox::KeyAnalogThreshold2);
+    bindIntegerBox(editKeyRepeatSwitch, IntegerBox::KeyRepeatSwitch);
+    bindIntegerBox(editMinimumHoldDuration, IntegerBox::MinimumHoldDuration);
+    bindIntegerBox(editCounterResetDuration, IntegerBox::CounterResetDuration);
 }
 
 void AssignDialog::layoutKeyboardPages() {
@@ -132,20 +115,20 @@ void AssignDialog::layoutKeyboardPages() {
 
     for (size_t i = 0; i < modeRadios_.size(); ++i) {
         const int y = 132 + static_cast<int>(i) * 23;
-        const MultiMode mode = kModeRadios[i].mode;
-        const bool withBoxes = mode == MultiMode::DelayedSwitch || mode == MultiMode::AnalogSwitch ||
-                               mode == MultiMode::RepeatSwitch;
+        const SwitchMode mode = kModeRadios[i].mode;
+        const bool withBoxes = mode == SwitchMode::DelayedSwitch || mode == SwitchMode::AnalogSwitch ||
+                               mode == SwitchMode::RepeatSwitch;
         modeRadios_[i].setBounds(scale(8), scale(y), scale(withBoxes ? 276 : 808), scale(22));
-        if (mode == MultiMode::DelayedSwitch) {
+        if (mode == SwitchMode::DelayedSwitch) {
             editKeySwitchDelay.setBounds(scale(286), scale(y - 1), scale(56), scale(24));
             lblSwitchDelay.setBounds(scale(348), scale(y + 2), scale(466), scale(20));
-        } else if (mode == MultiMode::AnalogSwitch) {
+        } else if (mode == SwitchMode::AnalogSwitch) {
             lblAnalog1.setBounds(scale(286), scale(y + 2), scale(80), scale(20));
             editKeyAnalogThreshold1.setBounds(scale(366), scale(y - 1), scale(44), scale(24));
             lblAnalog2.setBounds(scale(416), scale(y + 2), scale(130), scale(20));
             editKeyAnalogThreshold2.setBounds(scale(548), scale(y - 1), scale(44), scale(24));
             lblAnalog3.setBounds(scale(598), scale(y + 2), scale(120), scale(20));
-        } else if (mode == MultiMode::RepeatSwitch) {
+        } else if (mode == SwitchMode::RepeatSwitch) {
             modeRadios_[i].setBounds(scale(8), scale(y), scale(524), scale(22));
             editKeyRepeatSwitch.setBounds(scale(534), scale(y - 1), scale(56), scale(24));
             lblRepeatSwitch.setBounds(scale(596), scale(y + 2), scale(218), scale(20));
@@ -157,7 +140,7 @@ void AssignDialog::syncKeyPages() {
     const AssignFormState& s = form_.state();
     for (int box = 0; box < kKeyBoxCount; ++box) {
         KeyBox& keyBox = keyBoxes_[static_cast<size_t>(box)];
-        showText(keyBox, s.keyBoxes[static_cast<size_t>(box)]);
+        keyBox.showText(s.keyBoxes[static_cast<size_t>(box)]);
         const bool enabled = form_.keyBoxEnabled(box);
         if (keyBox.enabled() != enabled) {
             keyBox.setEnabled(enabled);
@@ -170,12 +153,12 @@ void AssignDialog::syncKeyPages() {
     lblInputs_[2].setEnabled(form_.lblKey3Enabled());
     lblInputs_[3].setEnabled(form_.lblKey4Enabled());
     for (size_t i = 0; i < modeRadios_.size(); ++i) modeRadios_[i].setChecked(kModeRadios[i].mode == s.multiMode);
-    showText(editKeySwitchDelay, s.editKeySwitchDelay);
-    showText(editKeyAnalogThreshold1, s.editKeyAnalogThreshold1);
-    showText(editKeyAnalogThreshold2, s.editKeyAnalogThreshold2);
-    showText(editKeyRepeatSwitch, s.editKeyRepeatSwitch);
-    showText(editMinimumHoldDuration, s.editMinimumHoldDuration);
-    showText(editCounterResetDuration, s.editCounterResetDuration);
+    editKeySwitchDelay.showText(s.editKeySwitchDelay);
+    editKeyAnalogThreshold1.showText(s.editKeyAnalogThreshold1);
+    editKeyAnalogThreshold2.showText(s.editKeyAnalogThreshold2);
+    editKeyRepeatSwitch.showText(s.editKeyRepeatSwitch);
+    editMinimumHoldDuration.showText(s.editMinimumHoldDuration);
+    editCounterResetDuration.showText(s.editCounterResetDuration);
     editKeySwitchDelay.setEnabled(form_.editKeySwitchDelayEnabled());
     editKeyAnalogThreshold1.setEnabled(form_.thresholdsEnabled());
     editKeyAnalogThreshold2.setEnabled(form_.thresholdsEnabled());

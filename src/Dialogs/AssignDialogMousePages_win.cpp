@@ -173,24 +173,24 @@ void AssignDialog::syncMousePages() {
     tbMouseWheelV.setValue(s.tbMouseWheelV);
     tbMouseWheelH.setValue(s.tbMouseWheelH);
     tbAccelerationFactor.setValue(s.tbAccelerationFactor);
-    showText(lblMouseSpeed, form_.lblMouseSpeed());
-    showText(lblAnalogFactor, form_.lblAnalogFactor());
-    showText(lblMouseWheelV, form_.lblMouseWheelV());
-    showText(lblMouseWheelH, form_.lblMouseWheelH());
-    showText(lblAccelerationFactor, form_.lblAccelerationFactor());
+    lblMouseSpeed.showText(form_.lblMouseSpeed());
+    lblAnalogFactor.showText(form_.lblAnalogFactor());
+    lblMouseWheelV.showText(form_.lblMouseWheelV());
+    lblMouseWheelH.showText(form_.lblMouseWheelH());
+    lblAccelerationFactor.showText(form_.lblAccelerationFactor());
 
     rbMouseAbsTarget.setChecked(!s.rbMouseAbsRange);
     rbMouseAbsRange.setChecked(s.rbMouseAbsRange);
-    showText(lblMouseAbsCenter, form_.lblMouseAbsCenter());
-    showText(editMouseCenterX, s.editMouseCenterX);
-    showText(editMouseCenterY, s.editMouseCenterY);
+    lblMouseAbsCenter.showText(form_.lblMouseAbsCenter());
+    editMouseCenterX.showText(s.editMouseCenterX);
+    editMouseCenterY.showText(s.editMouseCenterY);
     tbMouseAbsRangeX.setValue(s.tbMouseAbsRangeX);
     tbMouseAbsRangeY.setValue(s.tbMouseAbsRangeY);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&tbMouseAbsRangeX, &tbMouseAbsRangeY, &lblRangeX,
                                                               &lblRangeY, &lblMouseAbsX, &lblMouseAbsY})
         c->setEnabled(form_.rangeBarsEnabled());
-    showText(lblMouseAbsX, form_.lblMouseAbsX());
-    showText(lblMouseAbsY, form_.lblMouseAbsY());
+    lblMouseAbsX.showText(form_.lblMouseAbsX());
+    lblMouseAbsY.showText(form_.lblMouseAbsY());
     pbMouseAbs.invalidate();
 }
 

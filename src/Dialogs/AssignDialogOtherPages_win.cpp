@@ -8,8 +8,6 @@ namespace {
 
 Rgb rgbOf(COLORREF colour) { return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour); }
 
-COLORREF colourOf(Rgb rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
 // The list style's own colours, from which the rows' colours are worked out.
 CommandListColors currentCommandListColors() {
     const bool dark = ui::Theme::dark();
@@ -31,8 +29,8 @@ void AssignDialog::createCommandPage() {
     lvCommand.rowLookPaintsSelection = true;
     lvCommand.rowLook = [this, colours](int row) {  // lvCommandCustomDrawItem
         const bool selected = row == form_.state().selectedStep;
-        return ui::RowLook{colourOf(selected ? colours.selectedBackground : colours.background),
-                           colourOf(selected ? colours.selectedText : colours.text), false};
+        return ui::RowLook{ui::colorRefOf(selected ? colours.selectedBackground : colours.background),
+                           ui::colorRefOf(selected ? colours.selectedText : colours.text), false};
     };
     lvCommand.onSelectionChange = [this](int row) {
         if (!syncing_) route([row](AssignForm& f) { f.lvCommandSelectItem(row); });
@@ -61,6 +59,7 @@ void AssignDialog::createSpecialPage() {
     const HWND p = pages_[kPageSpecial].hwnd();
     groupShift.create(p, "ジョイスティックのシフト");
     cbShiftKey.create(p);
+    cbShiftKey.setItems(form_.state().cbShiftKeyItems);
     name("cbShiftKey", cbShiftKey);
     cbShiftKey.onChange = [this](int index) { form_.state().cbShiftKey = index; };
     cbShiftKeyDelayed.create(p, "一定時間押されたら切り替える");
@@ -70,6 +69,7 @@ void AssignDialog::createSpecialPage() {
 
     groupProfile.create(p, "プロファイルの切り替え");
     cbSwitchProfile.create(p);
+    cbSwitchProfile.setItems(form_.state().cbSwitchProfileItems);
     cbSwitchProfile.onChange = [this](int index) { form_.state().cbSwitchProfile = index; };
     cbSwitchProfileDelayed.create(p, "一定時間押されたら切り替える");
     cbSwitchProfileDelayed.onChange = [this](bool on) {
@@ -77,15 +77,8 @@ void AssignDialog::createSpecialPage() {
     };
     editSwitchProfileDelay.create(p);
     lblProfileUnit.create(p, "ミリ秒", {.wordWrap = false});
-    for (auto [box, field, check, boxName] :
-         {std::tuple{&editShiftKeyDelay, &AssignFormState::editShiftKeyDelay, IntegerBox::ShiftKeyDelay,
-                     "editShiftKeyDelay"},
-          std::tuple{&editSwitchProfileDelay, &AssignFormState::editSwitchProfileDelay, IntegerBox::SwitchProfileDelay,
-                     "editSwitchProfileDelay"}}) {
-        bindText(*box, field);
-        name(boxName, *box);
-        box->onExit = whenLeft([check](AssignForm& f) { f.validateIntegerInput(check); });
-    }
+    bindIntegerBox(editShiftKeyDelay, IntegerBox::ShiftKeyDelay);
+    bindIntegerBox(editSwitchProfileDelay, IntegerBox::SwitchProfileDelay);
 
     groupProgram.create(p, "プログラムの起動");
     lblProgram.create(p, "プログラム", {.wordWrap = false});
@@ -169,26 +162,21 @@ void AssignDialog::syncOtherPages() {
     lblCmdDuration.setEnabled(editor);
     btnCmdUp.setEnabled(form_.btnCmdUpEnabled());
     btnCmdDown.setEnabled(form_.btnCmdDownEnabled());
-    showText(editCmdDuration, s.editCmdDuration);
+    editCmdDuration.showText(s.editCmdDuration);
 
-    if (cbShiftKey.count() != static_cast<int>(s.cbShiftKeyItems.size()) ||
-        cbShiftKey.itemText(cbShiftKey.count() - 1) != s.cbShiftKeyItems.back())
-        cbShiftKey.setItems(s.cbShiftKeyItems);
     cbShiftKey.setSelected(s.cbShiftKey);
     cbShiftKeyDelayed.setChecked(s.cbShiftKeyDelayed);
-    showText(editShiftKeyDelay, s.editShiftKeyDelay);
+    editShiftKeyDelay.showText(s.editShiftKeyDelay);
     editShiftKeyDelay.setEnabled(form_.editShiftKeyDelayEnabled());
-    if (cbSwitchProfile.count() != static_cast<int>(s.cbSwitchProfileItems.size()))
-        cbSwitchProfile.setItems(s.cbSwitchProfileItems);
     cbSwitchProfile.setSelected(s.cbSwitchProfile);
     cbSwitchProfileDelayed.setChecked(s.cbSwitchProfileDelayed);
-    showText(editSwitchProfileDelay, s.editSwitchProfileDelay);
+    editSwitchProfileDelay.showText(s.editSwitchProfileDelay);
     editSwitchProfileDelay.setEnabled(form_.editSwitchProfileDelayEnabled());
-    showText(editExternalProgram, s.editExternalProgram);
-    showText(editExternalProgramParameters, s.editExternalProgramParameters);
-    showText(editExternalProgramStartFrom, s.editExternalProgramStartFrom);
+    editExternalProgram.showText(s.editExternalProgram);
+    editExternalProgramParameters.showText(s.editExternalProgramParameters);
+    editExternalProgramStartFrom.showText(s.editExternalProgramStartFrom);
 
-    showText(memoText, s.memoText);
+    memoText.showText(s.memoText);
 }
 
 }  // namespace vrx

@@ -137,8 +137,7 @@ void AssignDialog::createCommonControls() {
     cbAutoDelayed.create(d, "一定時間経ってから連射させる");
     cbAutoDelayed.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbAutoDelayedClick(on); }); };
     editAutoRepeatDelay.create(d);
-    bindText(editAutoRepeatDelay, &AssignFormState::editAutoRepeatDelay);
-    editAutoRepeatDelay.onExit = whenLeft([](AssignForm& f) { f.validateIntegerInput(IntegerBox::AutoRepeatDelay); });
+    bindIntegerBox(editAutoRepeatDelay, IntegerBox::AutoRepeatDelay);
     lblDelayUnit.create(d, "ミリ秒", {.wordWrap = false});
     cbToggle.create(d, "押すたびに ON/OFF 切り替え（トグル）");
     cbToggle.onChange = [this](bool on) { form_.state().cbToggle = on; };
@@ -180,7 +179,6 @@ void AssignDialog::createCommonControls() {
     name("btnOK", btnOK);
     name("editAutoRepeatPerSec", editAutoRepeatPerSec);
     name("editAutoRepeatPeriod", editAutoRepeatPeriod);
-    name("editAutoRepeatDelay", editAutoRepeatDelay);
 }
 
 void AssignDialog::createKeyBox(int box, HWND parent) {
@@ -218,13 +216,16 @@ void AssignDialog::bindText(ui::Edit& box, std::string AssignFormState::*field) 
     };
 }
 
+void AssignDialog::bindIntegerBox(ui::Edit& box, IntegerBox which) {
+    const IntegerBoxField& field = integerBoxField(which);
+    bindText(box, field.text);
+    name(field.name, box);
+    box.onExit = whenLeft([which](AssignForm& f) { f.validateIntegerInput(which); });
+}
+
 bool AssignDialog::takeFocus(ui::Button& button) {
     if (!button.focused()) button.setFocus();
     return button.focused();
-}
-
-void AssignDialog::showText(ui::Control& control, const std::string& text) {
-    if (control.text() != text) control.setText(text);
 }
 
 void AssignDialog::layout() {
@@ -279,19 +280,19 @@ void AssignDialog::sync() {
         c->setEnabled(group);
     }
     cbAutoRepeat.setChecked(s.cbAutoRepeat);
-    showText(editAutoRepeatPerSec, s.editAutoRepeatPerSec);
-    showText(editAutoRepeatPeriod, s.editAutoRepeatPeriod);
+    editAutoRepeatPerSec.showText(s.editAutoRepeatPerSec);
+    editAutoRepeatPeriod.showText(s.editAutoRepeatPeriod);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&editAutoRepeatPerSec, &editAutoRepeatPeriod,
                                                               &cbAutoDelayed, &lblPerSecond, &lblPeriod})
         c->setEnabled(group && form_.rateBoxesEnabled());
     cbAutoDelayed.setChecked(s.cbAutoDelayed);
-    showText(editAutoRepeatDelay, s.editAutoRepeatDelay);
+    editAutoRepeatDelay.showText(s.editAutoRepeatDelay);
     editAutoRepeatDelay.setEnabled(group && form_.autoRepeatDelayEnabled());
     lblDelayUnit.setEnabled(group && form_.autoRepeatDelayEnabled());
     cbToggle.setChecked(s.cbToggle);
     lblComment.setVisible(form_.commentVisible());
     editComment.setVisible(form_.commentVisible());
-    showText(editComment, s.editComment);
+    editComment.showText(s.editComment);
 
     syncKeyPages();
     syncMousePages();
@@ -301,22 +302,21 @@ void AssignDialog::sync() {
 
 void AssignDialog::afterHandler() {
     sync();
-    if (const std::optional<AssignFocus> request = form_.takeFocus()) {
-        if (const auto found = named_.find(request->control); found != named_.end()) {
-            HWND target = found->second->hwnd();
-            if (request->next) target = GetNextDlgTabItem(hwnd(), target, FALSE);
-            if (target) SetFocus(target);
-        }
-    }
+    if (const std::optional<AssignFocus> request = form_.takeFocus()) moveFocus(*request);
     if (const std::optional<int> result = form_.closeResult()) {
         closing_ = true;
         endDialog(*result);
     }
 }
 
-void AssignDialog::activated() {
-    const AssignFocus first = form_.FormActivate();
-    if (const auto found = named_.find(first.control); found != named_.end()) found->second->setFocus();
+void AssignDialog::activated() { moveFocus(form_.FormActivate()); }
+
+void AssignDialog::moveFocus(const AssignFocus& request) {
+    const auto found = named_.find(request.control);
+    if (found == named_.end()) return;
+    HWND target = found->second->hwnd();
+    if (request.next) target = GetNextDlgTabItem(hwnd(), target, FALSE);
+    if (target) SetFocus(target);
 }
 
 void AssignDialog::cancel() {

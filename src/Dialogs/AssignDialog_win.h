@@ -103,15 +103,16 @@ private:
     }
     // An edit box whose text is a field of the state.
     void bindText(ui::Edit& box, std::string AssignFormState::*field);
+    // An integer box: its text, its name and its check as the focus leaves it.
+    void bindIntegerBox(ui::Edit& box, IntegerBox which);
     // A click moves the focus to its button before the button acts, so the
     // box the user typed in is checked as it is left (a typed rate is read);
     // Enter and the tests' clicks press a button without that. False when
     // the check sent the focus back to its box: the button does nothing.
     bool takeFocus(ui::Button& button);
-    // Sets a text only when it differs, so a box the user types in keeps
-    // its caret.
-    static void showText(ui::Control& control, const std::string& text);
     void name(const std::string& control, ui::Control& object) { named_[control] = &object; }
+    // To the named control, or to the one after it in the tab order.
+    void moveFocus(const AssignFocus& request);
 
     AssignForm& form_;
     std::function<LastKeyDown()> lastKeyDown_;
@@ -137,7 +138,7 @@ private:
 
     // Page 1.
     std::array<ui::Label, 4> lblInputs_;  // lblKey1 ... lblKey4
-    std::array<ui::RadioButton, 8> modeRadios_;  // in MultiMode order
+    std::array<ui::RadioButton, 8> modeRadios_;  // in the order of the view's mode table
     ui::Edit editKeySwitchDelay, editKeyAnalogThreshold1, editKeyAnalogThreshold2, editKeyRepeatSwitch;
     ui::Edit editMinimumHoldDuration, editCounterResetDuration;
     ui::Label lblSwitchDelay, lblAnalog1, lblAnalog2, lblAnalog3, lblRepeatSwitch;

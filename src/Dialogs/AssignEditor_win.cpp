@@ -1,11 +1,9 @@
 #include "Dialogs/AssignEditor_win.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
-#include <vector>
-
 #include "Dialogs/ShellAddress_win.h"
+#include "Ui/FileDialogs_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Utils/WideText_win.h"
 
@@ -36,19 +34,7 @@ void AssignEditor::showError(const std::string& text) {
     ui::showMessageBox(front(), text, "Error", ui::MessageIcon::Error);
 }
 
-std::optional<std::string> AssignEditor::pickProgram() {
-    std::vector<wchar_t> file(32768, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = front();
-    dialog.lpstrFilter = L"*.*\0*.*\0";
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = L"C:\\";
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return toUtf8(std::wstring_view(file.data()));
-}
+std::optional<std::string> AssignEditor::pickProgram() { return ui::openFileDialog(front(), "*.*|*.*", "C:\\"); }
 
 namespace {
 

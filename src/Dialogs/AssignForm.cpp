@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "ConfigFileManager/ConfigFile.h"
-#include "Dialogs/NumberText.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joybutton/KeyName.h"
 #include "Joystick/EngineLinks.h"
 #include "Utils/NumberFormat.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
 namespace {
@@ -27,24 +27,6 @@ int pageOfType(AssignType type) {
         case AssignType::PasteText: return kPageText;
         default: return kPageKeyboard;
     }
-}
-
-struct ModeCode {
-    MultiMode mode;
-    SwitchMode code;
-};
-
-constexpr ModeCode kModeCodes[] = {
-    {MultiMode::MultiSwitch2, SwitchMode::MultiSwitch2},   {MultiMode::MultiSwitch3, SwitchMode::MultiSwitch3},
-    {MultiMode::DelayedSwitch, SwitchMode::DelayedSwitch}, {MultiMode::AnalogSwitch, SwitchMode::AnalogSwitch},
-    {MultiMode::MultiSwitch4, SwitchMode::MultiSwitch4},   {MultiMode::ReleaseSwitch, SwitchMode::ReleaseSwitch},
-    {MultiMode::RepeatSwitch, SwitchMode::RepeatSwitch},   {MultiMode::MultiSequence, SwitchMode::MultiSequence},
-};
-
-SwitchMode codeOfMode(MultiMode mode) {
-    for (const ModeCode& entry : kModeCodes)
-        if (entry.mode == mode) return entry.code;
-    return SwitchMode::AnalogSwitch;
 }
 
 // The memo shows each stored backslash-n as a line break.
@@ -81,10 +63,10 @@ std::string fixed2(float value) {
 
 // Boxes are checked on leaving; one the user never left may still hold
 // text that is no integer, which then leaves the field as it was.
-int integerOr(const std::string& text, int fallback) { return integerOfText(text).value_or(fallback); }
+int integerOr(const std::string& text, int fallback) { return parseInteger(text).value_or(fallback); }
 
 float numberOr(const std::string& text, float fallback) {
-    return static_cast<float>(numberOfText(text).value_or(fallback));
+    return static_cast<float>(parseNumber(text).value_or(fallback));
 }
 
 }  // namespace
@@ -92,6 +74,11 @@ float numberOr(const std::string& text, float fallback) {
 AssignForm::AssignForm(AssignFormParts parts, EditRun run)
     : parts_(parts), run_(std::move(run)), popup_(specialKeyPopupItems(run_.buttonLabels)) {
     for (std::string& box : state_.keyBoxes) box = KeyName(key::None, parts_.layout);
+    // The lists stay as the run began: a run ends before the main window
+    // can change its tabs or profiles.
+    state_.cbShiftKeyItems.insert(state_.cbShiftKeyItems.end(), run_.shiftTargets.begin(), run_.shiftTargets.end());
+    state_.cbSwitchProfileItems.insert(state_.cbSwitchProfileItems.end(), run_.profileNames.begin(),
+                                       run_.profileNames.end());
 }
 
 JoyButton& AssignForm::slot() const { return run_.profile->joystick(joystick_)->slot(slot_); }
@@ -99,8 +86,8 @@ JoyButton& AssignForm::slot() const { return run_.profile->joystick(joystick_)->
 // --- Derived control states ---
 
 bool AssignForm::multiSwitchMode() const {
-    const MultiMode mode = state_.multiMode;
-    return mode == MultiMode::MultiSwitch2 || mode == MultiMode::MultiSwitch3 || mode == MultiMode::MultiSwitch4;
+    const SwitchMode mode = state_.multiMode;
+    return mode == SwitchMode::MultiSwitch2 || mode == SwitchMode::MultiSwitch3 || mode == SwitchMode::MultiSwitch4;
 }
 
 bool AssignForm::groupCommonVisible() const {
@@ -110,12 +97,12 @@ bool AssignForm::groupCommonVisible() const {
 }
 
 bool AssignForm::lblKey4Enabled() const {
-    const MultiMode mode = state_.multiMode;
-    return mode == MultiMode::MultiSwitch4 || mode == MultiMode::MultiSequence || mode == MultiMode::RepeatSwitch;
+    const SwitchMode mode = state_.multiMode;
+    return mode == SwitchMode::MultiSwitch4 || mode == SwitchMode::MultiSequence || mode == SwitchMode::RepeatSwitch;
 }
 
 bool AssignForm::lblKey3Enabled() const {
-    return state_.multiMode != MultiMode::MultiSwitch2 && state_.multiMode != MultiMode::ReleaseSwitch;
+    return state_.multiMode != SwitchMode::MultiSwitch2 && state_.multiMode != SwitchMode::ReleaseSwitch;
 }
 
 bool AssignForm::keyBoxEnabled(int box) const {
@@ -128,9 +115,9 @@ bool AssignForm::keyBoxEnabled(int box) const {
 }
 
 bool AssignForm::editMinimumHoldDurationEnabled() const {
-    const MultiMode mode = state_.multiMode;
-    return mode == MultiMode::DelayedSwitch || mode == MultiMode::ReleaseSwitch ||
-           mode == MultiMode::RepeatSwitch || mode == MultiMode::MultiSequence;
+    const SwitchMode mode = state_.multiMode;
+    return mode == SwitchMode::DelayedSwitch || mode == SwitchMode::ReleaseSwitch ||
+           mode == SwitchMode::RepeatSwitch || mode == SwitchMode::MultiSequence;
 }
 
 std::string AssignForm::lblMouseSpeed() const { return std::to_string(state_.tbMouseSpeed); }
@@ -151,8 +138,8 @@ std::string AssignForm::lblAnalogFactor() const { return std::to_string(state_.t
 std::string AssignForm::lblMouseAbsCenter() const { return state_.rbMouseAbsRange ? "中心座標" : "目標座標"; }
 
 AbsolutePreview AssignForm::preview(int width, int height) const {
-    const double x = numberOfText(state_.editMouseCenterX).value_or(0.0);
-    const double y = numberOfText(state_.editMouseCenterY).value_or(0.0);
+    const double x = parseNumber(state_.editMouseCenterX).value_or(0.0);
+    const double y = parseNumber(state_.editMouseCenterY).value_or(0.0);
     AbsolutePreview shown;
     shown.centreX = static_cast<int>(x * width / 100);
     shown.centreY = static_cast<int>(y * height / 100);
@@ -205,7 +192,7 @@ void AssignForm::EditSlot(int joystick, SlotIndex slot, const std::string& capti
         state_.editAutoRepeatPeriod = FormatNumber3(-pendingRate_);
     }
     state_.cbAutoDelayed = record.autoRepeatDelay > 0;
-    state_.editAutoRepeatDelay = state_.cbAutoDelayed ? std::to_string(record.autoRepeatDelay) : "700";
+    state_.editAutoRepeatDelay = state_.cbAutoDelayed ? std::to_string(record.autoRepeatDelay) : kDefaultAutoRepeatDelay;
     state_.cbToggle = record.toggle != 0;
 
     fillKeys(record);
@@ -236,23 +223,23 @@ void AssignForm::fillKeys(const JoyButton& record) {
 
 void AssignForm::fillMultiPage(const JoyButton& record) {
     // A mode code of no radio button leaves the radio buttons as they were.
-    for (const ModeCode& entry : kModeCodes)
-        if (entry.code == record.switchMode) state_.multiMode = entry.mode;
-    const MultiMode mode = state_.multiMode;
+    if (record.switchMode >= SwitchMode::MultiSwitch2 && record.switchMode <= SwitchMode::MultiSequence)
+        state_.multiMode = record.switchMode;
+    const SwitchMode mode = state_.multiMode;
     if (multiSwitchMode()) {
         state_.editCounterResetDuration =
             record.counterResetDuration >= 1 ? std::to_string(record.counterResetDuration) : std::string();
     } else if (editMinimumHoldDurationEnabled()) {
-        if (mode == MultiMode::DelayedSwitch) state_.editKeySwitchDelay = std::to_string(record.switchDelay);
-        if (mode == MultiMode::RepeatSwitch) state_.editKeyRepeatSwitch = std::to_string(record.switchDelay);
+        if (mode == SwitchMode::DelayedSwitch) state_.editKeySwitchDelay = std::to_string(record.switchDelay);
+        if (mode == SwitchMode::RepeatSwitch) state_.editKeyRepeatSwitch = std::to_string(record.switchDelay);
         state_.editMinimumHoldDuration = std::to_string(record.minimumHoldDuration);
     } else {
-        state_.editKeySwitchDelay = "500";
-        state_.editMinimumHoldDuration = "20";
+        state_.editKeySwitchDelay = kDefaultKeySwitchDelay;
+        state_.editMinimumHoldDuration = kDefaultMinimumHoldDuration;
     }
-    const bool analog = mode == MultiMode::AnalogSwitch;
+    const bool analog = mode == SwitchMode::AnalogSwitch;
     state_.editKeyAnalogThreshold1 = analog ? std::to_string(record.analogThreshold1) : "50";
-    state_.editKeyAnalogThreshold2 = analog ? std::to_string(record.analogThreshold2) : "95";
+    state_.editKeyAnalogThreshold2 = analog ? std::to_string(record.analogThreshold2) : kDefaultAnalogThreshold2;
 }
 
 void AssignForm::fillMousePages(const JoyButton& record) {
@@ -280,8 +267,6 @@ void AssignForm::fillMousePages(const JoyButton& record) {
 }
 
 void AssignForm::fillSpecialPage(const JoyButton& record) {
-    state_.cbShiftKeyItems = {"None"};
-    state_.cbShiftKeyItems.insert(state_.cbShiftKeyItems.end(), run_.shiftTargets.begin(), run_.shiftTargets.end());
     state_.cbShiftKey = 0;
     state_.cbShiftKeyDelayed = false;
     const int entry = record.shiftTarget - joystick_;
@@ -292,9 +277,6 @@ void AssignForm::fillSpecialPage(const JoyButton& record) {
         state_.editShiftKeyDelay = std::to_string(record.switchDelay);
     }
 
-    state_.cbSwitchProfileItems = {"None"};
-    state_.cbSwitchProfileItems.insert(state_.cbSwitchProfileItems.end(), run_.profileNames.begin(),
-                                       run_.profileNames.end());
     state_.cbSwitchProfile = 0;
     state_.cbSwitchProfileDelayed = false;
     if (record.type == AssignType::ProfileSwitch && !record.targetName.empty()) {
@@ -323,7 +305,7 @@ void AssignForm::PageControl1Change(int page) {
     if (page >= 0 && page < kAssignPageCount) state_.page = page;
 }
 
-void AssignForm::rbKeyDelayedSwitchClick(MultiMode mode) { state_.multiMode = mode; }
+void AssignForm::rbKeyDelayedSwitchClick(SwitchMode mode) { state_.multiMode = mode; }
 
 // --- Closing ---
 
@@ -403,7 +385,9 @@ void AssignForm::store(JoyButton& record) const {
     if (groupCommonVisible()) {
         if (state_.cbAutoRepeat) {
             record.autoRepeatRate = pendingRate_;
-            const std::optional<double> delay = numberOfText(state_.editAutoRepeatDelay);
+            // A decimal the user typed without leaving the box is cut to
+            // whole milliseconds rather than lost.
+            const std::optional<double> delay = parseNumber(state_.editAutoRepeatDelay);
             record.autoRepeatDelay = state_.cbAutoDelayed ? static_cast<int>(delay.value_or(0)) : 0;
         } else {
             record.autoRepeatRate = 0;
@@ -442,14 +426,14 @@ void AssignForm::storeMultiPage(JoyButton& record) const {
     const auto& s = state_;
     record.type = AssignType::KeyboardMulti;
     record.minimumHoldDuration = integerOr(s.editMinimumHoldDuration, record.minimumHoldDuration);
-    record.switchMode = codeOfMode(s.multiMode);
+    record.switchMode = s.multiMode;
     switch (s.multiMode) {
-        case MultiMode::DelayedSwitch: record.switchDelay = integerOr(s.editKeySwitchDelay, record.switchDelay); break;
-        case MultiMode::RepeatSwitch: record.switchDelay = integerOr(s.editKeyRepeatSwitch, record.switchDelay); break;
-        case MultiMode::MultiSwitch2:
-        case MultiMode::MultiSwitch3:
-        case MultiMode::MultiSwitch4: record.counterResetDuration = integerOr(s.editCounterResetDuration, 0); break;
-        case MultiMode::AnalogSwitch:
+        case SwitchMode::DelayedSwitch: record.switchDelay = integerOr(s.editKeySwitchDelay, record.switchDelay); break;
+        case SwitchMode::RepeatSwitch: record.switchDelay = integerOr(s.editKeyRepeatSwitch, record.switchDelay); break;
+        case SwitchMode::MultiSwitch2:
+        case SwitchMode::MultiSwitch3:
+        case SwitchMode::MultiSwitch4: record.counterResetDuration = integerOr(s.editCounterResetDuration, 0); break;
+        case SwitchMode::AnalogSwitch:
             record.analogThreshold1 = integerOr(s.editKeyAnalogThreshold1, record.analogThreshold1);
             record.analogThreshold2 = integerOr(s.editKeyAnalogThreshold2, record.analogThreshold2);
             break;
@@ -462,20 +446,20 @@ void AssignForm::btnClearClick() {
     PageControl1Change(kPageKeyboard);
     pendingRate_ = 0;
     s.cbAutoRepeat = s.cbAutoDelayed = s.cbToggle = false;
-    s.editAutoRepeatDelay = "700";
+    s.editAutoRepeatDelay = kDefaultAutoRepeatDelay;
     std::fill_n(keys_.begin(), JoyButton::kKeyCount, key::None);
     std::fill_n(s.keyBoxes.begin(), kFirstStepKeyBox, KeyName(key::None, parts_.layout));
-    s.multiMode = MultiMode::MultiSwitch2;
-    s.editKeySwitchDelay = "500";
-    s.editMinimumHoldDuration = "20";
+    s.multiMode = SwitchMode::MultiSwitch2;
+    s.editKeySwitchDelay = kDefaultKeySwitchDelay;
+    s.editMinimumHoldDuration = kDefaultMinimumHoldDuration;
     s.cbMouseUp = s.cbMouseDown = s.cbMouseLeft = s.cbMouseRight = false;
     s.mouseClicks = {};
     s.mouseClicks2 = {};
-    s.tbMouseSpeed = 50;
+    s.tbMouseSpeed = kDefaultMouseSpeed;
     s.tbMouseWheelV = s.tbMouseWheelH = 0;
     s.tbAccelerationFactor = 10;
     s.tbAnalogFactor = 100;
-    s.editMouseCenterX = s.editMouseCenterY = "50.00";
+    s.editMouseCenterX = s.editMouseCenterY = kDefaultMouseCentre;
     s.rbMouseAbsRange = true;
     s.tbMouseAbsRangeX = s.tbMouseAbsRangeY = 0;
     s.memoText.clear();

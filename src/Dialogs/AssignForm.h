@@ -51,18 +51,6 @@ enum AssignPage : int {
 };
 inline constexpr int kAssignPageCount = 7;
 
-// The eight mode radio buttons of the multi-key page, in the form's order.
-enum class MultiMode : int {
-    DelayedSwitch,  // rbKeyDelayedSwitch
-    MultiSwitch2,   // rbKeyMultiSwitch2
-    MultiSwitch3,   // rbKeyMultiSwitch3
-    AnalogSwitch,   // rbKeyAnalogSwitch
-    MultiSwitch4,   // rbKeyMultiSwitch4
-    ReleaseSwitch,  // rbKeyReleaseSwitch
-    RepeatSwitch,   // rbKeyRepeatSwitch
-    MultiSequence,  // rbKeyMultiSequence
-};
-
 // The five mouse buttons of a click row, in the order of the boxes.
 enum MouseClick : int { kClickLeft, kClickMiddle, kClickRight, kClick4, kClick5, kClickCount };
 
@@ -94,6 +82,14 @@ struct AssignFocus {
 // What the controls show, as plain values; the view copies them in and
 // writes the user's typing and clicking back. Enabled and visible states
 // that follow from these are the form's methods.
+// What boxes show where no slot gives them a value, and after Clear.
+inline constexpr const char* kDefaultAutoRepeatDelay = "700";
+inline constexpr const char* kDefaultKeySwitchDelay = "500";
+inline constexpr const char* kDefaultMinimumHoldDuration = "20";
+inline constexpr const char* kDefaultAnalogThreshold2 = "95";
+inline constexpr const char* kDefaultMouseCentre = "50.00";
+inline constexpr int kDefaultMouseSpeed = 50;
+
 struct AssignFormState {
     std::string title;
     int page = kPageKeyboard;
@@ -103,7 +99,7 @@ struct AssignFormState {
     std::string editAutoRepeatPerSec;
     std::string editAutoRepeatPeriod;
     bool cbAutoDelayed = false;
-    std::string editAutoRepeatDelay = "700";
+    std::string editAutoRepeatDelay = kDefaultAutoRepeatDelay;
     bool cbToggle = false;
     std::string editComment;
 
@@ -113,27 +109,27 @@ struct AssignFormState {
     int cbKeyNum = 0;
 
     // Multi-key page.
-    MultiMode multiMode = MultiMode::AnalogSwitch;
-    std::string editKeySwitchDelay = "500";
+    SwitchMode multiMode = SwitchMode::AnalogSwitch;
+    std::string editKeySwitchDelay = kDefaultKeySwitchDelay;
     std::string editKeyAnalogThreshold1 = "50";
-    std::string editKeyAnalogThreshold2 = "95";
-    std::string editMinimumHoldDuration = "20";
+    std::string editKeyAnalogThreshold2 = kDefaultAnalogThreshold2;
+    std::string editMinimumHoldDuration = kDefaultMinimumHoldDuration;
     std::string editKeyRepeatSwitch = "300";
     std::string editCounterResetDuration;
 
     // Mouse page.
     bool cbMouseUp = false, cbMouseDown = false, cbMouseLeft = false, cbMouseRight = false;
     std::array<bool, kClickCount> mouseClicks{};  // cbMouseL, cbMouseM, cbMouseR, cbMouse4, cbMouse5
-    int tbMouseSpeed = 50;                         // 0 to 100
-    int tbMouseWheelV = 0;                         // -100 (top) to 100
-    int tbMouseWheelH = 0;                         // -100 to 100
-    int tbAccelerationFactor = 10;                 // 1 to 50, tenths
-    int tbAnalogFactor = 100;                      // 0 to 400
+    int tbMouseSpeed = kDefaultMouseSpeed;        // 0 to 100
+    int tbMouseWheelV = 0;                        // -100 (top) to 100
+    int tbMouseWheelH = 0;                        // -100 to 100
+    int tbAccelerationFactor = 10;                // 1 to 50, tenths
+    int tbAnalogFactor = 100;                     // 0 to 400
 
     // Absolute-position page.
     std::array<bool, kClickCount> mouseClicks2{};  // cbMouseL_2 ... cbMouse5_2
-    std::string editMouseCenterX = "50.00";
-    std::string editMouseCenterY = "50.00";
+    std::string editMouseCenterX = kDefaultMouseCentre;
+    std::string editMouseCenterY = kDefaultMouseCentre;
     bool rbMouseAbsRange = true;  // else rbMouseAbsTarget
     int tbMouseAbsRangeX = 0;     // -100 to 100
     int tbMouseAbsRangeY = 0;
@@ -159,6 +155,13 @@ struct AssignFormState {
     // Text page: lines separated by "\r\n", as a multi-line box holds them.
     std::string memoText;
 };
+
+// An integer box: the name its control goes by and where its text lives.
+struct IntegerBoxField {
+    const char* name;
+    std::string AssignFormState::*text;
+};
+const IntegerBoxField& integerBoxField(IntegerBox box);
 
 // The preview of the absolute-position page in a box of w x h pixels.
 struct AbsolutePreview {
@@ -196,10 +199,10 @@ public:
     bool keyBoxEnabled(int box) const;
     bool lblKey3Enabled() const;
     bool lblKey4Enabled() const;
-    bool editKeySwitchDelayEnabled() const { return state_.multiMode == MultiMode::DelayedSwitch; }
-    bool thresholdsEnabled() const { return state_.multiMode == MultiMode::AnalogSwitch; }
+    bool editKeySwitchDelayEnabled() const { return state_.multiMode == SwitchMode::DelayedSwitch; }
+    bool thresholdsEnabled() const { return state_.multiMode == SwitchMode::AnalogSwitch; }
     bool editMinimumHoldDurationEnabled() const;
-    bool editKeyRepeatSwitchEnabled() const { return state_.multiMode == MultiMode::RepeatSwitch; }
+    bool editKeyRepeatSwitchEnabled() const { return state_.multiMode == SwitchMode::RepeatSwitch; }
     bool editCounterResetDurationEnabled() const { return multiSwitchMode(); }
     std::string lblMouseSpeed() const;
     std::string lblMouseWheelV() const;
@@ -242,9 +245,8 @@ public:
     void PMSpecialKeyClick(int box, KeyCode code);
     void btnKeyAssignClick();
 
-    void rbKeyDelayedSwitchClick(MultiMode mode);
+    void rbKeyDelayedSwitchClick(SwitchMode mode);
     void validateIntegerInput(IntegerBox box);
-    void validateIntegerOrEmptyInput() { validateIntegerInput(IntegerBox::CounterResetDuration); }
     void validateFloatInput(CentreBox box);
 
     // The rate boxes: letters are refused (true: swallow the character).

@@ -5,10 +5,10 @@
 
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AssignForm.h"
-#include "Dialogs/NumberText.h"
 #include "Joybutton/KeyName.h"
-#include "Joybutton/SpecialKeyTable.h"
+#include "Joybutton/UncapturableKeys.h"
 #include "Utils/NumberFormat.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
 namespace {
@@ -60,34 +60,33 @@ void AssignForm::btnKeyAssignClick() {
 
 // --- Number boxes ---
 
+const IntegerBoxField& integerBoxField(IntegerBox box) {
+    // In the order of IntegerBox.
+    static constexpr IntegerBoxField kBoxes[] = {
+        {"editKeySwitchDelay", &AssignFormState::editKeySwitchDelay},
+        {"editKeyAnalogThreshold1", &AssignFormState::editKeyAnalogThreshold1},
+        {"editKeyAnalogThreshold2", &AssignFormState::editKeyAnalogThreshold2},
+        {"editMinimumHoldDuration", &AssignFormState::editMinimumHoldDuration},
+        {"editKeyRepeatSwitch", &AssignFormState::editKeyRepeatSwitch},
+        {"editShiftKeyDelay", &AssignFormState::editShiftKeyDelay},
+        {"editSwitchProfileDelay", &AssignFormState::editSwitchProfileDelay},
+        {"editAutoRepeatDelay", &AssignFormState::editAutoRepeatDelay},
+        {"editCounterResetDuration", &AssignFormState::editCounterResetDuration},
+    };
+    return kBoxes[static_cast<size_t>(box)];
+}
+
 void AssignForm::validateIntegerInput(IntegerBox box) {
-    struct BoxField {
-        IntegerBox box;
-        const char* name;
-        std::string AssignFormState::*text;
-    };
-    static constexpr BoxField kBoxes[] = {
-        {IntegerBox::KeySwitchDelay, "editKeySwitchDelay", &AssignFormState::editKeySwitchDelay},
-        {IntegerBox::KeyAnalogThreshold1, "editKeyAnalogThreshold1", &AssignFormState::editKeyAnalogThreshold1},
-        {IntegerBox::KeyAnalogThreshold2, "editKeyAnalogThreshold2", &AssignFormState::editKeyAnalogThreshold2},
-        {IntegerBox::MinimumHoldDuration, "editMinimumHoldDuration", &AssignFormState::editMinimumHoldDuration},
-        {IntegerBox::KeyRepeatSwitch, "editKeyRepeatSwitch", &AssignFormState::editKeyRepeatSwitch},
-        {IntegerBox::ShiftKeyDelay, "editShiftKeyDelay", &AssignFormState::editShiftKeyDelay},
-        {IntegerBox::SwitchProfileDelay, "editSwitchProfileDelay", &AssignFormState::editSwitchProfileDelay},
-        {IntegerBox::AutoRepeatDelay, "editAutoRepeatDelay", &AssignFormState::editAutoRepeatDelay},
-        {IntegerBox::CounterResetDuration, "editCounterResetDuration", &AssignFormState::editCounterResetDuration},
-    };
-    const auto found =
-        std::find_if(std::begin(kBoxes), std::end(kBoxes), [box](const BoxField& f) { return f.box == box; });
-    const std::string& text = state_.*(found->text);
-    if (integerOfText(text) || (box == IntegerBox::CounterResetDuration && text.empty())) return;
+    const IntegerBoxField& field = integerBoxField(box);
+    const std::string& text = state_.*(field.text);
+    if (parseInteger(text) || (box == IntegerBox::CounterResetDuration && text.empty())) return;
     parts_.ui.showError(text + "は数字ではありません");
-    focus(found->name);
+    focus(field.name);
 }
 
 void AssignForm::validateFloatInput(CentreBox box) {
     const std::string& text = box == CentreBox::X ? state_.editMouseCenterX : state_.editMouseCenterY;
-    const std::optional<double> value = numberOfText(text);
+    const std::optional<double> value = parseNumber(text);
     if (value && *value >= 0.0) return;
     parts_.ui.showError("0.0 以上の数字を入れてください");
     focus(box == CentreBox::X ? "editMouseCenterX" : "editMouseCenterY");
@@ -110,7 +109,7 @@ void AssignForm::editAutoRepeatPerSecExit(RateBox box) {
     }
     // A negative number would turn the rate into a period and the reverse;
     // like text that is no number, it is refused.
-    const std::optional<double> read = numberOfText(text);
+    const std::optional<double> read = parseNumber(text);
     if (!read || *read < 0) {
         parts_.ui.showError(text + "は数字ではありません");
         focus(perSecond ? "editAutoRepeatPerSec" : "editAutoRepeatPeriod");
@@ -190,7 +189,7 @@ void AssignForm::writeStepEditor() {
     CommandStep& step = state_.steps[static_cast<size_t>(row)];
     for (int k = 0; k < 4; ++k) step.keys[static_cast<size_t>(k)] = keys_[static_cast<size_t>(kFirstStepKeyEntry + k)];
     // A duration that is no integer of at least 0 leaves the step's own.
-    const std::optional<int> duration = integerOfText(state_.editCmdDuration);
+    const std::optional<int> duration = parseInteger(state_.editCmdDuration);
     if (duration && *duration >= 0) step.durationMs = *duration;
 }
 

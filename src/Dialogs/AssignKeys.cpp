@@ -1,6 +1,6 @@
 #include "Dialogs/AssignKeys.h"
 
-#include "Joybutton/SpecialKeyTable.h"
+#include "Joybutton/UncapturableKeys.h"
 
 namespace vrx {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
+#include "Main/WindowMessages.h"
 #include "Ui/Theme_win.h"
 #include "Utils/WideText_win.h"
 
@@ -19,12 +20,11 @@ int truncated(double value) { return static_cast<int>(std::trunc(value)); }
 
 }  // namespace
 
-DeviceConfigDialog::DeviceConfigDialog(DeviceConfigManager& registry, const GlobalSettings& settings, EngineLock& lock,
-                                       DeviceTemplateManager& templates, std::function<void(HWND)> publish)
+DeviceConfigDialog::DeviceConfigDialog(const DeviceDialogParts& parts)
     : DialogWindow(ui::DialogPlacement::CentreOnOwner),
-      templates_(templates),
-      publish_(std::move(publish)),
-      form_(DeviceConfigParts{registry, settings, lock, *this}) {
+      templates_(parts.templates),
+      publish_(parts.publish),
+      form_(DeviceConfigParts{parts.registry, parts.settings, parts.lock, *this}) {
     setTitle("ジョイスティックの調整・設定");
 }
 
@@ -112,7 +112,7 @@ void DeviceConfigDialog::createSecondPage() {
         };
     }
     pbAxis.create(page);
-    pbAxis.onPaint = [this](HDC dc, const RECT& client) { paintAxes(dc, client); };
+    pbAxis.onPaint = [this](HDC dc, const RECT&) { paintAxes(dc); };
     lblAnalogDeadZoneCaption.create(page, "アナログ入力のしきい値（入力を無視するあそび）");
     tbAnalogDeadZone.create(page, 0, 100);
     tbAnalogDeadZone.setTickFrequency(10);
@@ -145,6 +145,10 @@ void DeviceConfigDialog::syncSettings() {
     tbAnalogDeadZone.setValue(form_.deadZone());
     lblAnalogDeadZone.setText(form_.deadZoneText());
     btnDeleteDeviceConfig.setEnabled(form_.deleteEnabled());
+    redrawLive();
+}
+
+void DeviceConfigDialog::redrawLive() {
     for (ui::PaintBox* box : {&pbStick1, &pbStick2, &pbAxis}) box->invalidate();
 }
 
@@ -166,7 +170,7 @@ void DeviceConfigDialog::paintStick(int stick, HDC dc) {
 }
 
 // One row per source axis: its name, a line, and a marker where the axis is.
-void DeviceConfigDialog::paintAxes(HDC dc, const RECT&) {
+void DeviceConfigDialog::paintAxes(HDC dc) {
     const double f = displayScale();
     // Black on the light face; the palette's text on the dark one.
     const COLORREF ink = ui::Theme::dark() ? ui::glowPalette().text : RGB(0, 0, 0);
@@ -194,44 +198,44 @@ void DeviceConfigDialog::paintAxes(HDC dc, const RECT&) {
 }
 
 void DeviceConfigDialog::layout() {
-    PageControl1.setBounds(scale(8), scale(8), scale(624), scale(460));
+    place(PageControl1, 8, 8, 624, 460);
     const RECT page = PageControl1.pageRect();
     for (ui::Panel* sheet : {&TabSheet1, &TabSheet2}) {
         sheet->setBounds(page);
         SetWindowPos(sheet->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    lblControlPanel.setBounds(scale(16), scale(16), scale(570), scale(40));
-    btnOpenControlPanel.setBounds(scale(16), scale(66), scale(220), scale(30));
+    place(lblControlPanel, 16, 16, 570, 40);
+    place(btnOpenControlPanel, 16, 66, 220, 30);
 
-    lblDeviceList.setBounds(scale(12), scale(14), scale(170), scale(20));
-    cbDeviceList.setBounds(scale(184), scale(10), scale(412), scale(24));
-    gbJoystickNumber.setBounds(scale(8), scale(42), scale(592), scale(108));
-    lblJoystickNumber.setBounds(scale(20), scale(68), scale(390), scale(20));
-    cbJoystickNumber.setBounds(scale(420), scale(64), scale(168), scale(24));
-    btnEditButtonNames.setBounds(scale(20), scale(106), scale(180), scale(30));
-    btnEditDeviceName.setBounds(scale(208), scale(106), scale(180), scale(30));
-    btnDeleteDeviceConfig.setBounds(scale(396), scale(106), scale(192), scale(30));
+    place(lblDeviceList, 12, 14, 170, 20);
+    place(cbDeviceList, 184, 10, 412, 24);
+    place(gbJoystickNumber, 8, 42, 592, 108);
+    place(lblJoystickNumber, 20, 68, 390, 20);
+    place(cbJoystickNumber, 420, 64, 168, 24);
+    place(btnEditButtonNames, 20, 106, 180, 30);
+    place(btnEditDeviceName, 208, 106, 180, 30);
+    place(btnDeleteDeviceConfig, 396, 106, 192, 30);
 
-    gbAxisMapping.setBounds(scale(8), scale(158), scale(592), scale(262));
-    lblAxisNote.setBounds(scale(20), scale(180), scale(568), scale(36));
-    lblStick1.setBounds(scale(20), scale(220), scale(100), scale(18));
-    lblStick2.setBounds(scale(228), scale(220), scale(100), scale(18));
-    const int box = scale(DeviceConfigForm::kStickBoxSize);
-    pbStick1.setBounds(scale(20), scale(240), box, box);
-    pbStick2.setBounds(scale(228), scale(240), box, box);
+    place(gbAxisMapping, 8, 158, 592, 262);
+    place(lblAxisNote, 20, 180, 568, 36);
+    place(lblStick1, 20, 220, 100, 18);
+    place(lblStick2, 228, 220, 100, 18);
+    constexpr int box = DeviceConfigForm::kStickBoxSize;
+    place(pbStick1, 20, 240, box, box);
+    place(pbStick2, 228, 240, box, box);
     for (size_t tag = 0; tag < cbStickAxes.size(); ++tag) {
         const int x = tag < 2 ? 128 : 336;
         const int y = tag % 2 == 0 ? 238 : 290;
-        lblStickAxes[tag].setBounds(scale(x), scale(y), scale(92), scale(18));
-        cbStickAxes[tag].setBounds(scale(x), scale(y + 20), scale(84), scale(24));
+        place(lblStickAxes[tag], x, y, 92, 18);
+        place(cbStickAxes[tag], x, y + 20, 84, 24);
     }
-    pbAxis.setBounds(scale(436), scale(220), scale(158), scale(172));
+    place(pbAxis, 436, 220, 158, 172);
     axisFont_ = ui::UiFont::pixels(dpi(), kAxisLabelHeight);
-    lblAnalogDeadZoneCaption.setBounds(scale(20), scale(350), scale(400), scale(20));
-    tbAnalogDeadZone.setBounds(scale(20), scale(372), scale(300), scale(32));
-    lblAnalogDeadZone.setBounds(scale(326), scale(378), scale(60), scale(20));
+    place(lblAnalogDeadZoneCaption, 20, 350, 400, 20);
+    place(tbAnalogDeadZone, 20, 372, 300, 32);
+    place(lblAnalogDeadZone, 326, 378, 60, 20);
 
-    btnClose.setBounds(scale(540), scale(480), scale(92), scale(30));
+    place(btnClose, 540, 480, 92, 30);
 }
 
 void DeviceConfigDialog::activated() {
@@ -239,8 +243,8 @@ void DeviceConfigDialog::activated() {
 }
 
 bool DeviceConfigDialog::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != kVrxRedrawDeviceDialog) return false;
-    for (ui::PaintBox* box : {&pbStick1, &pbStick2, &pbAxis}) box->invalidate();
+    if (message != wm::kVrxRedrawDeviceDialog) return false;
+    redrawLive();
     result = 0;
     return true;
 }

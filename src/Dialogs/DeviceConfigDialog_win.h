@@ -19,16 +19,21 @@ namespace vrx {
 
 class DeviceTemplateManager;
 
-// Posted by the processing tick when an axis moved while the dialog is in
-// front: the sticks and axes are drawn again.
-inline constexpr UINT kVrxRedrawDeviceDialog = WM_APP + 203;
+// What the device and template dialogs work on. publish tells the engine
+// which window the device dialog is (null: none).
+struct DeviceDialogParts {
+    DeviceConfigManager& registry;
+    DeviceTemplateManager& templates;
+    const GlobalSettings& settings;
+    EngineLock& lock;
+    std::function<void(HWND)> publish;
+};
 
 // "ジョイスティックの調整・設定": the devices ever detected, the live position
 // of the chosen one's sticks and axes, and its settings.
 class DeviceConfigDialog : public ui::DialogWindow, private DeviceDialogUi {
 public:
-    DeviceConfigDialog(DeviceConfigManager& registry, const GlobalSettings& settings, EngineLock& lock,
-                       DeviceTemplateManager& templates, std::function<void(HWND)> publish = {});
+    explicit DeviceConfigDialog(const DeviceDialogParts& parts);
     // Out of line: the thunks of its second base are then made once, where
     // MinGW's linker does not see them twice.
     ~DeviceConfigDialog() override;
@@ -54,7 +59,9 @@ private:
     void syncDeviceList();
     void syncSettings();
     void paintStick(int stick, HDC dc);
-    void paintAxes(HDC dc, const RECT& client);
+    void paintAxes(HDC dc);
+    // The sticks and axes are drawn again.
+    void redrawLive();
     double displayScale() const { return dpi() / 96.0; }
 
     DeviceTemplateManager& templates_;

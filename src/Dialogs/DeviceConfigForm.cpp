@@ -66,16 +66,13 @@ int DeviceConfigForm::axisMarker(int axis) const {
 }
 
 void DeviceConfigForm::refreshDeviceList() {
-    const std::vector<TDeviceConfig*> all = parts_.registry.snapshot();
+    // Detection on the timer thread adds records and marks them connected
+    // under the lock.
+    EngineLockGuard guard(parts_.lock);
     records_.clear();
     deviceItems_.clear();
-    if (all.empty()) {
-        // The editing controls keep what they show.
-        deviceSelection_ = -1;
-        return;
-    }
     int chosen = 0;
-    for (TDeviceConfig* record : all) {
+    for (TDeviceConfig* record : parts_.registry.snapshot()) {
         if (!apiInUse(record->Api, parts_.settings.xInputSupport)) continue;
         std::string label = record->displayName() + apiLabel(record->Api);
         if (record->Connected) label += " *接続中*";
@@ -84,8 +81,9 @@ void DeviceConfigForm::refreshDeviceList() {
         if (record == selected_ || (!selected_ && record->Connected && record->BackendIndex == 0))
             chosen = static_cast<int>(records_.size()) - 1;
     }
-    // Every record may belong to a back end the mode leaves out: then
-    // nothing is chosen and the handlers have no device to change.
+    // There may be no record, or every record may belong to a back end the
+    // mode leaves out: then nothing is chosen and the handlers have no device
+    // to change.
     cbDeviceListSelect(records_.empty() ? -1 : chosen);
 }
 
@@ -96,13 +94,13 @@ void DeviceConfigForm::cbDeviceListSelect(int index) {
 }
 
 void DeviceConfigForm::showSettings() {
+    // Without a device the editing controls keep what they show.
     if (!selected_) return;
     const TDeviceConfig& device = *selected_;
     joystickNumber_ = listIndex(device.PreferredNumber + 1, static_cast<int>(joystickNumberItems().size()));
     for (size_t entry = 0; entry < stickAxes_.size(); ++entry)
         stickAxes_[entry] = listIndex(device.AxisMapping[entry], kAxisRows);
     deadZone_ = device.AnalogDeadZone / 100;
-    deadZoneText_ = std::to_string(deadZone_) + "%";
     deleteEnabled_ = !device.Connected;
     // An XInput pad's axes are fixed.
     axisListsEnabled_ = device.Api != kApiXInput;
@@ -126,7 +124,6 @@ void DeviceConfigForm::cbStick1XChange(int tag, int index) {
 
 void DeviceConfigForm::tbAnalogDeadZoneChange(int position) {
     deadZone_ = position;
-    deadZoneText_ = std::to_string(position) + "%";
     if (!selected_) return;
     EngineLockGuard guard(parts_.lock);
     selected_->AnalogDeadZone = position * 100;
@@ -155,11 +152,13 @@ void DeviceConfigForm::btnEditButtonNamesClick() {
 }
 
 void DeviceConfigForm::btnDeleteDeviceConfigClick() {
-    // Detection holds references to connected records only.
-    if (!selected_ || selected_->Connected) return;
+    if (!selected_) return;
     {
-        // Detection on the timer thread walks the registry under the lock.
+        // Detection on the timer thread walks the registry and marks records
+        // connected under the lock, and it holds references to connected
+        // records only: the check and the removal go together.
         EngineLockGuard guard(parts_.lock);
+        if (selected_->Connected) return;
         parts_.registry.remove(selected_);
     }
     selected_ = nullptr;

@@ -48,7 +48,7 @@ public:
     bool axisListsEnabled() const { return axisListsEnabled_; }
     bool deleteEnabled() const { return deleteEnabled_; }
     int deadZone() const { return deadZone_; }  // tbAnalogDeadZone, 0 to 100
-    const std::string& deadZoneText() const { return deadZoneText_; }
+    std::string deadZoneText() const { return std::to_string(deadZone_) + "%"; }
     TDeviceConfig* selectedDevice() const { return selected_; }
 
     // --- The live display ---
@@ -85,7 +85,6 @@ private:
     bool axisListsEnabled_ = true;
     bool deleteEnabled_ = true;
     int deadZone_ = 10;
-    std::string deadZoneText_ = "10%";
 };
 
 }  // namespace vrx

@@ -36,7 +36,7 @@ void DeviceTemplateDialog::createControls() {
     lvButtonLabels.onClick = [this](ui::ListView::Cell cell) {
         const int row = form_.lvButtonLabelsClick(cell.row, cell.column);
         if (row >= 0)
-            PostMessageW(hwnd(), kVrxEditButtonLabel, static_cast<WPARAM>(row), 0);
+            postEditLabel(row);
         else
             syncEditor();
     };
@@ -44,7 +44,7 @@ void DeviceTemplateDialog::createControls() {
     lvButtonLabels.onKeyDown = [this](int virtualKey) {
         if (virtualKey != VK_F2) return false;
         const int row = form_.lvButtonLabelsClick(lvButtonLabels.selectedRow(), DeviceTemplateForm::kLabelColumn);
-        if (row >= 0) PostMessageW(hwnd(), kVrxEditButtonLabel, static_cast<WPARAM>(row), 0);
+        if (row >= 0) postEditLabel(row);
         return true;
     };
     // Inside the list, so that it covers the cell it edits.
@@ -53,8 +53,7 @@ void DeviceTemplateDialog::createControls() {
     ListViewCellEditor.onKeyDown = [this](int virtualKey) {
         const int row = form_.editedRow();
         if (!form_.ListViewCellEditorKeyDown(virtualKey, ListViewCellEditor.text())) return false;
-        if (row >= 0) lvButtonLabels.setCellText(row, DeviceTemplateForm::kLabelColumn, form_.labels()[row]);
-        syncEditor();
+        showTypedLabel(row);
         return true;
     };
     // Enter is taken on its way down; its character would only beep.
@@ -62,8 +61,7 @@ void DeviceTemplateDialog::createControls() {
     ListViewCellEditor.onExit = [this] {
         const int row = form_.editedRow();
         form_.ListViewCellEditorExit(ListViewCellEditor.text());
-        if (row >= 0) lvButtonLabels.setCellText(row, DeviceTemplateForm::kLabelColumn, form_.labels()[row]);
-        syncEditor();
+        showTypedLabel(row);
     };
     btnOk.create(hwnd(), "OK", true, IDOK);
     btnOk.onClick = [this] { close(); };
@@ -85,6 +83,19 @@ void DeviceTemplateDialog::fillRows() {
     syncEditor();
 }
 
+// The editor opens on row after the list has handled the click or key that
+// asked for it.
+void DeviceTemplateDialog::postEditLabel(int row) {
+    PostMessageW(hwnd(), kVrxEditButtonLabel, static_cast<WPARAM>(row), 0);
+}
+
+// The label the editor left on row (-1: none) goes into its cell; the editor
+// follows the form.
+void DeviceTemplateDialog::showTypedLabel(int row) {
+    if (row >= 0) lvButtonLabels.setCellText(row, DeviceTemplateForm::kLabelColumn, form_.labels()[row]);
+    syncEditor();
+}
+
 // The editor over the label cell of the edited row, or hidden.
 void DeviceTemplateDialog::syncEditor() {
     if (!form_.editorVisible()) {
@@ -101,13 +112,13 @@ void DeviceTemplateDialog::syncEditor() {
 }
 
 void DeviceTemplateDialog::layout() {
-    lblTemplates.setBounds(scale(12), scale(12), scale(396), scale(20));
-    cbTemplates.setBounds(scale(12), scale(34), scale(396), scale(24));
-    btnEditTemplateName.setBounds(scale(12), scale(68), scale(190), scale(28));
-    btnCreateNewTemplate.setBounds(scale(218), scale(68), scale(190), scale(28));
+    place(lblTemplates, 12, 12, 396, 20);
+    place(cbTemplates, 12, 34, 396, 24);
+    place(btnEditTemplateName, 12, 68, 190, 28);
+    place(btnCreateNewTemplate, 218, 68, 190, 28);
     lvButtonLabels.setDpi(dpi());
-    lvButtonLabels.setBounds(scale(12), scale(106), scale(396), scale(320));
-    btnOk.setBounds(scale(316), scale(438), scale(92), scale(30));
+    place(lvButtonLabels, 12, 106, 396, 320);
+    place(btnOk, 316, 438, 92, 30);
     syncEditor();
 }
 
@@ -124,7 +135,7 @@ void DeviceTemplateDialog::cancel() { close(); }
 
 void DeviceTemplateDialog::close() {
     // A label still in the editor counts as typed.
-    if (form_.editorVisible()) form_.ListViewCellEditorExit(ListViewCellEditor.text());
+    form_.ListViewCellEditorExit(ListViewCellEditor.text());
     form_.btnOkClick();
     endDialog(IDOK);
 }

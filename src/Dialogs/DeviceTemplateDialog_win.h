@@ -37,6 +37,8 @@ private:
     std::string askName(const std::string& caption, const std::string& prompt, const std::string& initial) override;
     void fillTemplates();
     void fillRows();
+    void postEditLabel(int row);
+    void showTypedLabel(int row);
     void syncEditor();
     void close();
 

@@ -19,11 +19,6 @@ void checkIndex(std::array<ui::RadioButton, N>& radios, int index) {
     for (size_t i = 0; i < N; ++i) radios[i].setChecked(static_cast<int>(i) == index);
 }
 
-// Rewriting a box's text moves its caret, so only a different text is set.
-void showText(ui::Edit& box, const std::string& text) {
-    if (box.text() != text) box.setText(text);
-}
-
 }  // namespace
 
 PreferenceDialog::PreferenceDialog(PreferenceForm& form) : form_(form) { setTitle("設定"); }
@@ -136,20 +131,20 @@ void PreferenceDialog::showState() {
     cbHideWhenMinimized.setChecked(s.hideWhenMinimized);
     cbNotifyBalloon.setChecked(s.notifyBalloon);
     cbNotifySound.setChecked(s.notifySound);
-    showText(editSoundFile, s.soundFile);
+    editSoundFile.showText(s.soundFile);
     editSoundFile.setEnabled(s.soundFileEnabled);
     btnSoundFile.setEnabled(s.soundFileEnabled);
     cbNotifyProfileImage.setChecked(s.notifyProfileImage);
-    showText(editProfileImageDuration, s.profileImageDuration);
+    editProfileImageDuration.showText(s.profileImageDuration);
     editProfileImageDuration.setEnabled(s.profileImageEnabled);
     checkIndex(profileImagePositions, s.profileImagePosition);
     radioProfileImagePosition.setEnabled(s.profileImageEnabled);
     for (ui::RadioButton& radio : profileImagePositions) radio.setEnabled(s.profileImageEnabled);
     cbIgnoreInputAfterProfileSwitch.setChecked(s.ignoreAfterProfileSwitch);
-    showText(editIgnoreInputAfterProfileSwitch, s.ignoreAfterProfileSwitchText);
+    editIgnoreInputAfterProfileSwitch.showText(s.ignoreAfterProfileSwitchText);
     editIgnoreInputAfterProfileSwitch.setEnabled(s.ignoreAfterProfileSwitch);
     cbIgnoreInputAfterShiftSwitch.setChecked(s.ignoreAfterShiftSwitch);
-    showText(editIgnoreInputAfterShiftSwitch, s.ignoreAfterShiftSwitchText);
+    editIgnoreInputAfterShiftSwitch.showText(s.ignoreAfterShiftSwitchText);
     editIgnoreInputAfterShiftSwitch.setEnabled(s.ignoreAfterShiftSwitch);
     cbHighlightButtons.setChecked(s.highlightButtons);
     cbHighlightButtonsForAllTabs.setChecked(s.highlightButtonsForAllTabs);

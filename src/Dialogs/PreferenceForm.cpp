@@ -1,14 +1,12 @@
 #include "Dialogs/PreferenceForm.h"
 
 #include <climits>
-#include <system_error>
 
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/Launcher.h"
 #include "Joystick/EngineLinks.h"
-#include "Utils/IntegerText.h"
 #include "Utils/Logger.h"
-#include "Utils/PathText.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
 namespace {
@@ -76,11 +74,8 @@ void PreferenceForm::FormCreate() {
 void PreferenceForm::cbNotifySoundClick(bool checked) { state_.notifySound = state_.soundFileEnabled = checked; }
 
 void PreferenceForm::btnSoundFileClick() {
-    std::string startFolder;
-    if (!state_.soundFile.empty())
-        startFolder =
-            pathToUtf8(pathFromUtf8(resolveDataFile(parts_.dataDirectory, state_.soundFile)).parent_path());
-    const std::optional<std::string> chosen = parts_.dialogs.pickFile(FileKind::Sound, startFolder);
+    const std::optional<std::string> chosen =
+        parts_.dialogs.pickFile(FileKind::Sound, dataFileFolder(parts_.dataDirectory, state_.soundFile));
     if (chosen) state_.soundFile = relativeDataFile(parts_.dataDirectory, *chosen);
 }
 
@@ -110,12 +105,6 @@ void PreferenceForm::error(const std::string& text) {
     parts_.dialogs.message(text, "Error", MessageIcon::Error, MessageButtons::Ok);
 }
 
-bool PreferenceForm::soundFileExists() const {
-    std::error_code failure;
-    return std::filesystem::is_regular_file(pathFromUtf8(resolveDataFile(parts_.dataDirectory, state_.soundFile)),
-                                            failure);
-}
-
 std::optional<int> PreferenceForm::boxNumber(const std::string& text, int minimum, Focus box) {
     const std::optional<int> number = parseInteger(text);
     if (number && *number >= minimum) return number;
@@ -129,7 +118,7 @@ std::optional<int> PreferenceForm::boxNumber(const std::string& text, int minimu
 // switched off are not read, as OK does not store them.
 std::optional<PreferenceForm::Checked> PreferenceForm::checkBoxes() {
     const PreferenceState& s = state_;
-    if (s.notifySound && !soundFileExists()) {
+    if (s.notifySound && !dataFileExists(parts_.dataDirectory, s.soundFile)) {
         error("\"" + s.soundFile + "\" は有効なファイルではありません");
         focus_ = Focus::SoundFile;
         return std::nullopt;
@@ -168,24 +157,26 @@ bool PreferenceForm::btnOKClick() {
 void PreferenceForm::store(const Checked& values) {
     const PreferenceState& s = state_;
     GlobalSettings& g = parts_.settings;
-    EngineLockGuard guard(parts_.lock);
-    g.notifySoundFile = s.notifySound ? s.soundFile : std::string();
-    g.notifyProfileImage = s.notifyProfileImage;
-    if (s.notifyProfileImage) {
-        g.profileImageDuration = values.profileImageDuration;
-        g.profileImagePosition = chosen(s.profileImagePosition, g.profileImagePosition);
+    {
+        EngineLockGuard guard(parts_.lock);
+        g.notifySoundFile = s.notifySound ? s.soundFile : std::string();
+        g.notifyProfileImage = s.notifyProfileImage;
+        if (s.notifyProfileImage) {
+            g.profileImageDuration = values.profileImageDuration;
+            g.profileImagePosition = chosen(s.profileImagePosition, g.profileImagePosition);
+        }
+        g.highlightButtons = s.highlightButtons;
+        g.highlightButtonsForAllTabs = s.highlightButtonsForAllTabs;
+        g.skipForegroundProcessing = s.skipForegroundProcessing;
+        g.startIconified = s.startIconified;
+        g.hideWhenMinimized = s.hideWhenMinimized;
+        g.exitMeansMinimize = s.exitMeansMinimize;
+        g.notifyBalloon = s.notifyBalloon;
+        g.ignoreInputAfterProfileSwitch = s.ignoreAfterProfileSwitch ? values.ignoreAfterProfileSwitch : 0;
+        g.ignoreInputAfterShiftSwitch = s.ignoreAfterShiftSwitch ? values.ignoreAfterShiftSwitch : 0;
+        g.showDebugLog = s.showDebugLog;
+        parts_.log.setDebugEnabled(s.showDebugLog);
     }
-    g.highlightButtons = s.highlightButtons;
-    g.highlightButtonsForAllTabs = s.highlightButtonsForAllTabs;
-    g.skipForegroundProcessing = s.skipForegroundProcessing;
-    g.startIconified = s.startIconified;
-    g.hideWhenMinimized = s.hideWhenMinimized;
-    g.exitMeansMinimize = s.exitMeansMinimize;
-    g.notifyBalloon = s.notifyBalloon;
-    g.ignoreInputAfterProfileSwitch = s.ignoreAfterProfileSwitch ? values.ignoreAfterProfileSwitch : 0;
-    g.ignoreInputAfterShiftSwitch = s.ignoreAfterShiftSwitch ? values.ignoreAfterShiftSwitch : 0;
-    g.showDebugLog = s.showDebugLog;
-    parts_.log.setDebugEnabled(s.showDebugLog);
     parts_.log.info(s.showDebugLog ? "Debug logging is enabled" : "Debug logging is disabled");
 }
 

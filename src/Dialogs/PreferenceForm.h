@@ -102,7 +102,6 @@ private:
         int ignoreAfterShiftSwitch = 0;
     };
     std::optional<Checked> checkBoxes();
-    bool soundFileExists() const;
     // The box's number when it is an integer from minimum up, else nothing
     // after telling the user and asking the focus for the box.
     std::optional<int> boxNumber(const std::string& text, int minimum, Focus box);

@@ -3,14 +3,11 @@
 #include <algorithm>
 
 #include "ConfigFileManager/ConfigFile.h"
-#include "Utils/IntegerText.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
-namespace {
 
 std::string percentLabel(int position) { return std::to_string(position) + " %"; }
-
-}  // namespace
 
 VibrationForm::VibrationForm(ConfigFile& profile, FormDialogs& dialogs) : profile_(profile), dialogs_(dialogs) {}
 
@@ -33,24 +30,25 @@ void VibrationForm::tbVibration2Change(int position) {
 
 // A negative time is refused with the text: the rumble takes milliseconds,
 // and 0 already means none.
-bool VibrationForm::checkDuration(const std::string& text) {
+std::optional<int> VibrationForm::checkDuration(const std::string& text) {
     state_.duration = text;
     const std::optional<int> duration = parseInteger(text);
     focusDuration_ = !duration || *duration < 0;
-    if (focusDuration_)
-        dialogs_.message("\"" + text + "\" は有効な振動時間ではありません。0 以上の整数 (ミリ秒) を入力してください。",
-                         "Error", MessageIcon::Error, MessageButtons::Ok);
-    return !focusDuration_;
+    if (!focusDuration_) return duration;
+    dialogs_.message("\"" + text + "\" は有効な振動時間ではありません。0 以上の整数 (ミリ秒) を入力してください。",
+                     "Error", MessageIcon::Error, MessageButtons::Ok);
+    return std::nullopt;
 }
 
-bool VibrationForm::editVibrationDurationExit(const std::string& text) { return checkDuration(text); }
+bool VibrationForm::editVibrationDurationExit(const std::string& text) { return checkDuration(text).has_value(); }
 
 bool VibrationForm::btnOKClick(const std::string& durationText) {
-    if (!checkDuration(durationText)) return false;
+    const std::optional<int> duration = checkDuration(durationText);
+    if (!duration) return false;
     ProfileSettings& s = profile_.settings;
     s.vibrationSpeed1 = state_.speed1;
     s.vibrationSpeed2 = state_.speed2;
-    s.vibrationDuration = *parseInteger(durationText);
+    s.vibrationDuration = *duration;
     profile_.modified = true;
     return true;
 }

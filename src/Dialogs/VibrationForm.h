@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Main/MainFormLinks.h"
@@ -7,6 +8,9 @@
 namespace vrx {
 
 class ConfigFile;
+
+// The text beside a slider that shows a percentage: "50 %".
+std::string percentLabel(int position);
 
 // The controls of the vibration dialog as plain values.
 struct VibrationState {
@@ -39,7 +43,8 @@ public:
     bool btnOKClick(const std::string& durationText);
 
 private:
-    bool checkDuration(const std::string& text);
+    // The duration the text holds, or nothing after telling the user.
+    std::optional<int> checkDuration(const std::string& text);
 
     ConfigFile& profile_;
     FormDialogs& dialogs_;

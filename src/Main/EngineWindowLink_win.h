@@ -4,7 +4,6 @@
 
 #include <atomic>
 
-#include "Dialogs/DeviceConfigDialog_win.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
 #include "Main/MainWindow_win.h"
@@ -24,7 +23,7 @@ public:
     }
     void postRefreshHighlight() override { PostMessageW(window_.handle(), wm::kVrxRefreshHighlight, 0, 0); }
     void postDeviceDialogRedraw() override {
-        if (HWND dialog = deviceDialog_.load()) PostMessageW(dialog, kVrxRedrawDeviceDialog, 0, 0);
+        if (HWND dialog = deviceDialog_.load()) PostMessageW(dialog, wm::kVrxRedrawDeviceDialog, 0, 0);
     }
     void postUpdateJoysticks() override { PostMessageW(window_.handle(), wm::kVrxUpdateJoysticks, 0, 0); }
 

@@ -1,9 +1,5 @@
 #include "Main/MainWindowDialogs_win.h"
 
-#include <commdlg.h>
-
-#include <vector>
-
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AboutBox_win.h"
 #include "Dialogs/AppLinkDialog_win.h"
@@ -18,32 +14,12 @@
 #include "Dialogs/WizardDialog_win.h"
 #include "Main/OptionsPage.h"
 #include "Main/WindowMessages.h"
+#include "Ui/FileDialogs_win.h"
 #include "Ui/MessageBoxes_win.h"
-#include "Utils/WideText_win.h"
 
 namespace vrx {
-namespace {
-
-// "name|pattern|name|pattern" as the file dialog wants it: parts ended by
-// zeros, the whole by two.
-std::wstring dialogFilter(const char* filter) {
-    std::wstring wide = toWide(filter);
-    for (wchar_t& c : wide)
-        if (c == L'|') c = L'\0';
-    wide.push_back(L'\0');
-    wide.push_back(L'\0');
-    return wide;
-}
-
-}  // namespace
-
-MainWindowDialogs::MainWindowDialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
 
 MainWindowDialogs::~MainWindowDialogs() = default;
-
-void MainWindowDialogs::attachDevices(DeviceDialogParts parts) {
-    devices_ = std::make_unique<DeviceDialogParts>(std::move(parts));
-}
 
 HWND MainWindowDialogs::front() const {
     const HWND owner = owner_();
@@ -62,21 +38,8 @@ std::string MainWindowDialogs::askName(const std::string& caption, const std::st
 }
 
 std::optional<std::string> MainWindowDialogs::pickFile(FileKind kind, const std::string& startFolder) {
-    const std::wstring filter = dialogFilter(OptionsPage::fileDialogFilter(kind));
-    const std::wstring extension = toWide(OptionsPage::fileDialogExtension(kind));
-    const std::wstring folder = toWide(startFolder);
-    std::vector<wchar_t> file(32768, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = front();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return toUtf8(std::wstring_view(file.data()));
+    return ui::openFileDialog(front(), OptionsPage::fileDialogFilter(kind), startFolder,
+                              OptionsPage::fileDialogExtension(kind));
 }
 
 ProfileListUi::Answer MainWindowDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
@@ -100,15 +63,11 @@ WizardAnswer MainWindowDialogs::ask(const std::string& prompt) {
 }
 
 void MainWindowDialogs::showDeviceConfig() {
-    if (!devices_) return;
-    deviceDialog_ = std::make_unique<DeviceConfigDialog>(devices_->registry, devices_->settings, devices_->lock,
-                                                         devices_->templates, devices_->publish);
-    deviceDialog_->showModal(owner_());
+    if (devices_) DeviceConfigDialog(*devices_).showModal(owner_());
 }
 
 void MainWindowDialogs::withdrawDeviceConfig() {
     if (devices_ && devices_->publish) devices_->publish(nullptr);
-    deviceDialog_.reset();
 }
 
 std::string MainWindowDialogs::chooseTemplate(const std::string& templateId) {

@@ -3,33 +3,17 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "ConfigFileManager/ProfileListLinks.h"
 #include "Dialogs/AppLinkDialog_win.h"
+#include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceDialogLinks.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
 
 namespace vrx {
-
-class DeviceConfigDialog;
-class DeviceConfigManager;
-class DeviceTemplateManager;
-class EngineLock;
-struct GlobalSettings;
-
-// What the device and template dialogs work on. publish tells the engine
-// which window the device dialog is (null: none).
-struct DeviceDialogParts {
-    DeviceConfigManager& registry;
-    DeviceTemplateManager& templates;
-    const GlobalSettings& settings;
-    EngineLock& lock;
-    std::function<void(HWND)> publish;
-};
 
 // The boxes and dialogs the main window's models and the profile list ask
 // for, shown modally over the main window.
@@ -40,11 +24,13 @@ class MainWindowDialogs final : public FormDialogs,
                                 public TemplateChooser {
 public:
     // owner: the main window as it is now (its handle is made after this).
-    explicit MainWindowDialogs(std::function<HWND()> owner);
+    explicit MainWindowDialogs(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+    // Out of line: the thunks of its further bases are then made once, where
+    // MinGW's linker does not see them twice.
     ~MainWindowDialogs() override;
     // The device records and templates exist: the device and template
     // dialogs can open.
-    void attachDevices(DeviceDialogParts parts);
+    void attachDevices(const DeviceDialogParts& parts) { devices_.emplace(parts); }
 
     // FormDialogs and ProfileListUi
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -81,9 +67,7 @@ private:
     HWND front() const;
 
     std::function<HWND()> owner_;
-    std::unique_ptr<DeviceDialogParts> devices_;
-    // Shown, or closed and still published until withdrawn.
-    std::unique_ptr<DeviceConfigDialog> deviceDialog_;
+    std::optional<DeviceDialogParts> devices_;
     std::optional<AppLinkDialogParts> appLink_;
 };
 

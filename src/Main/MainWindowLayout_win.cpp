@@ -22,8 +22,6 @@ constexpr int kSplitterWidth = 5;
 constexpr int kMinimumPanel = 80;
 constexpr int kDefaultFontPixels = 15;  // the list font of the design
 
-COLORREF toColorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
 }  // namespace
 
 void MainWindow::createControls() {
@@ -229,7 +227,7 @@ ui::RowLook MainWindow::rowLook(int row) const {
     ui::RowLook look;
     if (!form_) return look;
     if (const std::optional<uint32_t> colour = form_->rowHighlight(row)) {
-        look.background = toColorRef(*colour);
+        look.background = ui::colorRefOf(*colour);
         // Dark highlight colours (maroon, green, olive, navy) need light text.
         const uint32_t c = *colour;
         const int brightness = ((c >> 16) & 0xFF) * 3 + ((c >> 8) & 0xFF) * 6 + (c & 0xFF);

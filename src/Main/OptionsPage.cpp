@@ -9,9 +9,8 @@
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
-#include "Utils/IntegerText.h"
 #include "Utils/Logger.h"
-#include "Utils/PathText.h"
+#include "Utils/NumberText.h"
 
 namespace vrx {
 namespace {
@@ -20,8 +19,6 @@ constexpr char kEnter = 13;
 constexpr char kEscape = 27;
 constexpr int kEnterKey = 13;
 constexpr int kVibrationDurationWhenChecked = 500;
-
-std::string percentLabel(int position) { return std::to_string(position) + " %"; }
 
 std::string rangeMessage(int maximum) { return "1 以上 " + std::to_string(maximum) + " 以下の数を入れてください。"; }
 
@@ -255,10 +252,8 @@ void OptionsPage::fileCheckClick(FileKind kind, bool checked, const std::string&
 void OptionsPage::fileButtonClick(FileKind kind) {
     if (!settings()) return;
     std::string& stored = storedFile(kind);
-    std::string startFolder;
-    if (!stored.empty())
-        startFolder = pathToUtf8(pathFromUtf8(resolveDataFile(parts_.dataDirectory, stored)).parent_path());
-    const std::optional<std::string> chosen = parts_.dialogs.pickFile(kind, startFolder);
+    const std::optional<std::string> chosen =
+        parts_.dialogs.pickFile(kind, dataFileFolder(parts_.dataDirectory, stored));
     if (!chosen) return;
     const std::string name = relativeDataFile(parts_.dataDirectory, *chosen);
     (kind == FileKind::Sound ? state_.soundFile : state_.imageFile) = name;
@@ -270,9 +265,7 @@ void OptionsPage::fileBoxExit(FileKind kind, const std::string& text) {
     if (!settings()) return;
     (kind == FileKind::Sound ? state_.soundFile : state_.imageFile) = text;
     if (text.empty()) return;
-    std::error_code error;
-    if (std::filesystem::is_regular_file(pathFromUtf8(resolveDataFile(parts_.dataDirectory, text)), error))
-        store(storedFile(kind), text);
+    if (dataFileExists(parts_.dataDirectory, text)) store(storedFile(kind), text);
 }
 
 void OptionsPage::cbPlaySoundClick(bool checked, const std::string& boxText) {

@@ -189,11 +189,11 @@ void OptionsPageView::sync(bool force) {
     lblThreshold2.setText(s.threshold2Label);
     cbKeySendMode.setSelected(s.keySendMode);
     cbPlaySound.setChecked(s.playSound);
-    if (editSoundFile.text() != s.soundFile) editSoundFile.setText(s.soundFile);
+    editSoundFile.showText(s.soundFile);
     editSoundFile.setEnabled(s.soundFileEnabled);
     btnSoundFile.setEnabled(s.soundFileEnabled);
     cbShowProfileImage.setChecked(s.showProfileImage);
-    if (editImageFile.text() != s.imageFile) editImageFile.setText(s.imageFile);
+    editImageFile.showText(s.imageFile);
     editImageFile.setEnabled(s.imageFileEnabled);
     btnImageFile.setEnabled(s.imageFileEnabled);
     cbTriggerVibration.setChecked(s.triggerVibration);

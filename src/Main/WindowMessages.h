@@ -4,7 +4,7 @@
 
 namespace vrx {
 
-// The messages the main window answers, by number.
+// The messages the main window and its device dialog answer, by number.
 namespace wm {
 inline constexpr uint32_t kQueryEndSession = 0x0011;
 inline constexpr uint32_t kCopyData = 0x004A;
@@ -15,6 +15,8 @@ inline constexpr uint32_t kApp = 0x8000;
 inline constexpr uint32_t kVrxRestore = kApp + 101;
 inline constexpr uint32_t kVrxProfileSwitched = kApp + 201;
 inline constexpr uint32_t kVrxRefreshHighlight = kApp + 202;
+// To the device dialog: an axis moved while it is in front.
+inline constexpr uint32_t kVrxRedrawDeviceDialog = kApp + 203;
 inline constexpr uint32_t kVrxUpdateJoysticks = kApp + 204;
 inline constexpr uint32_t kVrxVirtualAttach = kApp + 1000;
 inline constexpr uint32_t kVrxVirtualRelease = kApp + 1010;

@@ -193,6 +193,10 @@ RECT Control::bounds() const {
     return rect;
 }
 
+void Control::showText(std::string_view text) {
+    if (this->text() != text) setText(text);
+}
+
 void Control::setText(std::string_view text) {
     if (window_) SetWindowTextW(window_, toWide(text).c_str());
 }

@@ -30,6 +30,8 @@ public:
     RECT bounds() const;  // in the parent's client coordinates
 
     void setText(std::string_view text);
+    // Sets a different text only: rewriting a box's text moves its caret.
+    void showText(std::string_view text);
     std::string text() const;
     void setVisible(bool visible);
     bool visible() const;

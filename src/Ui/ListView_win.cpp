@@ -133,11 +133,7 @@ void ListView::setSelectedRow(int row, bool ensureVisible) {
     if (ensureVisible) send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-int ListView::rowAt(POINT client) const {
-    LVHITTESTINFO hit{};
-    hit.pt = client;
-    return static_cast<int>(send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-}
+int ListView::rowAt(POINT client) const { return cellAt(client).row; }
 
 ListView::Cell ListView::cellAt(POINT client) const {
     LVHITTESTINFO hit{};
@@ -227,12 +223,11 @@ LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT: {
             const int row = static_cast<int>(draw.nmcd.dwItemSpec);
             bool selectedInDark = false;
-            if (rowLookPaintsSelection) draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+            // The system paints a selected row in its own light colours
+            // unless the row is drawn as not selected with ours.
+            if (rowLookPaintsSelection || Theme::dark()) draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
             if (Theme::dark() && !rowLookPaintsSelection) {
-                // The system paints a selected row in its own light colours
-                // unless the row is drawn as not selected with ours.
                 selectedInDark = send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;
-                draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
                 draw.clrText = selectedInDark ? glowPalette().selectionText : glowPalette().text;
                 draw.clrTextBk = selectedInDark ? glowPalette().selection : glowPalette().field;
             }

@@ -23,6 +23,7 @@ void TabStrip::fitTabWidth(int maxWidth) {
         return rect;
     };
     const int tabs = count();
+    if (tabs == 0) return;
     const RECT first = itemRect(0);
     const int height = first.bottom - first.top;
     send(TCM_SETITEMSIZE, 0, MAKELPARAM(maxWidth, height));

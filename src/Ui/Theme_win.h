@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace vrx::ui {
 
 // "Windows" is the system's own look; "Glow" is the dark palette the
@@ -24,6 +26,9 @@ struct Palette {
 };
 
 const Palette& glowPalette();
+
+// A colour the portable code writes as 0xRRGGBB, as GDI takes it.
+inline COLORREF colorRefOf(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 class Theme {
 public:

@@ -8,6 +8,7 @@
 
 #include "AppLink/AppLinkManager.h"
 #include "support/MainWindowFixture_win.h"
+#include "support/RecordingCaptureHost.h"
 
 // The application-link dialogs opened from the real main window's menu and
 // driven through their controls; what they leave behind is read from
@@ -16,29 +17,9 @@
 namespace vrx::test {
 namespace {
 
-// The direct children of a class, in creation order (which is tab order).
-std::vector<HWND> children(HWND parent, const wchar_t* windowClass) {
-    std::vector<HWND> found;
-    for (HWND child = FindWindowExW(parent, nullptr, windowClass, nullptr); child;
-         child = FindWindowExW(parent, child, windowClass, nullptr))
-        found.push_back(child);
-    return found;
-}
-
-void press(HWND dialog, const std::wstring& caption) {
-    SendMessageW(findChild(dialog, L"Button", caption), BM_CLICK, 0, 0);
-}
-
 void setText(HWND control, const std::string& text) { SetWindowTextW(control, toWide(text).c_str()); }
 
 int rowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-void selectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
 
 // As the list view reports a double click to its dialog.
 void doubleClickRow(HWND list, int row) {
@@ -49,13 +30,6 @@ void doubleClickRow(HWND list, int row) {
     activate.hdr.code = NM_DBLCLK;
     activate.iItem = row;
     SendMessageW(GetParent(list), WM_NOTIFY, activate.hdr.idFrom, reinterpret_cast<LPARAM>(&activate));
-}
-
-// The user picks an entry of a combo box's list.
-void chooseEntry(HWND combo, int index) {
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
 }
 
 std::string boxText(HWND box) {
@@ -89,19 +63,19 @@ TEST(AppLinkDialogView, ARuleAddedThroughTheItemDialogIsSavedOnOk) {
                 boxes.push_back(toUtf8(windowText(box)) + ": " + boxText(box));
                 pressButton(IDOK)(box);
             });
-            press(rule, L"OK");
+            clickButton(rule, L"OK");
             const std::vector<HWND> edits = children(rule, L"Edit");
             ASSERT_EQ(edits.size(), 3u);
             setText(edits[0], "Racer");
             setText(children(rule, L"ComboBox").at(0), "menu");  // typed, in another case
             setText(edits[1], "racer.exe");
-            press(rule, L"OK");
+            clickButton(rule, L"OK");
         });
-        press(list, L"追加");
+        clickButton(list, L"追加");
         rowsAfterAdd = rowCount(findChild(list, WC_LISTVIEWW));
-        press(list, L"デフォルトの設定ファイルを指定");
-        chooseEntry(children(list, L"ComboBox").at(0), 2);
-        press(list, L"OK");
+        clickButton(list, L"デフォルトの設定ファイルを指定");
+        choose(children(list, L"ComboBox").at(0), 2);
+        clickButton(list, L"OK");
     });
     f.command(Command::AppLink);
 
@@ -128,7 +102,7 @@ TEST(AppLinkDialogView, CancelAfterEditingAndDeletingLeavesTheFileUntouched) {
         DialogAnswer item([&](HWND rule) {
             editedName = toUtf8(windowText(children(rule, L"Edit").at(0)));
             setText(children(rule, L"Edit").at(0), "Changed");
-            press(rule, L"OK");
+            clickButton(rule, L"OK");
         });
         doubleClickRow(rows, 0);
         DialogAnswer yes([&](HWND box) {
@@ -136,9 +110,9 @@ TEST(AppLinkDialogView, CancelAfterEditingAndDeletingLeavesTheFileUntouched) {
             pressButton(IDYES)(box);
         });
         selectRow(rows, 0);
-        press(list, L"削除");
+        clickButton(list, L"削除");
         rowsAfterDelete = rowCount(rows);
-        press(list, L"Cancel");
+        clickButton(list, L"Cancel");
     });
     f.command(Command::AppLink);
 
@@ -154,13 +128,6 @@ TEST(AppLinkDialogView, CancelAfterEditingAndDeletingLeavesTheFileUntouched) {
 struct FrontWindow final : ForegroundWindowSource {
     HWND window = nullptr;
     WindowHandle foregroundWindow() const override { return reinterpret_cast<WindowHandle>(window); }
-};
-
-struct RecordingCaptureHost final : CaptureHost {
-    std::vector<std::string> calls;
-    void minimizeApplication() override { calls.push_back("minimize"); }
-    void restoreApplication() override { calls.push_back("restore"); }
-    void beep() override { calls.push_back("beep"); }
 };
 
 TEST(AppCaptureDialogView, AfterTheCountdownTheWindowInFrontIsCaptured) {

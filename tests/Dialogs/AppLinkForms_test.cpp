@@ -11,6 +11,7 @@
 #include "Dialogs/AppLinkItemForm.h"
 #include "support/CountingLock.h"
 #include "support/FaultyFiles.h"
+#include "support/RecordingCaptureHost.h"
 #include "support/RecordingLogger.h"
 #include "support/TempFolder.h"
 
@@ -309,16 +310,9 @@ struct FakeWindows final : ForegroundWindowSource, WindowInfoSource {
     }
 };
 
-struct RecordingHost final : CaptureHost {
-    std::vector<std::string> calls;
-    void minimizeApplication() override { calls.push_back("minimize"); }
-    void restoreApplication() override { calls.push_back("restore"); }
-    void beep() override { calls.push_back("beep"); }
-};
-
 struct CaptureFixture {
     FakeWindows windows;
-    RecordingHost host;
+    RecordingCaptureHost host;
     ScriptedMessages messages;
     RecordingLogger log;
     AppCaptureForm form{AppCaptureParts{windows, windows, host, messages, log}};

@@ -3,10 +3,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 
 #include "Joybutton/KeyCode.h"
@@ -19,49 +15,9 @@
 namespace vrx::test {
 namespace {
 
-// Answers each assignment dialog that opens in turn, from inside its modal
-// loop; a dialog shown again for the next row is a new window.
-class DialogScript {
-public:
-    explicit DialogScript(std::deque<std::function<void(HWND)>> steps) {
-        steps_() = std::move(steps);
-        handled_() = nullptr;
-        timer_ = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND front = GetActiveWindow();
-            if (!front || front == handled_() || steps_().empty() || className(front) == L"TMainForm") return;
-            handled_() = front;
-            auto step = std::move(steps_().front());
-            steps_().pop_front();
-            step(front);
-        });
-    }
-    ~DialogScript() {
-        KillTimer(nullptr, timer_);
-        steps_().clear();
-    }
-    DialogScript(const DialogScript&) = delete;
-    DialogScript& operator=(const DialogScript&) = delete;
-    static bool finished() { return steps_().empty(); }
-
-private:
-    static std::deque<std::function<void(HWND)>>& steps_() {
-        static std::deque<std::function<void(HWND)>> steps;
-        return steps;
-    }
-    static HWND& handled_() {
-        static HWND handled = nullptr;
-        return handled;
-    }
-    UINT_PTR timer_ = 0;
-};
-
 // Lets the dialog's loop-within-the-timer see what was sent.
-void pumpFor(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (GetTickCount() < end) {
-        pump();
-        Sleep(10);
-    }
+void pumpFor(DWORD milliseconds) {
+    pumpUntil([] { return false; }, milliseconds);
 }
 
 void press(WORD virtualKey, WORD scanCode, bool extended) {
@@ -79,32 +35,12 @@ void press(WORD virtualKey, WORD scanCode, bool extended) {
 
 // The n-th edit box of the dialog in creation order: the keyboard page's
 // four key boxes come first.
-HWND editBox(HWND dialog, int n) {
-    struct Query {
-        int left;
-        HWND found = nullptr;
-    } query{n};
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& q = *reinterpret_cast<Query*>(data);
-            if (className(child) != L"Edit" || q.left-- > 0) return TRUE;
-            q.found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
+HWND editBox(HWND dialog, size_t n) { return nth(children(dialog, L"Edit"), n); }
 
 void showKeyboardPage(HWND dialog) {
     HWND pages = findChild(dialog, WC_TABCONTROLW);
     ASSERT_NE(pages, nullptr);
     TabCtrl_SetCurFocus(pages, 0);
-    pump();
-}
-
-void selectRow(HWND list, int row) {
-    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     pump();
 }
 
@@ -119,12 +55,6 @@ void doubleClickRow(HWND list, int row) {
     SendMessageW(list, WM_LBUTTONUP, 0, at);
 }
 
-void clickButton(HWND dialog, const std::wstring& caption) {
-    HWND button = findChild(dialog, L"Button", caption);
-    ASSERT_NE(button, nullptr) << toUtf8(caption);
-    SendMessageW(button, BM_CLICK, 0, 0);
-}
-
 TEST(AssignDialogView, KeyPressesLandAsTheirCodesAndOkRewritesTheRow) {
     MainWindowFixture f;
     HWND list = f.buttonList();
@@ -134,7 +64,7 @@ TEST(AssignDialogView, KeyPressesLandAsTheirCodesAndOkRewritesTheRow) {
     bool focusedOk = false;
     std::string title;
     {
-        DialogScript script({[&](HWND dialog) {
+        DialogSteps script({[&](HWND dialog) {
             title = toUtf8(windowText(dialog));
             showKeyboardPage(dialog);
             SetFocus(editBox(dialog, 1));
@@ -146,9 +76,10 @@ TEST(AssignDialogView, KeyPressesLandAsTheirCodesAndOkRewritesTheRow) {
             clickButton(dialog, L"OK");
         }});
         selectRow(list, row);
+        pump();
         doubleClickRow(list, row);
         pump();
-        EXPECT_TRUE(DialogScript::finished());
+        EXPECT_EQ(script.left(), 0u);
     }
     EXPECT_EQ(title, "ジョイスティック 1 の " + f.form.rows()[row].button + " の設定");
     EXPECT_TRUE(focusedOk);
@@ -167,10 +98,7 @@ TEST(AssignDialogView, KeyPressesLandAsTheirCodesAndOkRewritesTheRow) {
     pump();
     EXPECT_EQ(f.window.handle(), nullptr);
     f.manager.shutdown();
-    std::ifstream file(f.folder / "Game.cfg", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    EXPECT_NE(text.str().find(line), std::string::npos) << line;
+    EXPECT_NE(readBytes(f.folder / "Game.cfg").find(line), std::string::npos) << line;
 }
 
 TEST(AssignDialogView, NextStepsToTheFollowingRowInTheSameRun) {
@@ -178,7 +106,7 @@ TEST(AssignDialogView, NextStepsToTheFollowingRowInTheSameRun) {
     HWND list = f.buttonList();
     std::string secondTitle;
     {
-        DialogScript script({
+        DialogSteps script({
             [](HWND dialog) { clickButton(dialog, L">>"); },
             [&](HWND dialog) {
                 secondTitle = toUtf8(windowText(dialog));
@@ -186,9 +114,10 @@ TEST(AssignDialogView, NextStepsToTheFollowingRowInTheSameRun) {
             },
         });
         selectRow(list, 0);
+        pump();
         doubleClickRow(list, 0);
         pump();
-        EXPECT_TRUE(DialogScript::finished());
+        EXPECT_EQ(script.left(), 0u);
     }
     EXPECT_EQ(f.form.selectedRow(), 1);
     EXPECT_EQ(secondTitle, "ジョイスティック 1 の " + f.form.rows()[1].button + " の設定");

@@ -15,7 +15,7 @@ namespace {
 TEST(AssignFormPages, GroupAndCommentVisibilityFollowThePage) {
     AssignFormFixture f;
     f.open();
-    f.form.rbKeyDelayedSwitchClick(MultiMode::AnalogSwitch);
+    f.form.rbKeyDelayedSwitchClick(SwitchMode::AnalogSwitch);
     const bool groupVisible[kAssignPageCount] = {true, false, true, true, false, false, false};
     for (int page = 0; page < kAssignPageCount; ++page) {
         f.form.PageControl1Change(page);
@@ -98,7 +98,7 @@ TEST(AssignFormApply, ClearResetsTheControls) {
     f.state().cbShiftKey = 1;
     f.state().cbSwitchProfileDelayed = true;
     f.state().tbAccelerationFactor = 40;
-    f.form.rbKeyDelayedSwitchClick(MultiMode::RepeatSwitch);
+    f.form.rbKeyDelayedSwitchClick(SwitchMode::RepeatSwitch);
     f.form.btnClearClick();
     const AssignFormState& s = f.state();
     EXPECT_EQ(s.editMouseCenterX, "50.00");
@@ -107,7 +107,7 @@ TEST(AssignFormApply, ClearResetsTheControls) {
     EXPECT_EQ(s.cbShiftKey, 0);
     EXPECT_FALSE(s.cbSwitchProfileDelayed);
     EXPECT_EQ(f.form.lblAccelerationFactor(), "x 1.0");
-    EXPECT_EQ(s.multiMode, MultiMode::MultiSwitch2);
+    EXPECT_EQ(s.multiMode, SwitchMode::MultiSwitch2);
     EXPECT_EQ(s.editKeySwitchDelay, "500");
     EXPECT_FALSE(f.form.autoRepeatDelayEnabled());
     EXPECT_EQ(s.editAutoRepeatDelay, "700");

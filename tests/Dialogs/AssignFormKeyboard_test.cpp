@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Dialogs/AssignKeys.h"
-#include "Joybutton/SpecialKeyTable.h"
+#include "Joybutton/UncapturableKeys.h"
 #include "support/AssignFormFixture.h"
 
 namespace vrx::test {
@@ -271,7 +271,7 @@ TEST(AssignFormNumbers, IntegerBoxesRefuseOtherText) {
     f.state().editAutoRepeatDelay = "-30";
     f.form.validateIntegerInput(IntegerBox::AutoRepeatDelay);  // no range check
     f.state().editCounterResetDuration = "";
-    f.form.validateIntegerOrEmptyInput();
+    f.form.validateIntegerInput(IntegerBox::CounterResetDuration);  // empty is allowed here
     f.state().editShiftKeyDelay = "";
     f.form.validateIntegerInput(IntegerBox::ShiftKeyDelay);
     EXPECT_EQ(f.ui.shown, (std::vector<std::string>{"Error: 12aは数字ではありません", "Error: は数字ではありません"}));
@@ -280,18 +280,18 @@ TEST(AssignFormNumbers, IntegerBoxesRefuseOtherText) {
 
 TEST(AssignFormMulti, ModesEnableTheirControls) {
     struct Expected {
-        MultiMode mode;
+        SwitchMode mode;
         bool input3, input4, counter, hold, repeat, delay, thresholds, group;
     };
     const Expected cases[] = {
-        {MultiMode::DelayedSwitch, true, false, false, true, false, true, false, false},
-        {MultiMode::MultiSwitch2, false, false, true, false, false, false, false, true},
-        {MultiMode::MultiSwitch3, true, false, true, false, false, false, false, true},
-        {MultiMode::AnalogSwitch, true, false, false, false, false, false, true, false},
-        {MultiMode::MultiSwitch4, true, true, true, false, false, false, false, true},
-        {MultiMode::ReleaseSwitch, false, false, false, true, false, false, false, false},
-        {MultiMode::RepeatSwitch, true, true, false, true, true, false, false, false},
-        {MultiMode::MultiSequence, true, true, false, true, false, false, false, false},
+        {SwitchMode::DelayedSwitch, true, false, false, true, false, true, false, false},
+        {SwitchMode::MultiSwitch2, false, false, true, false, false, false, false, true},
+        {SwitchMode::MultiSwitch3, true, false, true, false, false, false, false, true},
+        {SwitchMode::AnalogSwitch, true, false, false, false, false, false, true, false},
+        {SwitchMode::MultiSwitch4, true, true, true, false, false, false, false, true},
+        {SwitchMode::ReleaseSwitch, false, false, false, true, false, false, false, false},
+        {SwitchMode::RepeatSwitch, true, true, false, true, true, false, false, false},
+        {SwitchMode::MultiSequence, true, true, false, true, false, false, false, false},
     };
     AssignFormFixture f;
     f.open();
@@ -320,7 +320,7 @@ TEST(AssignFormMulti, OpeningFillsTheModeBoxes) {
     record.switchDelay = 250;
     record.minimumHoldDuration = 40;
     f.open(record);
-    EXPECT_EQ(f.state().multiMode, MultiMode::RepeatSwitch);
+    EXPECT_EQ(f.state().multiMode, SwitchMode::RepeatSwitch);
     EXPECT_EQ(f.state().editKeyRepeatSwitch, "250");
     EXPECT_EQ(f.state().editMinimumHoldDuration, "40");
     EXPECT_EQ(f.state().editKeyAnalogThreshold1, "50");
@@ -347,7 +347,7 @@ TEST(AssignFormMulti, OpeningFillsTheModeBoxes) {
     record.type = AssignType::Keyboard;
     record.switchMode = static_cast<SwitchMode>(0);
     f.open(record);
-    EXPECT_EQ(f.state().multiMode, MultiMode::MultiSwitch3);
+    EXPECT_EQ(f.state().multiMode, SwitchMode::MultiSwitch3);
 }
 
 TEST(AssignFormMulti, StoringFollowsTheCheckedMode) {
@@ -356,7 +356,7 @@ TEST(AssignFormMulti, StoringFollowsTheCheckedMode) {
     f.form.PageControl1Change(kPageKeyboardMulti);
     f.form.Key1KeyDown(4, keyDown('A'));
     f.form.Key1KeyDown(8, keyDown('B'));
-    f.form.rbKeyDelayedSwitchClick(MultiMode::DelayedSwitch);
+    f.form.rbKeyDelayedSwitchClick(SwitchMode::DelayedSwitch);
     f.state().editKeySwitchDelay = "350";
     f.state().editMinimumHoldDuration = "30";
     f.state().cbToggle = true;  // not written outside the MultiSwitch modes
@@ -371,7 +371,7 @@ TEST(AssignFormMulti, StoringFollowsTheCheckedMode) {
     EXPECT_EQ(stored.toggle, 0);
 
     f.open();
-    f.form.rbKeyDelayedSwitchClick(MultiMode::MultiSwitch4);
+    f.form.rbKeyDelayedSwitchClick(SwitchMode::MultiSwitch4);
     f.state().editCounterResetDuration = "";
     f.state().cbToggle = true;
     f.ok();

@@ -156,7 +156,7 @@ TEST(DeviceConfigForm, AnXInputPadKeepsItsAxesButTakesANumberAndADeadZone) {
     form.cbJoystickNumberChange(0);
     EXPECT_EQ(pad.PreferredNumber, -1);
     EXPECT_EQ(f.lock.depth, 0);
-    EXPECT_EQ(f.lock.entries, 3);
+    EXPECT_EQ(f.lock.entries, 4);
 }
 
 TEST(DeviceConfigForm, AStickListChangesTheMappingUnderTheLockAndCompletesIt) {
@@ -166,7 +166,7 @@ TEST(DeviceConfigForm, AStickListChangesTheMappingUnderTheLockAndCompletesIt) {
     form.cbStick1XChange(0, 1);  // "Y 軸" for stick 1's horizontal direction
     EXPECT_EQ(stick.AxisMapping, (AxisMapping{1, 1, 2, 3, 0, 4, 5, 6}));
     EXPECT_EQ(form.stickAxes(), (std::array<int, 4>{1, 1, 2, 3}));
-    EXPECT_EQ(f.lock.entries, 1);
+    EXPECT_EQ(f.lock.entries, 2);
 }
 
 TEST(DeviceConfigForm, OnlyARecordThatIsNotConnectedIsDeleted) {
@@ -183,7 +183,7 @@ TEST(DeviceConfigForm, OnlyARecordThatIsNotConnectedIsDeleted) {
     EXPECT_EQ(form.deviceItems(), (Texts{"Pad [XInput] *接続中*"}));
     EXPECT_EQ(form.deviceSelection(), 0);  // the automatic choice again
     EXPECT_EQ(form.selectedDevice()->Name, "Pad");
-    EXPECT_EQ(f.lock.entries, 1);
+    EXPECT_EQ(f.lock.entries, 4);
 }
 
 TEST(DeviceConfigForm, WithoutDevicesOnlyTheDeadZoneLabelMoves) {

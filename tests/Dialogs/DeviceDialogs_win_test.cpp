@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,23 +29,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// Every descendant of a class, in creation order.
-std::vector<HWND> children(HWND parent, const std::wstring& windowClass) {
-    struct Query {
-        std::wstring windowClass;
-        std::vector<HWND> found;
-    } query{windowClass, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& q = *reinterpret_cast<Query*>(data);
-            if (className(child) == q.windowClass) q.found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 Texts comboItems(HWND combo) {
     Texts items;
     const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
@@ -61,30 +42,18 @@ Texts comboItems(HWND combo) {
 
 int comboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-// A choice in a drop-down list as the user makes it.
-void choose(HWND combo, int index) {
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-}
-
-void selectTab(HWND dialog, int index) {
-    HWND tabs = findChild(dialog, WC_TABCONTROLW);
+// A tab chosen as the user chooses it: the tabs change and tell the window.
+void selectTab(HWND window, int index) {
+    HWND tabs = findChild(window, WC_TABCONTROLW);
     SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGE};
-    SendMessageW(dialog, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    SendMessageW(window, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
 }
 
 void slide(HWND trackBar, int position) {
     SendMessageW(trackBar, TBM_SETPOS, TRUE, position);
     SendMessageW(GetParent(trackBar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
                  reinterpret_cast<LPARAM>(trackBar));
-}
-
-void clickButton(HWND dialog, const std::wstring& caption) {
-    HWND button = findChild(dialog, L"Button", caption);
-    ASSERT_NE(button, nullptr);
-    SendMessageW(button, BM_CLICK, 0, 0);
 }
 
 // The colour at the centre of a paint box, as it is on the screen.
@@ -96,24 +65,6 @@ COLORREF centrePixel(HWND box) {
     const COLORREF colour = GetPixel(dc, client.right / 2, client.bottom / 2);
     ReleaseDC(box, dc);
     return colour;
-}
-
-// Pumps this thread's messages until done holds or the time is up.
-bool pumpUntil(const std::function<bool()>& done, DWORD ms = 3000) {
-    const ULONGLONG until = GetTickCount64() + ms;
-    while (GetTickCount64() < until) {
-        pump();
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
-}
-
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // The main window with the device records, the real device and template
@@ -216,10 +167,7 @@ TEST(DeviceDialogsView, TheOptionsPagesButtonDeletesARecordThatIsNotConnected) {
         });
         // The options page is the last tab.
         HWND tabs = findChild(f.main(), WC_TABCONTROLW);
-        const int options = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) - 1;
-        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(options), 0);
-        NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGE};
-        SendMessageW(f.main(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+        selectTab(f.main(), static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) - 1);
         pump();
         f.click(L"設定");
     }
@@ -283,7 +231,7 @@ TEST(DeviceDialogsView, TheTabMenusTemplateDialogEditsLabelsInPlaceAndSavesThem)
     ASSERT_TRUE(answered);
     EXPECT_EQ(f.manager.currentProfile()->joystick(0)->defaultTemplateId, "XBOX");
     EXPECT_TRUE(f.manager.currentProfile()->modified);
-    const std::string saved = fileText(f.folder / "templates.json");
+    const std::string saved = readBytes(f.folder / "templates.json");
     EXPECT_NE(saved.find("Jump"), std::string::npos) << saved;
     EXPECT_NE(saved.find("Dash"), std::string::npos) << saved;
     // The tab has no device: its template names the buttons.

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "AppInfo/SettingsFile.h"
 #include "Utils/IniFile.h"
 #include "Utils/PathText.h"
@@ -19,85 +17,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Answers the windows that come to the front one after another, each with
-// the next step: the dialog, a box it shows, the dialog again. A window is
-// not answered twice in a row, so a step never meets the window that the
-// step before is still closing.
-class DialogSteps {
-public:
-    explicit DialogSteps(std::deque<std::function<void(HWND)>> steps) {
-        state() = {std::move(steps), nullptr};
-        timer_ = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-            State& s = state();
-            HWND front = GetActiveWindow();
-            if (s.steps.empty() || !front || front == s.last || className(front) == L"TMainForm") return;
-            s.last = front;
-            auto step = std::move(s.steps.front());
-            s.steps.pop_front();
-            step(front);
-        });
-    }
-    ~DialogSteps() {
-        KillTimer(nullptr, timer_);
-        state() = {};
-    }
-    DialogSteps(const DialogSteps&) = delete;
-    DialogSteps& operator=(const DialogSteps&) = delete;
-    size_t left() const { return state().steps.size(); }
-
-private:
-    struct State {
-        std::deque<std::function<void(HWND)>> steps;
-        HWND last = nullptr;
-    };
-    static State& state() {
-        static State s;
-        return s;
-    }
-    UINT_PTR timer_ = 0;
-};
-
-// Every descendant of the class with the text, in creation order.
-std::vector<HWND> children(HWND parent, const std::wstring& windowClass, const std::wstring& text) {
-    struct Query {
-        std::wstring windowClass, text;
-        std::vector<HWND> found;
-    } query{windowClass, text, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& q = *reinterpret_cast<Query*>(data);
-            if (className(child) == q.windowClass && windowText(child) == q.text) q.found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
-// The n-th of them, or null (messages to null go nowhere, and the checks fail).
-HWND nth(const std::vector<HWND>& windows, size_t n) { return n < windows.size() ? windows[n] : nullptr; }
-
 // The control created right after another: an edit after its check box.
 HWND nextControl(HWND control) { return GetWindow(control, GW_HWNDNEXT); }
 
-void click(HWND control) { PostMessageW(control, BM_CLICK, 0, 0); }
-void clickButton(HWND dialog, const std::wstring& caption) { click(findChild(dialog, L"Button", caption)); }
 void type(HWND box, const std::string& text) { SetWindowTextW(box, toWide(text).c_str()); }
 bool checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-// A list's choice as the user makes it: the box changes and tells its parent.
-void choose(HWND combo, int index) {
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-}
-
-void selectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
 
 void showOptionsPage(MainWindowFixture& f) {
     TabCtrl_SetCurFocus(findChild(f.main(), WC_TABCONTROLW), 2);

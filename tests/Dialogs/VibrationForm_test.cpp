@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Dialogs/ButtonAliasForm.h"
 #include "support/MainFormFixture.h"
 
 namespace vrx::test {
@@ -11,7 +10,6 @@ namespace {
 using Texts = std::vector<std::string>;
 
 struct VibrationFixture : MainFormFixture {
-    OptionsPage& page = form.options();
     ProfileSettings& stored = profile().settings;
 
     VibrationFixture() { profile().modified = false; }
@@ -65,58 +63,6 @@ TEST(VibrationForm, ADurationThatIsNoNumberIsReportedOnLeavingAndRefusedOnOk) {
     VibrationForm form(f.profile(), f.dialogs);
     EXPECT_TRUE(form.editVibrationDurationExit("0"));
     EXPECT_FALSE(form.focusDurationRequested());
-}
-
-// Unchecking clears all three values and checking again gives the default
-// time with no speed, so nothing rumbles until the dialog raises a speed.
-TEST(OptionsPageDialogs, TheVibrationCheckBoxRuleThenTheDetailsDialog) {
-    VibrationFixture f;
-    f.stored.vibrationSpeed1 = 80;
-    f.stored.vibrationDuration = 200;
-    f.page.cbTriggerVibrationClick(false);
-    f.page.cbTriggerVibrationClick(true);
-    EXPECT_EQ(f.values(), (std::vector<int>{0, 0, 500}));
-
-    std::vector<std::string> opened;
-    f.dialogs.vibrationDialog = [&](VibrationForm& form) {
-        form.FormCreate();
-        opened = {form.state().speed1Label, form.state().speed2Label, form.state().duration};
-        form.tbVibration2Change(25);
-        return form.btnOKClick("300");
-    };
-    f.page.btnVibrationDetailsClick();
-    EXPECT_EQ(opened, (Texts{"0 %", "0 %", "500"}));
-    EXPECT_EQ(f.values(), (std::vector<int>{0, 25, 300}));
-
-    // OK with no time left switches the rumble off on the page too.
-    f.dialogs.vibrationDialog = [](VibrationForm& form) {
-        form.FormCreate();
-        return form.btnOKClick("0");
-    };
-    f.page.btnVibrationDetailsClick();
-    EXPECT_FALSE(f.page.state().triggerVibration || f.page.state().vibrationDetailsEnabled);
-
-    // Cancel keeps everything.
-    f.dialogs.vibrationDialog = [](VibrationForm& form) {
-        form.FormCreate();
-        form.tbVibration1Change(90);
-        return false;
-    };
-    f.page.btnVibrationDetailsClick();
-    EXPECT_EQ(f.values(), (std::vector<int>{0, 25, 0}));
-}
-
-TEST(OptionsPageDialogs, TheAliasButtonOpensTheDialogOverTheProfileInForce) {
-    VibrationFixture f;
-    f.dialogs.aliasDialog = [](ButtonAliasForm& form) {
-        form.FormCreate();
-        form.lvButtonAliasSelectItem(8);
-        form.cbAssignmentChange(1, 57);
-    };
-    f.page.btnButtonAliasClick();
-    EXPECT_EQ(f.profile().buttonAlias[56], (ButtonAliasEntry{57, -1, -1}));
-    EXPECT_TRUE(f.profile().modified);
-    EXPECT_EQ(f.dialogs.shown, (Texts{"button alias dialog"}));
 }
 
 }  // namespace

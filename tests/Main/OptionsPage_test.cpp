@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Dialogs/ButtonAliasForm.h"
+#include "Dialogs/VibrationForm.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Utils/PathText.h"
 #include "support/MainFormFixture.h"
@@ -18,6 +20,11 @@ struct OptionsFixture : MainFormFixture {
     OptionsFixture() {
         form.tcJoystickChange(2, FocusedControl::Other);  // the Options tab
         profile().modified = false;
+    }
+
+    // The rumble a profile switch gives: both speeds, then the time.
+    std::vector<int> values() const {
+        return {stored.vibrationSpeed1, stored.vibrationSpeed2, stored.vibrationDuration};
     }
 
     // A key held on a slot of the profile in force, as a tick would hold it.
@@ -217,6 +224,58 @@ TEST(OptionsPage, VibrationCheckBox) {
     EXPECT_EQ((std::vector<int>{f.stored.vibrationDuration, f.stored.vibrationSpeed1, f.stored.vibrationSpeed2}),
               (std::vector<int>{0, 0, 0}));
     EXPECT_FALSE(f.page.state().vibrationDetailsEnabled);
+}
+
+// Unchecking clears all three values and checking again gives the default
+// time with no speed, so nothing rumbles until the dialog raises a speed.
+TEST(OptionsPageDialogs, TheVibrationCheckBoxRuleThenTheDetailsDialog) {
+    OptionsFixture f;
+    f.stored.vibrationSpeed1 = 80;
+    f.stored.vibrationDuration = 200;
+    f.page.cbTriggerVibrationClick(false);
+    f.page.cbTriggerVibrationClick(true);
+    EXPECT_EQ(f.values(), (std::vector<int>{0, 0, 500}));
+
+    std::vector<std::string> opened;
+    f.dialogs.vibrationDialog = [&](VibrationForm& form) {
+        form.FormCreate();
+        opened = {form.state().speed1Label, form.state().speed2Label, form.state().duration};
+        form.tbVibration2Change(25);
+        return form.btnOKClick("300");
+    };
+    f.page.btnVibrationDetailsClick();
+    EXPECT_EQ(opened, (Texts{"0 %", "0 %", "500"}));
+    EXPECT_EQ(f.values(), (std::vector<int>{0, 25, 300}));
+
+    // OK with no time left switches the rumble off on the page too.
+    f.dialogs.vibrationDialog = [](VibrationForm& form) {
+        form.FormCreate();
+        return form.btnOKClick("0");
+    };
+    f.page.btnVibrationDetailsClick();
+    EXPECT_FALSE(f.page.state().triggerVibration || f.page.state().vibrationDetailsEnabled);
+
+    // Cancel keeps everything.
+    f.dialogs.vibrationDialog = [](VibrationForm& form) {
+        form.FormCreate();
+        form.tbVibration1Change(90);
+        return false;
+    };
+    f.page.btnVibrationDetailsClick();
+    EXPECT_EQ(f.values(), (std::vector<int>{0, 25, 0}));
+}
+
+TEST(OptionsPageDialogs, TheAliasButtonOpensTheDialogOverTheProfileInForce) {
+    OptionsFixture f;
+    f.dialogs.aliasDialog = [](ButtonAliasForm& form) {
+        form.FormCreate();
+        form.lvButtonAliasSelectItem(8);
+        form.cbAssignmentChange(1, 57);
+    };
+    f.page.btnButtonAliasClick();
+    EXPECT_EQ(f.profile().buttonAlias[56], (ButtonAliasEntry{57, -1, -1}));
+    EXPECT_TRUE(f.profile().modified);
+    EXPECT_EQ(f.dialogs.shown, (Texts{"button alias dialog"}));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "AppInfo/Version.h"
+#include "AppInfo/StartUp.h"
 #include "Utils/WideText_win.h"
 #include "support/ProgramInstance_win.h"
 #include "support/TempFolder.h"
@@ -22,8 +22,6 @@ namespace vrx::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kTitle = "Vantorix v" VANTORIX_VERSION_TEXT;
 
 std::wstring environment(const wchar_t* name) {
     const wchar_t* value = _wgetenv(name);
@@ -47,12 +45,6 @@ bool uninstallEntryExists() {
     return status == ERROR_SUCCESS;
 }
 
-std::wstring windowTitle(HWND window) {
-    wchar_t text[256] = L"";
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 // Starts the program, waits for its window and the first-run greeting
 // (closed as the user would), and ends it as the end of a session does.
 // Returns the log the run wrote in dataFolder.
@@ -62,7 +54,7 @@ std::string runOnce(const fs::path& program, const fs::path& dataFolder) {
     HWND window = nullptr;
     EXPECT_TRUE(waitFor([&] { return (window = FindWindowW(L"TMainForm", nullptr)) != nullptr; }));
     if (!window) return {};
-    EXPECT_EQ(toUtf8(windowTitle(window)).rfind(kTitle, 0), 0u) << toUtf8(windowTitle(window));
+    EXPECT_EQ(toUtf8(windowText(window)).rfind(kProgramTitle, 0), 0u) << toUtf8(windowText(window));
     EXPECT_TRUE(waitFor([] {
         HWND greeting = FindWindowW(nullptr, L"はじめに");
         if (greeting) PostMessageW(greeting, WM_CLOSE, 0, 0);
@@ -93,7 +85,7 @@ TEST(ReleasePackage, InstallsRunsFromTheDocumentsFolderAndUninstallsLeavingThePr
 
     const fs::path data = knownFolder(FOLDERID_Documents) / L"Vantorix";
     const std::string log = runOnce(installed / L"Vantorix.exe", data);
-    EXPECT_NE(log.find(std::string("Starting ") + kTitle), std::string::npos) << log;
+    EXPECT_NE(log.find(std::string("Starting ") + kProgramTitle), std::string::npos) << log;
     EXPECT_NE(log.find("DataDirectory = " + toUtf8(data.wstring()) + "\\\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Application terminated\r\n"), std::string::npos) << log;
     // The installed program never writes beside itself.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,6 +29,7 @@
 #include "Utils/WindowInfo_win.h"
 #include "support/CountingLock.h"
 #include "support/EngineHarness.h"
+#include "support/ProgramInstance_win.h"
 #include "support/ScriptedFormUi.h"
 #include "support/ShellRecorder.h"
 #include "support/TempFolder.h"
@@ -48,12 +50,6 @@ inline void pump() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-inline std::wstring windowText(HWND window) {
-    wchar_t text[512] = L"";
-    GetWindowTextW(window, text, 512);
-    return text;
 }
 
 inline std::wstring className(HWND window) {
@@ -90,33 +86,108 @@ inline std::string cell(HWND list, int row, int column) {
     return toUtf8(text);
 }
 
-// Answers the next dialog or box that a click opens, from inside its modal
-// loop: a thread timer fires there and hands over the window in front.
-class DialogAnswer {
+// Every control of the class under parent, with the text when one is given,
+// in creation order. The edit box inside a combo box is part of that combo
+// box, not a control of its own.
+inline std::vector<HWND> children(HWND parent, const std::wstring& windowClass, const std::wstring& text = {}) {
+    struct Query {
+        std::wstring windowClass, text;
+        std::vector<HWND> found;
+    } query{windowClass, text, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& q = *reinterpret_cast<Query*>(data);
+            if (className(child) == q.windowClass && (q.text.empty() || windowText(child) == q.text) &&
+                className(GetParent(child)) != L"ComboBox")
+                q.found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+// The n-th of them, or null (messages to null go nowhere, and the checks fail).
+inline HWND nth(const std::vector<HWND>& windows, size_t n) { return n < windows.size() ? windows[n] : nullptr; }
+
+// A choice in a drop-down list as the user makes it: the box changes and
+// tells its parent.
+inline void choose(HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+inline void selectRow(HWND list, int row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// Clicks the button at once: what the click does is done on return.
+inline void clickButton(HWND dialog, const std::wstring& caption) {
+    HWND button = findChild(dialog, L"Button", caption);
+    ASSERT_NE(button, nullptr) << toUtf8(caption);
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+// Pumps this thread's messages until done holds or the time is up.
+inline bool pumpUntil(const std::function<bool()>& done, DWORD ms = 3000) {
+    const ULONGLONG until = GetTickCount64() + ms;
+    while (GetTickCount64() < until) {
+        pump();
+        if (done()) return true;
+        Sleep(10);
+    }
+    return done();
+}
+
+// Answers the windows that come to the front one after another, each with
+// the next step, from inside their modal loops: a thread timer fires there
+// and hands over the window in front. A window is not answered twice in a
+// row, so a step never meets the window that the step before is still
+// closing; a dialog shown again is a new window. The steps are one script
+// for the thread: a new one, as a step may start for a dialog it opens,
+// replaces what is left of the one before.
+class DialogSteps {
 public:
-    explicit DialogAnswer(std::function<void(HWND)> answer) {
-        pending() = std::move(answer);
+    explicit DialogSteps(std::deque<std::function<void(HWND)>> steps) {
+        state() = {std::move(steps), nullptr};
         timer_ = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            State& s = state();
             HWND front = GetActiveWindow();
-            if (!front || !pending() || className(front) == L"TMainForm") return;
-            auto answer = std::move(pending());
-            pending() = nullptr;
-            answer(front);
+            if (s.steps.empty() || !front || front == s.last || className(front) == L"TMainForm") return;
+            s.last = front;
+            auto step = std::move(s.steps.front());
+            s.steps.pop_front();
+            step(front);
         });
     }
-    ~DialogAnswer() {
+    ~DialogSteps() {
         KillTimer(nullptr, timer_);
-        pending() = nullptr;
+        state() = {};
     }
-    DialogAnswer(const DialogAnswer&) = delete;
-    DialogAnswer& operator=(const DialogAnswer&) = delete;
+    DialogSteps(const DialogSteps&) = delete;
+    DialogSteps& operator=(const DialogSteps&) = delete;
+    size_t left() const { return state().steps.size(); }
 
 private:
-    static std::function<void(HWND)>& pending() {
-        static std::function<void(HWND)> answer;
-        return answer;
+    struct State {
+        std::deque<std::function<void(HWND)>> steps;
+        HWND last = nullptr;
+    };
+    static State& state() {
+        static State s;
+        return s;
     }
     UINT_PTR timer_ = 0;
+};
+
+// Answers the next dialog or box that a click opens.
+class DialogAnswer : public DialogSteps {
+public:
+    explicit DialogAnswer(std::function<void(HWND)> answer) : DialogSteps({std::move(answer)}) {}
 };
 
 // Types a name into the name dialog and presses its OK button.

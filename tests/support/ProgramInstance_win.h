@@ -11,6 +11,12 @@
 
 namespace vrx::test {
 
+inline std::wstring windowText(HWND window) {
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
 // A path the build knows; a Linux path under Wine is reached through Wine's
 // drive for the root.
 inline std::wstring windowsPath(std::string path) {

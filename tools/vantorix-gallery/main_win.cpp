@@ -52,7 +52,6 @@
 #include "Ui/TabStrip_win.h"
 #include "Ui/Theme_win.h"
 #include "Ui/TrackBar_win.h"
-#include "Utils/FileLogger.h"
 #include "Utils/KeyboardLayout.h"
 #include "Utils/Logger.h"
 #include "Utils/WindowInfo_win.h"
@@ -223,7 +222,7 @@ int showImage() {
 // Three controllers as a detection leaves them: a pad, a stick with its
 // axes somewhere off the centre, and one that is not plugged in.
 struct SampleDevices {
-    FileLogger log;
+    NullLogger log;
     DeviceTemplateManager templates;
     DeviceConfigManager registry{templates};
     GlobalSettings settings;
@@ -260,7 +259,7 @@ void showSecondPage(ui::DialogWindow& dialog) {
 
 int showDeviceDialog(bool axesPage) {
     SampleDevices sample;
-    DeviceConfigDialog dialog(sample.registry, sample.settings, sample.lock, sample.templates);
+    DeviceConfigDialog dialog(DeviceDialogParts{sample.registry, sample.templates, sample.settings, sample.lock, {}});
     if (axesPage) dialog.onShown = showSecondPage;
     dialog.showModal(nullptr);
     return 0;
@@ -315,7 +314,7 @@ int showVibration() {
 // The application-link dialogs over sample rules and profiles; nothing is
 // logged, and a capture does not minimize the gallery.
 struct AppLinkSamples final : CaptureHost {
-    FileLogger log;
+    NullLogger log;
     UnsharedEngineLock lock;
     AppLinkManager manager{std::filesystem::temp_directory_path() / "vantorix-gallery", lock, log};
     std::vector<std::string> profiles{"Default", "ゲーム用", "ブラウザ", "動画プレイヤー"};

@@ -1,4 +1,4 @@
-#include "Joybutton/SpecialKeyTable.h"
+#include "Joybutton/UncapturableKeys.h"
 
 namespace vrx {
 

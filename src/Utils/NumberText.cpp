@@ -1,4 +1,4 @@
-#include "Dialogs/NumberText.h"
+#include "Utils/NumberText.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,9 +26,9 @@ std::optional<Number> wholeNumber(std::string_view text) {
 
 }  // namespace
 
-std::optional<int> integerOfText(std::string_view text) { return wholeNumber<int>(text); }
+std::optional<int> parseInteger(std::string_view text) { return wholeNumber<int>(text); }
 
-std::optional<double> numberOfText(std::string_view text) {
+std::optional<double> parseNumber(std::string_view text) {
     // from_chars reads "inf" and "nan" too; no box wants them.
     const std::optional<double> value = wholeNumber<double>(text);
     return value && std::isfinite(*value) ? value : std::nullopt;
