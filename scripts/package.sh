@@ -84,14 +84,17 @@ echo "package: $dist/Vantorix-$version-setup.exe"
 
 # The check: a fresh Wine prefix, the zip unpacked as a user would, and the
 # release-package tests of the Windows suite (they are skipped in ordinary
-# runs, which lack these variables).
+# runs, which lack these variables). Wine links the prefix's Documents folder
+# to the home folder, so the check gets an empty home of its own: a user's
+# data left there by an earlier check would make the next one a second run.
 [[ -n "${DISPLAY:-}" ]] || { echo "package: --check needs an X display (DISPLAY)" >&2; exit 1; }
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/portable"
+mkdir -p "$scratch/portable" "$scratch/home"
 (cd "$scratch/portable" && cmake -E tar xf "$root/$dist/$name.zip")
 windows_path() { local p="${1//\//\\}"; echo "Z:$p"; }
 VANTORIX_PACKAGE_SETUP="$(windows_path "$root/$dist/Vantorix-$version-setup.exe")" \
 VANTORIX_PACKAGE_PORTABLE="$(windows_path "$scratch/portable/$name")" \
 VANTORIX_WINE_DISPLAY=1 \
+HOME="$scratch/home" \
     cmake/wine-run.sh --prefix "$scratch/prefix" "$build/tests/vantorix_tests.exe" --gtest_filter='ReleasePackage.*'
