@@ -63,7 +63,9 @@ TEST(EndToEnd, StartsHandsOverSwitchesSurvivesHostileMessagesAndEndsWithTheSessi
         return greeting != nullptr;
     }));
 
-    Instance second(L"-r");
+    // Without a profile to find its data folder by, the second start would
+    // log into the user's Documents folder; it hands over without a log.
+    Instance second(L"-q -r");
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(first.running());
     EXPECT_TRUE(waitFor([&] { return logHas("Received WM_VRX_REFRESH_DEVICES Message"); })) << log();
