@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Joybutton/JoyButton.h"
+#include "Joybutton/TickContext.h"
+#include "Utils/AlwaysInline.h"
 
 namespace vrx {
-
-struct TickContext;
 
 // What Process works out of one tick's value before a behaviour runs.
 struct SlotEvent {
@@ -17,7 +17,37 @@ struct SlotEvent {
 
 // Auto-repeat: decides whether this tick presses or releases the slot's
 // output. Returns false when the output keeps its state this tick.
-bool AutoRepeatStep(JoyButton& r, const SlotEvent& e, TickContext& tick, bool& release, bool& press);
+VRX_ALWAYS_INLINE bool AutoRepeatStep(JoyButton& r, const SlotEvent& e, TickContext& tick, bool& release, bool& press) {
+    JoyButtonRuntime& rt = r.runtime;
+    if (r.autoRepeatRate == 0.0f) {
+        release = e.justReleased;
+        press = e.justPressed;
+        return true;
+    }
+    if (!e.justPressed) {
+        if (e.value <= 0) {
+            rt.repeatCountdown = 0;
+            release = rt.keysDown;
+            press = false;
+            return true;
+        }
+        if (e.heldMs < r.autoRepeatDelay) {
+            rt.repeatCountdown = 0;
+            return false;
+        }
+    }
+    const int c = rt.repeatCountdown - 1;
+    rt.repeatCountdown = c;
+    if (c > 0) return false;
+    // The output changes every half period: B ticks make 500 ms.
+    const float ticksPerHalfSecond = static_cast<float>(500 << tick.turboMode) * 0.0625f;
+    const float halfPeriod =
+        r.autoRepeatRate > 0 ? ticksPerHalfSecond / r.autoRepeatRate : -r.autoRepeatRate * ticksPerHalfSecond;
+    rt.repeatCountdown = static_cast<int>(halfPeriod + static_cast<float>(c));
+    release = rt.keysDown;
+    press = !rt.keysDown;
+    return true;
+}
 
 void ProcessKeyboardMulti(JoyButton& r, const SlotEvent& e, TickContext& tick);
 void ProcessAnalogSwitch(JoyButton& r, const SlotEvent& e, TickContext& tick);

@@ -79,6 +79,10 @@ void JoyButton::prepare() {
     for (auto& step : commandSteps)
         for (int i = 0; i < 4; ++i) step.scanCodes[i] = scanCodeFor(step.keys[i], layout);
     refreshesHeldKeys = std::any_of(keys.begin(), keys.begin() + 4, isRefreshable);
+    triggersButtons = std::any_of(keys.begin(), keys.end(), isTrigger) ||
+                      std::any_of(commandSteps.begin(), commandSteps.end(), [](const CommandStep& step) {
+                          return std::any_of(step.keys.begin(), step.keys.end(), isTrigger);
+                      });
     // A shift to a negative joystick cannot work; the slot is treated as unassigned.
     if (shiftTarget < 0) {
         type = AssignType::None;

@@ -61,12 +61,12 @@ struct JoyButtonRuntime {
     int ignoreCounter = 0;   // 0 none, -1 until released, N > 0 ticks
     int forcedState = -1;    // -1 follow the input, 0 forced off, N > 0 outstanding triggers
     int repeatCountdown = 0;
-    int inputIndex = 0;
-    int holdCountdown = 0;
     int mouseRemainderX = 0;  // 1/4096 pixel
     int mouseRemainderY = 0;
     int wheelAccumulator = 0;
     int hwheelAccumulator = 0;
+    int inputIndex = 0;
+    int holdCountdown = 0;
     KeyList4 pressList;
     KeyList4 releaseList;
 
@@ -79,33 +79,23 @@ class alignas(64) JoyButton {
 public:
     static constexpr int kKeyCount = 16;
 
-    // The tick reads these for every slot; keeping them together keeps a
-    // whole profile's pass over its slots within few cache lines, and the
-    // tick's check for slots it need not run within the first.
+    // The layout follows the tick, which reads a slot's first cache line in
+    // each of its passes over the slots and, when it runs the slot, one more:
+    // the mouse fields and the first keys. Whatever only a rarer kind of slot
+    // or a Debug line reads comes after them.
     AssignType type = AssignType::None;
+    // Derived by prepare from keys, like scanCodes; never stored, and assumed
+    // until prepare has looked at the keys. refreshesHeldKeys: keys 0 to 3
+    // include a cursor or wheel code, which a held list sends on every tick.
+    // triggersButtons: some key, or some command step's key, is a trigger
+    // code, which presses another slot.
+    bool refreshesHeldKeys = true;
+    bool triggersButtons = true;
     int toggle = 0;
     float autoRepeatRate = 0.0f;
-    // Derived by prepare from keys, like scanCodes; never stored: keys 0 to 3
-    // include a cursor or wheel code, which a held list sends on every tick.
-    // Assumed until prepare has looked at the keys.
-    bool refreshesHeldKeys = true;
-    JoyButtonRuntime runtime;
-    // Where the slot lives; set when its joystick configuration is made and
-    // never touched by reset or copyFrom.
-    int16_t joystickIndex = 0;
-    int16_t slotIndex = 0;
     int autoRepeatDelay = 0;
-    // The joystick configuration the slot belongs to, where trigger codes
-    // find the slots they press; none for a record of its own.
-    JoystickConfig* owner = nullptr;
+    JoyButtonRuntime runtime;
 
-    std::array<KeyCode, kKeyCount> keys{};
-    SwitchMode switchMode = static_cast<SwitchMode>(0);
-    int counterResetDuration = 0;
-    int switchDelay = 0;
-    int minimumHoldDuration = 20;
-    int analogThreshold1 = 95;
-    int analogThreshold2 = 100;
     int mouseMoveX = 0;
     int mouseMoveY = 0;
     int mouseWheelH = 0;
@@ -115,8 +105,24 @@ public:
     int mouseRight = 0;
     int mouseButton4 = 0;
     int mouseButton5 = 0;
+    std::array<KeyCode, kKeyCount> keys{};
     float accelerationFactor = 1.0f;
     int analogFactor = 100;
+
+    // Where the slot lives; set when its joystick configuration is made and
+    // never touched by reset or copyFrom.
+    int16_t joystickIndex = 0;
+    int16_t slotIndex = 0;
+    // The joystick configuration the slot belongs to, where trigger codes
+    // find the slots they press; none for a record of its own.
+    JoystickConfig* owner = nullptr;
+
+    SwitchMode switchMode = static_cast<SwitchMode>(0);
+    int counterResetDuration = 0;
+    int switchDelay = 0;
+    int minimumHoldDuration = 20;
+    int analogThreshold1 = 95;
+    int analogThreshold2 = 100;
     float mouseCenterX = 50.0f;
     float mouseCenterY = 50.0f;
     int mouseAbsRangeX = 0;

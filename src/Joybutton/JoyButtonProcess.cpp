@@ -3,6 +3,7 @@
 #include "ConfigFileManager/JoystickConfig.h"
 #include "Joybutton/Behaviours.h"
 #include "Joybutton/KeyOutput.h"
+#include "Joybutton/KeyOutputInline.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/SlotIndex.h"
 #include "Joystick/Ticks.h"
@@ -20,59 +21,28 @@ int ToggleFilterSlow(JoyButton& b, int value, TickContext& tick) {
     }
     if (value > 0 && !r.togglePrev) {
         r.toggleState = !r.toggleState;
-        tick.log->debugf("%d#button[%d]: toggle changed to %d", b.joystickIndex, b.slotIndex, r.toggleState ? 1 : 0);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: toggle changed to %d", b.joystickIndex, b.slotIndex,
+                   r.toggleState ? 1 : 0);
     }
     r.togglePrev = value > 0;
     // Toggles belong to the window they were switched on in.
     if (tick.foregroundChanged) {
         if (r.toggleState)
-            tick.log->debugf("%d#button[%d]: toggle changed to 0 because the target window has changed",
-                             b.joystickIndex, b.slotIndex);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: toggle changed to 0 because the target window has changed",
+                       b.joystickIndex, b.slotIndex);
         r.toggleState = r.togglePrev = false;
         return 0;
     }
     return r.toggleState ? kFullValue : 0;
 }
 
-bool AutoRepeatStep(JoyButton& r, const SlotEvent& e, TickContext& tick, bool& release, bool& press) {
-    JoyButtonRuntime& rt = r.runtime;
-    if (r.autoRepeatRate == 0.0f) {
-        release = e.justReleased;
-        press = e.justPressed;
-        return true;
-    }
-    if (!e.justPressed) {
-        if (e.value <= 0) {
-            rt.repeatCountdown = 0;
-            release = rt.keysDown;
-            press = false;
-            return true;
-        }
-        if (e.heldMs < r.autoRepeatDelay) {
-            rt.repeatCountdown = 0;
-            return false;
-        }
-    }
-    const int c = rt.repeatCountdown - 1;
-    rt.repeatCountdown = c;
-    if (c > 0) return false;
-    // The output changes every half period: B ticks make 500 ms.
-    const float ticksPerHalfSecond = static_cast<float>(500 << tick.turboMode) * 0.0625f;
-    const float halfPeriod =
-        r.autoRepeatRate > 0 ? ticksPerHalfSecond / r.autoRepeatRate : -r.autoRepeatRate * ticksPerHalfSecond;
-    rt.repeatCountdown = static_cast<int>(halfPeriod + static_cast<float>(c));
-    release = rt.keysDown;
-    press = !rt.keysDown;
-    return true;
-}
-
 namespace {
 
-void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick) {
+VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick) {
     bool release = false, press = false;
     if (!AutoRepeatStep(r, e, tick, release, press)) return;
     if (r.type == AssignType::Keyboard)
-        PressKeyList(r, inputKeys(0), release, press, tick);
+        inlined::pressKeyList(r, inputKeys(0), release, press, tick);
     else
         MouseOutput(r, e.value, press, release, tick);
 }
@@ -87,7 +57,7 @@ void RequestAborts(JoyButton& r, TickContext& tick) {
         const SlotIndex slot = buttonSlot(static_cast<int>(keyValue(r.keys[i])));
         if (slot == r.slotIndex) continue;
         r.owner->slot(slot).runtime.abortRequested = true;
-        tick.log->debugf("%d#button[%d]: requesting button[%d] to abort", r.joystickIndex, r.slotIndex, slot);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: requesting button[%d] to abort", r.joystickIndex, r.slotIndex, slot);
     }
 }
 
@@ -96,36 +66,24 @@ bool isSequence(const JoyButton& r) {
            (r.type == AssignType::KeyboardMulti && r.switchMode == SwitchMode::MultiSequence);
 }
 
-}  // namespace
-
-void Process(JoyButton& b, int value, TickContext& tick) {
-    JoyButtonRuntime& r = b.runtime;
-    if (r.abortRequested) {
-        r.abortRequested = false;
-        if (isSequence(b)) {
-            tick.log->debugf("%d#button[%d]: abort requested", b.joystickIndex, b.slotIndex);
-            AbortSequence(b, tick);
-        }
+void takeAbortRequest(JoyButton& b, TickContext& tick) {
+    b.runtime.abortRequested = false;
+    if (isSequence(b)) {
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: abort requested", b.joystickIndex, b.slotIndex);
+        AbortSequence(b, tick);
     }
+}
 
-    SlotEvent e{value, value > 0 && !r.slotPressed, value <= 0 && r.slotPressed, 0, 0};
-    r.slotPressed = value > 0;
-    e.sincePrevious = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
-    if (e.justPressed) {
-        tick.log->debugf("%d#button[%d]: just pressed event (%d)", b.joystickIndex, b.slotIndex, value);
-        r.slotPressTick = tick.tickCount;
-    } else if (e.justReleased) {
-        tick.log->debugf("%d#button[%d]: just released event (%d)", b.joystickIndex, b.slotIndex, value);
-        r.slotReleaseTick = tick.tickCount;
-    }
-    if (value > 0) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
+void logEdge(const JoyButton& b, SlotEvent e, TickContext& tick) {
+    if (e.justPressed)
+        tick.log->debugf("%d#button[%d]: just pressed event (%d)", b.joystickIndex, b.slotIndex, e.value);
+    else if (e.justReleased)
+        tick.log->debugf("%d#button[%d]: just released event (%d)", b.joystickIndex, b.slotIndex, e.value);
+}
 
+// The slot types that act on an edge or run a behaviour of their own.
+void ProcessOther(JoyButton& b, SlotEvent e, TickContext& tick) {
     switch (b.type) {
-        case AssignType::Keyboard:
-        case AssignType::Mouse:
-        case AssignType::MouseAbsolute:
-            ProcessKeyboard(b, e, tick);
-            break;
         case AssignType::Command:
             ProcessCommand(b, e.justPressed, tick);
             break;
@@ -148,10 +106,56 @@ void Process(JoyButton& b, int value, TickContext& tick) {
         default:
             break;
     }
+}
 
-    if (e.justReleased && (b.autoRepeatRate != 0.0f || b.toggle != 0) &&
+// Keyboard and mouse slots, most of every profile, run inline; the others
+// have a behaviour of their own.
+VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
+    JoyButtonRuntime& r = b.runtime;
+    if (r.abortRequested) [[unlikely]]
+        takeAbortRequest(b, tick);
+
+    const bool held = value > 0;
+    SlotEvent e{value, held && !r.slotPressed, !held && r.slotPressed, 0, 0};
+    r.slotPressed = held;
+    e.sincePrevious = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
+    if (e.justPressed)
+        r.slotPressTick = tick.tickCount;
+    else if (e.justReleased)
+        r.slotReleaseTick = tick.tickCount;
+    if (tick.log->debugEnabled()) [[unlikely]]
+        logEdge(b, e, tick);
+    if (held) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
+
+    if (b.type == AssignType::Keyboard || b.type == AssignType::Mouse || b.type == AssignType::MouseAbsolute)
+        ProcessKeyboard(b, e, tick);
+    else
+        ProcessOther(b, e, tick);
+
+    if (e.justReleased && b.triggersButtons && (b.autoRepeatRate != 0.0f || b.toggle != 0) &&
         (b.type == AssignType::Keyboard || b.type == AssignType::KeyboardMulti))
         RequestAborts(b, tick);
+}
+
+}  // namespace
+
+void Process(JoyButton& b, int value, TickContext& tick) { processSlot(b, value, tick); }
+
+void ProcessSlots(JoystickConfig& config, const SlotValues& values, int activeSlots, TickContext& tick) {
+    std::array<uint8_t, kSlotCount> pressedSlots;
+    int pressedCount = 0;
+    for (int j = 0; j < activeSlots; ++j) {
+        JoyButton& slot = config.slot(j);
+        if (slot.type == AssignType::None) continue;
+        if (values[j] <= 0)
+            processSlot(slot, values[j], tick);
+        else
+            pressedSlots[pressedCount++] = static_cast<uint8_t>(j);
+    }
+    for (int k = 0; k < pressedCount; ++k) {
+        const int j = pressedSlots[k];
+        processSlot(config.slot(j), values[j], tick);
+    }
 }
 
 namespace {
@@ -206,14 +210,14 @@ void ForceRelease(JoyButton& b, TickContext& tick) {
         // A short press of a delayed switch has not emitted anything yet; it
         // is delivered as a tap rather than lost.
         if (b.type == AssignType::KeyboardMulti && b.switchMode == SwitchMode::DelayedSwitch && r.slotPressed) {
-            tick.log->debugf("%d#button[%d]: force release delayed-switch short input", b.joystickIndex,
-                             b.slotIndex);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: force release delayed-switch short input", b.joystickIndex,
+                       b.slotIndex);
             ProcessKeyboardMulti(b, releaseNow(b, 1, tick), tick);
             r.holdCountdown = 0;
             releasedTick(b, tick);
         }
     } else {
-        tick.log->debugf("%d#button[%d]: force release event", b.joystickIndex, b.slotIndex);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: force release event", b.joystickIndex, b.slotIndex);
         switch (b.type) {
             case AssignType::Keyboard:
                 releaseHeld(b, tick);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Joybutton/JoyButton.h"
+#include "Joystick/JoystickSnapshot.h"
 
 namespace vrx {
 
+class JoystickConfig;
 struct TickContext;
 
 int ToggleFilterSlow(JoyButton& button, int value, TickContext& tick);
@@ -22,6 +24,11 @@ inline int ToggleFilter(JoyButton& button, int value, TickContext& tick) {
 
 // Runs a slot's assignment for this tick's value.
 void Process(JoyButton& button, int value, TickContext& tick);
+
+// Runs the assigned slots among the first activeSlots of a joystick for this
+// tick's values: releases first, so that a key shared by two slots goes up
+// before it goes down again.
+void ProcessSlots(JoystickConfig& config, const SlotValues& values, int activeSlots, TickContext& tick);
 
 // Whether a tick that gives the slot a value of this sign changes nothing
 // at all: no ignore counter to count down or clear, a value the toggle

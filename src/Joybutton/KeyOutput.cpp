@@ -1,4 +1,5 @@
 #include "Joybutton/KeyOutput.h"
+#include "Joybutton/KeyOutputInline.h"
 
 #include <cstdlib>
 
@@ -32,34 +33,6 @@ constexpr SpecialKey kExtendedKeys[] = {
 // Ctrl and Num Lock, pressed and released in one go.
 constexpr ScanRecord kPauseSequence[] = {{0xE1, 9}, {0x1D, 9}, {0x45, 9}, {0xE1, 0x0B}, {0x9D, 0x0B}, {0xC5, 0x0B}};
 
-// A code listed twice in one list is one key: it is pressed and released
-// once, so that a change to a list holding it once balances.
-bool repeatsEarlier(const KeyCode* codes, int i) {
-    for (int j = 0; j < i; ++j)
-        if (codes[j] == codes[i]) return true;
-    return false;
-}
-
-// Returns false when another holder keeps the key down or up.
-bool countReference(JoyButton& r, KeyCode code, bool press, TickContext& tick) {
-    int& count = (*tick.keyRefCount)[code];
-    const int old = count;
-    if (press) {
-        count = old + 1;
-        if (old > 0) return false;
-    } else {
-        count = old - 1;
-        if (old > 1) return false;
-        if (old < 1) {
-            count = 0;
-            tick.log->debugf("WARNING: %d#button[%d] is released, but there is no corresponding press event",
-                             r.joystickIndex, r.slotIndex);
-        }
-    }
-    tick.log->debugf("%d#button[%d]: key[%X] refCount = %d", r.joystickIndex, r.slotIndex, code, count);
-    return true;
-}
-
 void trigger(JoyButton& r, int button, bool press, TickContext& tick) {
     // Codes beyond the 128 buttons name no slot and do nothing.
     if (button >= kButtonCount || !r.owner) return;
@@ -68,8 +41,8 @@ void trigger(JoyButton& r, int button, bool press, TickContext& tick) {
     int& state = target.runtime.forcedState;
     if (state < 0) state = 0;
     state += press ? 1 : -1;
-    tick.log->debugf("%d#button[%d]: triggering button[%d] (overridding press refCount=%d)", r.joystickIndex,
-                     r.slotIndex, slot, state);
+    VRX_DEBUGF(*tick.log, "%d#button[%d]: triggering button[%d] (overridding press refCount=%d)", r.joystickIndex,
+               r.slotIndex, slot, state);
 }
 
 // Cursor and wheel codes act on each press call: a quarter pixel per unit of
@@ -95,12 +68,12 @@ void moveOrTurn(JoyButton& r, KeyCode code, TickContext& tick) {
     rt.mouseRemainderY = ay & 0xFFF;
     if (tick.keySender) tick.keySender->MouseMoveRelative(dx, dy);
     rt.wheelAccumulator += std::abs(w) * 512;
-    tick.log->debugf("%d#button[%d]: MouseWVCount=%X", r.joystickIndex, r.slotIndex, rt.wheelAccumulator);
+    VRX_DEBUGF(*tick.log, "%d#button[%d]: MouseWVCount=%X", r.joystickIndex, r.slotIndex, rt.wheelAccumulator);
     if (rt.wheelAccumulator > 0x10000) {
         rt.wheelAccumulator &= 0xFFFF;
         if (tick.keySender) tick.keySender->MouseWheel(w > 0 ? 120 : -120);
     }
-    tick.log->debugf("%d#button[%d]: mouse move dx=%d, dy=%d", r.joystickIndex, r.slotIndex, dx, dy);
+    VRX_DEBUGF(*tick.log, "%d#button[%d]: mouse move dx=%d, dy=%d", r.joystickIndex, r.slotIndex, dx, dy);
 }
 
 void sendKeyEvent(TickContext& tick, uint8_t vk, uint8_t scan, int flags) {
@@ -109,15 +82,28 @@ void sendKeyEvent(TickContext& tick, uint8_t vk, uint8_t scan, int flags) {
 
 }  // namespace
 
-void SendKey(JoyButton& r, KeyCode c, uint32_t s, bool release, bool press, TickContext& tick) {
-    if (c == 0) return;
+namespace inlined {
+
+void logApiKey(const JoyButton& r, KeyCode c, uint32_t s, bool release, bool press, TickContext& tick) {
     if (press)
         tick.log->debugf("%d#button[%d]: API press = %02X (%02X)", r.joystickIndex, r.slotIndex, c, s);
     else if (release)
         tick.log->debugf("%d#button[%d]: API release = %02X (%02X)", r.joystickIndex, r.slotIndex, c, s);
+}
 
-    if (c <= 0x3FF && !tick.repeatSameKeyInSequence && !countReference(r, c, press, tick)) return;
+void logReferenceCount(const JoyButton& r, KeyCode code, int count, bool unbalanced, TickContext& tick) {
+    if (unbalanced)
+        tick.log->debugf("WARNING: %d#button[%d] is released, but there is no corresponding press event",
+                         r.joystickIndex, r.slotIndex);
+    tick.log->debugf("%d#button[%d]: key[%X] refCount = %d", r.joystickIndex, r.slotIndex, code, count);
+}
 
+void logNothingToRelease(const JoyButton& r, TickContext& tick) {
+    tick.log->debugf("WARNING: %d#button[%d] is released, but there is no key record to release", r.joystickIndex,
+                     r.slotIndex);
+}
+
+void emitKey(JoyButton& r, KeyCode c, uint32_t s, bool press, TickContext& tick) {
     const uint32_t kind = keyClass(c);
     const uint8_t v = static_cast<uint8_t>(keyValue(c));
     if (isTrigger(c)) {
@@ -137,69 +123,30 @@ void SendKey(JoyButton& r, KeyCode c, uint32_t s, bool release, bool press, Tick
         const int flags = ((s & 0x100) ? kKeyFlagExtended : 0) | (press ? 0 : kKeyFlagUp);
         sendKeyEvent(tick, v, static_cast<uint8_t>(s & 0xFF), flags);
     } else if (kind == 0x02 && v >= 1 && v <= 3) {
-        tick.log->debugf(press ? "%d#button[%d]: MouseEvent click pressed = %d,%d,%d"
-                               : "%d#button[%d]: MouseEvent click released = %d,%d,%d",
-                         r.joystickIndex, r.slotIndex, v == 1, v == 2, v == 3);
+        VRX_DEBUGF(*tick.log,
+                   press ? "%d#button[%d]: MouseEvent click pressed = %d,%d,%d"
+                         : "%d#button[%d]: MouseEvent click released = %d,%d,%d",
+                   r.joystickIndex, r.slotIndex, v == 1, v == 2, v == 3);
         if (tick.keySender) tick.keySender->MouseButtons(press, !press, v == 1, v == 2, v == 3, false, false);
     } else if (press) {
         moveOrTurn(r, c, tick);
     }
 }
 
-bool resolveKeys(const JoyButton& r, HeldKeys list, const KeyCode*& codes, const uint32_t*& scans) {
-    switch (list.source) {
-        case HeldKeys::Source::Keys:
-            if (list.index + list.count > JoyButton::kKeyCount) return false;
-            codes = &r.keys[list.index];
-            scans = &r.scanCodes[list.index];
-            return true;
-        case HeldKeys::Source::Step:
-            if (list.index >= r.commandSteps.size()) return false;
-            codes = r.commandSteps[list.index].keys.data();
-            scans = r.commandSteps[list.index].scanCodes.data();
-            return true;
-        case HeldKeys::Source::PressList:
-            codes = r.runtime.pressList.codes.data();
-            scans = r.runtime.pressList.scans.data();
-            return true;
-        case HeldKeys::Source::None:
-            break;
-    }
-    return false;
+}  // namespace inlined
+
+void SendKey(JoyButton& r, KeyCode c, uint32_t s, bool release, bool press, TickContext& tick) {
+    inlined::sendKey(r, c, s, release, press, tick);
 }
 
-void ReleaseKeys(JoyButton& r, HeldKeys list, TickContext& tick) {
-    const KeyCode* codes = nullptr;
-    const uint32_t* scans = nullptr;
-    if (!resolveKeys(r, list, codes, scans)) {
-        tick.log->debugf("WARNING: %d#button[%d] is released, but there is no key record to release", r.joystickIndex,
-                         r.slotIndex);
-        return;
-    }
-    for (int i = list.count - 1; i >= 0; --i)
-        if (!repeatsEarlier(codes, i)) SendKey(r, codes[i], scans[i], true, false, tick);
+bool resolveKeys(const JoyButton& r, HeldKeys list, const KeyCode*& codes, const uint32_t*& scans) {
+    return inlined::resolve(r, list, codes, scans);
 }
+
+void ReleaseKeys(JoyButton& r, HeldKeys list, TickContext& tick) { inlined::releaseKeys(r, list, tick); }
 
 void PressKeyList(JoyButton& r, HeldKeys list, bool release, bool press, TickContext& tick) {
-    JoyButtonRuntime& rt = r.runtime;
-    if (press) {
-        rt.keysDown = true;
-        rt.heldKeys = list;
-        const KeyCode* codes = nullptr;
-        const uint32_t* scans = nullptr;
-        if (!resolveKeys(r, list, codes, scans)) return;
-        for (int i = 0; i < list.count; ++i)
-            if (!repeatsEarlier(codes, i)) SendKey(r, codes[i], scans[i], release, true, tick);
-    } else if (release) {
-        rt.keysDown = false;
-        ReleaseKeys(r, list, tick);
-    } else if (rt.keysDown) {
-        const KeyCode* codes = nullptr;
-        const uint32_t* scans = nullptr;
-        if (!resolveKeys(r, list, codes, scans)) return;
-        for (int i = 0; i < list.count; ++i)
-            if (isRefreshable(codes[i]) && !repeatsEarlier(codes, i)) SendKey(r, codes[i], scans[i], false, true, tick);
-    }
+    inlined::pressKeyList(r, list, release, press, tick);
 }
 
 void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) {
@@ -230,11 +177,11 @@ void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) 
     presses = KeyList4{};
     int nr = 0, np = 0;
     for (int i = 0; i < 4; ++i) {
-        if (before.codes[i] != 0 && !contains(after, before.codes[i]) && !repeatsEarlier(before.codes.data(), i)) {
+        if (before.codes[i] != 0 && !contains(after, before.codes[i]) && !inlined::repeatsEarlier(before.codes.data(), i)) {
             releases.codes[nr] = before.codes[i];
             releases.scans[nr++] = before.scans[i];
         }
-        if (after.codes[i] != 0 && !contains(before, after.codes[i]) && !repeatsEarlier(after.codes.data(), i)) {
+        if (after.codes[i] != 0 && !contains(before, after.codes[i]) && !inlined::repeatsEarlier(after.codes.data(), i)) {
             presses.codes[np] = after.codes[i];
             presses.scans[np++] = after.scans[i];
         }
@@ -244,7 +191,7 @@ void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) 
 void ChangeKeys(JoyButton& r, TickContext& tick) {
     r.runtime.keysDown = false;
     const KeyList4 releases = r.runtime.releaseList;
-    for (int i = 3; i >= 0; --i) SendKey(r, releases.codes[i], releases.scans[i], true, false, tick);
+    for (int i = 3; i >= 0; --i) inlined::sendKey(r, releases.codes[i], releases.scans[i], true, false, tick);
     PressKeyList(r, pressListKeys(), false, true, tick);
 }
 

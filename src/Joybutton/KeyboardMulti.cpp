@@ -75,10 +75,10 @@ void delayedSwitch(JoyButton& r, const SlotEvent& e, TickContext& tick) {
         KeyTransition(r, inputKeys(1), inputKeys(2), tick);
         const KeyList4& rel = rt.releaseList;
         const KeyList4& prs = rt.pressList;
-        tick.log->debugf("%d#button[%d]: DelayedSwitch: long press release = %X,%X,%X", r.joystickIndex, r.slotIndex,
-                         rel.codes[0], rel.codes[1], rel.codes[2]);
-        tick.log->debugf("%d#button[%d]: DelayedSwitch: press (upon release) = %X,%X,%X", r.joystickIndex,
-                         r.slotIndex, prs.codes[0], prs.codes[1], prs.codes[2]);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: DelayedSwitch: long press release = %X,%X,%X", r.joystickIndex,
+                   r.slotIndex, rel.codes[0], rel.codes[1], rel.codes[2]);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: DelayedSwitch: press (upon release) = %X,%X,%X", r.joystickIndex,
+                   r.slotIndex, prs.codes[0], prs.codes[1], prs.codes[2]);
         ChangeKeys(r, tick);
         rt.holdCountdown = msToTicks(r.minimumHoldDuration, tick.turboMode);
     } else {
@@ -101,10 +101,10 @@ void releaseSwitch(JoyButton& r, const SlotEvent& e, TickContext& tick) {
         KeyTransition(r, inputKeys(1), inputKeys(0), tick);
         const KeyList4& rel = rt.releaseList;
         const KeyList4& prs = rt.pressList;
-        tick.log->debugf("%d#button[%d]: ReleaseSwitch: input=[%d->%d]: release=%X,%X,%X", r.joystickIndex,
-                         r.slotIndex, 2, 1, rel.codes[0], rel.codes[1], rel.codes[2]);
-        tick.log->debugf("%d#button[%d]: ReleaseSwitch: input=[%d->%d]: press=%X,%X,%X", r.joystickIndex, r.slotIndex,
-                         2, 1, prs.codes[0], prs.codes[1], prs.codes[2]);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: ReleaseSwitch: input=[%d->%d]: release=%X,%X,%X", r.joystickIndex,
+                   r.slotIndex, 2, 1, rel.codes[0], rel.codes[1], rel.codes[2]);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: ReleaseSwitch: input=[%d->%d]: press=%X,%X,%X", r.joystickIndex,
+                   r.slotIndex, 2, 1, prs.codes[0], prs.codes[1], prs.codes[2]);
         ChangeKeys(r, tick);
         rt.holdCountdown = msToTicks(r.minimumHoldDuration, tick.turboMode);
     } else if (e.value > 0) {
@@ -184,12 +184,12 @@ void ProcessAnalogSwitch(JoyButton& r, const SlotEvent& e, TickContext& tick) {
         const int t1 = r.analogThreshold1 * 10;
         const int t2 = r.analogThreshold2 * 10;
         const int target = e.value <= t1 ? 0 : e.value <= t2 ? 1 : 2;
-        tick.log->debugf("%d#button[%d]: AnalogSwitch: value=%d, targetInput=%d", r.joystickIndex, r.slotIndex,
-                         e.value, target + 1);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: AnalogSwitch: value=%d, targetInput=%d", r.joystickIndex, r.slotIndex,
+                   e.value, target + 1);
         if (e.justPressed) {
             const auto k = first3(target);
-            tick.log->debugf("%d#button[%d]: AnalogSwitch: input=[None->%d]: justPressed=%X,%X,%X", r.joystickIndex,
-                             r.slotIndex, target + 1, k[0], k[1], k[2]);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: AnalogSwitch: input=[None->%d]: justPressed=%X,%X,%X",
+                       r.joystickIndex, r.slotIndex, target + 1, k[0], k[1], k[2]);
             rt.inputIndex = target;
             PressKeyList(r, inputKeys(target), false, true, tick);
         } else if (target == rt.inputIndex) {
@@ -198,18 +198,18 @@ void ProcessAnalogSwitch(JoyButton& r, const SlotEvent& e, TickContext& tick) {
             KeyTransition(r, inputKeys(rt.inputIndex), inputKeys(target), tick);
             const KeyList4& rel = rt.releaseList;
             const KeyList4& prs = rt.pressList;
-            tick.log->debugf("%d#button[%d]: AnalogSwitch: input=[%d->%d]: release=%X,%X,%X, press=%X,%X,%X",
-                             r.joystickIndex, r.slotIndex, rt.inputIndex + 1, target + 1, rel.codes[0], rel.codes[1],
-                             rel.codes[2], prs.codes[0], prs.codes[1], prs.codes[2]);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: AnalogSwitch: input=[%d->%d]: release=%X,%X,%X, press=%X,%X,%X",
+                       r.joystickIndex, r.slotIndex, rt.inputIndex + 1, target + 1, rel.codes[0], rel.codes[1],
+                       rel.codes[2], prs.codes[0], prs.codes[1], prs.codes[2]);
             rt.inputIndex = target;
             ChangeKeys(r, tick);
         }
     } else if (e.justReleased) {
         const auto k = first3(rt.inputIndex);
-        tick.log->debugf("%d#button[%d]: AnalogSwitch: value=%d, targetInput=None", r.joystickIndex, r.slotIndex,
-                         e.value);
-        tick.log->debugf("%d#button[%d]: AnalogSwitch: input=[%d->None]: justReleased=%X,%X,%X", r.joystickIndex,
-                         r.slotIndex, rt.inputIndex + 1, k[0], k[1], k[2]);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: AnalogSwitch: value=%d, targetInput=None", r.joystickIndex, r.slotIndex,
+                   e.value);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: AnalogSwitch: input=[%d->None]: justReleased=%X,%X,%X", r.joystickIndex,
+                   r.slotIndex, rt.inputIndex + 1, k[0], k[1], k[2]);
         PressKeyList(r, inputKeys(rt.inputIndex), true, false, tick);
         rt.inputIndex = 0;
     }

@@ -37,10 +37,11 @@ void MouseOutput(JoyButton& r, int v, bool press, bool release, TickContext& tic
     if (press || release) rt.keysDown = press;
     if (r.mouseLeft || r.mouseMiddle || r.mouseRight || r.mouseButton4 || r.mouseButton5) {
         if (press || release)
-            tick.log->debugf(press ? "%d#button[%d]: MouseEvent click pressed = %d,%d,%d,%d,%d"
-                                   : "%d#button[%d]: MouseEvent click released = %d,%d,%d,%d,%d",
-                             r.joystickIndex, r.slotIndex, r.mouseLeft, r.mouseMiddle, r.mouseRight, r.mouseButton4,
-                             r.mouseButton5);
+            VRX_DEBUGF(*tick.log,
+                       press ? "%d#button[%d]: MouseEvent click pressed = %d,%d,%d,%d,%d"
+                             : "%d#button[%d]: MouseEvent click released = %d,%d,%d,%d,%d",
+                       r.joystickIndex, r.slotIndex, r.mouseLeft, r.mouseMiddle, r.mouseRight, r.mouseButton4,
+                       r.mouseButton5);
         if (sender)
             sender->MouseButtons(press, release, r.mouseLeft != 0, r.mouseMiddle != 0, r.mouseRight != 0,
                                  r.mouseButton4 != 0, r.mouseButton5 != 0);
@@ -52,18 +53,18 @@ void MouseOutput(JoyButton& r, int v, bool press, bool release, TickContext& tic
     }
     if (r.mouseWheelV != 0) {
         const bool notch = wheelNotch(rt.wheelAccumulator, r.mouseWheelV, v);
-        tick.log->debugf("%d#button[%d]: MouseWVCount=%X", r.joystickIndex, r.slotIndex, rt.wheelAccumulator);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: MouseWVCount=%X", r.joystickIndex, r.slotIndex, rt.wheelAccumulator);
         if (notch && sender) sender->MouseWheel(r.mouseWheelV > 0 ? 120 : -120);
     }
     if (r.mouseWheelH != 0 && wheelNotch(rt.hwheelAccumulator, r.mouseWheelH, v) && sender)
         sender->MouseHWheel(r.mouseWheelH > 0 ? 120 : -120);
     if (r.mouseMoveX != 0 || r.mouseMoveY != 0) {
         if (r.mouseMoveX != 0)
-            tick.log->debugf("%d#button[%d]: MouseHCount=%d, HMove=%d, val=%d", r.joystickIndex, r.slotIndex,
-                             rt.mouseRemainderX, r.mouseMoveX, v);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: MouseHCount=%d, HMove=%d, val=%d", r.joystickIndex, r.slotIndex,
+                       rt.mouseRemainderX, r.mouseMoveX, v);
         if (r.mouseMoveY != 0)
-            tick.log->debugf("%d#button[%d]: MouseVCount=%d, VMove=%d, val=%d", r.joystickIndex, r.slotIndex,
-                             rt.mouseRemainderY, r.mouseMoveY, v);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: MouseVCount=%d, VMove=%d, val=%d", r.joystickIndex, r.slotIndex,
+                       rt.mouseRemainderY, r.mouseMoveY, v);
         const int64_t ax = static_cast<int64_t>(r.mouseMoveX) * v + rt.mouseRemainderX;
         const int64_t ay = static_cast<int64_t>(r.mouseMoveY) * v + rt.mouseRemainderY;
         rt.mouseRemainderX = static_cast<int>(ax & 0xFFF);

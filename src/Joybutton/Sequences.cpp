@@ -16,10 +16,11 @@ int stepTicks(const JoyButton& r, int step, const TickContext& tick) {
 void logTransition(const JoyButton& r, const char* format, int from, int to, const KeyList4& list, int codes,
                    TickContext& tick) {
     if (codes == 4)
-        tick.log->debugf(format, r.joystickIndex, r.slotIndex, from, to, list.codes[0], list.codes[1], list.codes[2],
-                         list.codes[3]);
+        VRX_DEBUGF(*tick.log, format, r.joystickIndex, r.slotIndex, from, to, list.codes[0], list.codes[1],
+                   list.codes[2], list.codes[3]);
     else
-        tick.log->debugf(format, r.joystickIndex, r.slotIndex, from, to, list.codes[0], list.codes[1], list.codes[2]);
+        VRX_DEBUGF(*tick.log, format, r.joystickIndex, r.slotIndex, from, to, list.codes[0], list.codes[1],
+                   list.codes[2]);
 }
 
 }  // namespace
@@ -37,8 +38,8 @@ void ProcessCommand(JoyButton& r, bool justPressed, TickContext& tick) {
     }
     if (justPressed) {
         if (rt.holdCountdown > 0) {
-            tick.log->debugf("%d#button[%d]: Command: restart at step[%d]", r.joystickIndex, r.slotIndex,
-                             rt.inputIndex + 1);
+            VRX_DEBUGF(*tick.log, "%d#button[%d]: Command: restart at step[%d]", r.joystickIndex, r.slotIndex,
+                       rt.inputIndex + 1);
             rt.keysDown = false;
             ReleaseKeys(r, stepKeys(rt.inputIndex), tick);
         }
@@ -62,7 +63,7 @@ void ProcessCommand(JoyButton& r, bool justPressed, TickContext& tick) {
         rt.inputIndex = from + 1;
         rt.holdCountdown = stepTicks(r, rt.inputIndex, tick);
     } else if (rt.holdCountdown == 1) {
-        tick.log->debugf("%d#button[%d]: Command: completed", r.joystickIndex, r.slotIndex);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: Command: completed", r.joystickIndex, r.slotIndex);
         rt.keysDown = false;
         ReleaseKeys(r, stepKeys(rt.inputIndex), tick);
         rt.inputIndex = 0;
@@ -107,14 +108,14 @@ void ProcessMultiSequence(JoyButton& r, const SlotEvent& e, TickContext& tick) {
 void AbortSequence(JoyButton& r, TickContext& tick) {
     JoyButtonRuntime& rt = r.runtime;
     if (r.type == AssignType::KeyboardMulti && r.switchMode == SwitchMode::MultiSequence && rt.keysDown) {
-        tick.log->debugf("%d#button[%d]: force release sequence at Input[%d]", r.joystickIndex, r.slotIndex,
-                         rt.inputIndex + 1);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: force release sequence at Input[%d]", r.joystickIndex, r.slotIndex,
+                   rt.inputIndex + 1);
         rt.keysDown = false;
         ReleaseKeys(r, inputKeys(std::min(rt.inputIndex, 3)), tick);
     } else if (r.type == AssignType::Command && rt.holdCountdown > 0 &&
                rt.inputIndex < static_cast<int>(r.commandSteps.size())) {
-        tick.log->debugf("%d#button[%d]: force release command at step[%d]", r.joystickIndex, r.slotIndex,
-                         rt.inputIndex + 1);
+        VRX_DEBUGF(*tick.log, "%d#button[%d]: force release command at step[%d]", r.joystickIndex, r.slotIndex,
+                   rt.inputIndex + 1);
         rt.keysDown = false;
         ReleaseKeys(r, stepKeys(rt.inputIndex), tick);
     }

@@ -55,9 +55,9 @@ void levelStick(const JoystickConfig& c, int g, int (&v)[4], TickContext& tick) 
     const JoyButton& reference = c.slot(hx > hy ? 4 * g : 4 * g + 2);
     const int t1 = reference.analogThreshold1 * 10;
     const int t2 = reference.analogThreshold2 * 10;
-    tick.log->debugf("AnalogSwitch: Axis[%d] = %d, Axis[%d] = %d", 4 * g, v[0], 4 * g + 1, v[1]);
-    tick.log->debugf("AnalogSwitch: Axis[%d] = %d, Axis[%d] = %d", 4 * g + 2, v[2], 4 * g + 3, v[3]);
-    tick.log->debugf("AnalogSwitch: r=%d, t1=%d, t2=%d", r, t1, t2);
+    VRX_DEBUGF(*tick.log, "AnalogSwitch: Axis[%d] = %d, Axis[%d] = %d", 4 * g, v[0], 4 * g + 1, v[1]);
+    VRX_DEBUGF(*tick.log, "AnalogSwitch: Axis[%d] = %d, Axis[%d] = %d", 4 * g + 2, v[2], 4 * g + 3, v[3]);
+    VRX_DEBUGF(*tick.log, "AnalogSwitch: r=%d, t1=%d, t2=%d", r, t1, t2);
     const int w = r > t2 ? (t2 | 1) : r > t1 ? (t1 | 1) : t1 - 1;
     for (int pair = 0; pair < 4; pair += 2) {
         if (v[pair] > v[pair + 1])
@@ -94,11 +94,10 @@ void prepareStickGroup(const JoystickConfig& c, int g, SlotValues& out, float fa
     for (int i = 0; i < 4; ++i) out[base + i] = v[i];
 }
 
-}  // namespace
-
-void PrepareAnalog(JoystickConfig& c, SlotValues& out, const AxisValues& axes, int activeSlots,
-                   const EngineSettings& settings, TickContext& tick) {
-    float factor = 1.0f;
+// The speed factor of the held Mouse slots, and the cursor placement of the
+// MouseAbsolute ones.
+void placeAndScale(const JoystickConfig& c, const SlotValues& out, const AxisValues& axes, int activeSlots,
+                   float& factor, TickContext& tick) {
     Target target;
     for (int i = 0; i < activeSlots; ++i) {
         if (out[i] <= 0) continue;
@@ -128,11 +127,18 @@ void PrepareAnalog(JoystickConfig& c, SlotValues& out, const AxisValues& axes, i
     if (target.set) {
         const int x = slotValueFromFloat(target.x * 32768.0f / 50.0f);
         const int y = slotValueFromFloat(target.y * 32768.0f / 50.0f);
-        tick.log->debugf("MouseAbsMove to (%d, %d) absx=%f, absy=%f", x, y, static_cast<double>(target.x),
-                         static_cast<double>(target.y));
+        VRX_DEBUGF(*tick.log, "MouseAbsMove to (%d, %d) absx=%f, absy=%f", x, y, static_cast<double>(target.x),
+                   static_cast<double>(target.y));
         if (tick.keySender) tick.keySender->MouseMoveAbsolute(x, y);
     }
+}
 
+}  // namespace
+
+void PrepareAnalog(JoystickConfig& c, SlotValues& out, const AxisValues& axes, int activeSlots, bool scalesAnalog,
+                   const EngineSettings& settings, TickContext& tick) {
+    float factor = 1.0f;
+    if (scalesAnalog) placeAndScale(c, out, axes, activeSlots, factor, tick);
     for (int g = 0; g < 3; ++g) prepareStickGroup(c, g, out, factor, settings.accelerationSharpness, tick);
 
     for (int i = 12; i < 16; ++i) {

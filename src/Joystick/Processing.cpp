@@ -112,7 +112,7 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
     if (lastTickProfile_ != &profile)
         applyProfileSwitchInputRule(own, out_, activeSlots, links_.settings, *tick_.log);
 
-    JoystickConfig& target = resolveShift(profile, n, out_, pressed_, processed, tick_);
+    JoystickConfig& target = resolveShift(profile, n, out_, pressed_, processed, kinds_, tick_);
     idle_.forget(target);
     if (lastJoystickConfig_[n] && lastJoystickConfig_[n] != &target) {
         applyShiftChange(*lastJoystickConfig_[n], target, n, out_, activeSlots, links_.settings, tick_);
@@ -120,8 +120,9 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
     }
 
     filterInput(target, out_, activeSlots);
-    PrepareAnalog(target, out_, in_.axisValue, activeSlots, links_.settings, tick_);
-    dispatch(target, out_, activeSlots);
+    PrepareAnalog(target, out_, in_.axisValue, activeSlots, kinds_.kindsOf(target).scalesAnalog, links_.settings,
+                  tick_);
+    ProcessSlots(target, out_, activeSlots, tick_);
     return changed;
 }
 
@@ -136,30 +137,11 @@ void ProcessingEngine::filterInput(JoystickConfig& config, SlotValues& out, int 
                 out[j] = 0;
                 if (ignore > 0) --ignore;
             } else {
-                tick_.log->debugf("Button[%d]: Button is released so input will take effect from now on", j);
+                VRX_DEBUGF(*tick_.log, "Button[%d]: Button is released so input will take effect from now on", j);
                 ignore = 0;
             }
         }
         out[j] = ToggleFilter(slot, out[j], tick_);
-    }
-}
-
-// Releases run first so that a key shared by two slots goes up before it goes
-// down again.
-void ProcessingEngine::dispatch(JoystickConfig& config, const SlotValues& out, int activeSlots) {
-    std::array<uint8_t, kSlotCount> pressedSlots;
-    int pressedCount = 0;
-    for (int j = 0; j < activeSlots; ++j) {
-        JoyButton& slot = config.slot(j);
-        if (slot.type == AssignType::None) continue;
-        if (out[j] <= 0)
-            Process(slot, out[j], tick_);
-        else
-            pressedSlots[pressedCount++] = static_cast<uint8_t>(j);
-    }
-    for (int k = 0; k < pressedCount; ++k) {
-        const int j = pressedSlots[k];
-        Process(config.slot(j), out[j], tick_);
     }
 }
 

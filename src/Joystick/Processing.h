@@ -8,6 +8,7 @@
 #include "Joystick/IdleJoysticks.h"
 #include "Joystick/JoystickSnapshot.h"
 #include "Joystick/PressedState.h"
+#include "Joystick/SlotKinds.h"
 #include "Joystick/VirtualButtonInput.h"
 
 namespace vrx {
@@ -64,7 +65,6 @@ private:
     bool processJoystick(ConfigFile& profile, int n, bool suppress, std::array<bool, kMaxJoysticks>& processed,
                          bool& axisMoved);
     void filterInput(JoystickConfig& config, SlotValues& out, int activeSlots);
-    void dispatch(JoystickConfig& config, const SlotValues& out, int activeSlots);
     void requestPendingSwitch();
 
     EngineLinks links_;
@@ -76,6 +76,7 @@ private:
     std::array<JoystickConfig*, kMaxJoysticks> lastJoystickConfig_{};
     PressedStateMemory pressed_;
     IdleJoysticks idle_;
+    SlotKindCache kinds_;
     VirtualButtonInput virtualInput_;
     // Working data of one tick, kept here so a tick touches no fresh memory.
     JoystickSnapshot in_;

@@ -5,6 +5,7 @@
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/PressedState.h"
+#include "Joystick/SlotKinds.h"
 #include "Joystick/Ticks.h"
 #include "Utils/Logger.h"
 
@@ -27,7 +28,7 @@ void applyProfileSwitchInputRule(JoystickConfig& config, const SlotValues& out, 
         JoyButton& slot = config.slot(i);
         slot.runtime.ignoreCounter = 0;
         if (ticks != 0 && out[i] > 0) {
-            log.debugf("Button[%d]: Input will be ignored for %d", i, ticks);
+            VRX_DEBUGF(log, "Button[%d]: Input will be ignored for %d", i, ticks);
             slot.runtime.ignoreCounter = ticks;
         }
     }
@@ -53,10 +54,11 @@ int heldShiftTarget(const JoystickConfig& config, int joystick, const SlotValues
 
 JoystickConfig& resolveShift(ConfigFile& profile, int joystick, const SlotValues& out,
                              const PressedStateMemory& pressed, std::array<bool, kMaxJoysticks>& processed,
-                             TickContext& tick) {
+                             SlotKindCache& kinds, TickContext& tick) {
     JoystickConfig* target = profile.joystick(joystick);
     const int activeSlots = profile.activeSlotCount();
     for (;;) {
+        if (!kinds.kindsOf(*target).shifts) return *target;
         const int next =
             heldShiftTarget(*target, joystick, out, activeSlots, profile.numberOfJoysticks(), pressed, tick);
         // A joystick already processed in this tick ends the chain, which also
@@ -73,9 +75,9 @@ void applyShiftChange(JoystickConfig& from, JoystickConfig& to, int joystick, co
     const int ticks = ignoreTicks(settings.ignoreInputAfterShiftSwitch, settings.turboMode);
     const bool takesOver = to.index() != joystick;
     if (takesOver)
-        log.debugf("Switching PhysicalDevice[%d] temporarily to pJoystick[%d]", joystick, to.index());
+        VRX_DEBUGF(log, "Switching PhysicalDevice[%d] temporarily to pJoystick[%d]", joystick, to.index());
     else
-        log.debugf("Switching PhysicalDevice[%d] back to pJoystick[%d]", joystick, joystick);
+        VRX_DEBUGF(log, "Switching PhysicalDevice[%d] back to pJoystick[%d]", joystick, joystick);
     for (int i = 0; i < activeSlots; ++i) {
         JoyButton& oldSlot = from.slot(i);
         JoyButton& newSlot = to.slot(i);
@@ -83,7 +85,7 @@ void applyShiftChange(JoystickConfig& from, JoystickConfig& to, int joystick, co
         // holds there is let go now, or its release would never come.
         if (takesOver) ForceRelease(newSlot, tick);
         if (oldSlot.sameOutput(newSlot)) {
-            if (out[i] > 0) log.debugf("Button[%d]: The same effect => Hand over input", i);
+            if (out[i] > 0) VRX_DEBUGF(log, "Button[%d]: The same effect => Hand over input", i);
             HandOver(oldSlot, newSlot);
             newSlot.runtime.ignoreCounter = 0;
             continue;
@@ -91,9 +93,9 @@ void applyShiftChange(JoystickConfig& from, JoystickConfig& to, int joystick, co
         ForceRelease(oldSlot, tick);
         newSlot.runtime.ignoreCounter = 0;
         if (out[i] > 0) {
-            log.debugf("Button[%d]: Different effect => Released input effect", i);
+            VRX_DEBUGF(log, "Button[%d]: Different effect => Released input effect", i);
             if (ticks != 0) {
-                log.debugf("Button[%d]: Input will be ignored for %d", i, ticks);
+                VRX_DEBUGF(log, "Button[%d]: Input will be ignored for %d", i, ticks);
                 newSlot.runtime.ignoreCounter = ticks;
             }
         }

@@ -11,6 +11,7 @@ class JoystickConfig;
 class Logger;
 struct EngineSettings;
 struct PressedStateMemory;
+class SlotKindCache;
 struct TickContext;
 
 // Held buttons meet the slots of a profile that has just come into force:
@@ -20,10 +21,10 @@ void applyProfileSwitchInputRule(JoystickConfig& config, const SlotValues& out, 
 
 // Follows held JoystickShift slots from joystick n's own configuration to the
 // one that receives its input in this tick, marking every configuration it
-// enters as processed.
+// enters as processed. Configurations without such slots end the search at once.
 JoystickConfig& resolveShift(ConfigFile& profile, int joystick, const SlotValues& out,
                              const PressedStateMemory& pressed, std::array<bool, kMaxJoysticks>& processed,
-                             TickContext& tick);
+                             SlotKindCache& kinds, TickContext& tick);
 
 // The input moves from configuration from to configuration to: slots with the
 // same output hand their held state over, the others are released and may be
