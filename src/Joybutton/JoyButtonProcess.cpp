@@ -11,6 +11,10 @@
 
 namespace vrx {
 
+void logIgnoreEnds(const JoyButton& b, TickContext& tick) {
+    VRX_DEBUGF(*tick.log, "Button[%d]: Button is released so input will take effect from now on", b.slotIndex);
+}
+
 int ToggleFilterSlow(JoyButton& b, int value, TickContext& tick) {
     JoyButtonRuntime& r = b.runtime;
     if (r.forcedState > 0) value = kFullValue;
@@ -141,11 +145,12 @@ VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
 
 void Process(JoyButton& b, int value, TickContext& tick) { processSlot(b, value, tick); }
 
-void ProcessSlots(JoystickConfig& config, const SlotValues& values, int activeSlots, TickContext& tick) {
+void ProcessSlots(JoystickConfig& config, SlotValues& values, int activeSlots, int filteredSlots, TickContext& tick) {
     std::array<uint8_t, kSlotCount> pressedSlots;
     int pressedCount = 0;
     for (int j = 0; j < activeSlots; ++j) {
         JoyButton& slot = config.slot(j);
+        if (j >= filteredSlots) values[j] = FilterInput(slot, values[j], tick);
         if (slot.type == AssignType::None) continue;
         if (values[j] <= 0)
             processSlot(slot, values[j], tick);

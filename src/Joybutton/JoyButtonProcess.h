@@ -9,6 +9,7 @@ class JoystickConfig;
 struct TickContext;
 
 int ToggleFilterSlow(JoyButton& button, int value, TickContext& tick);
+void logIgnoreEnds(const JoyButton& button, TickContext& tick);
 
 // The value a slot's behaviour sees: a triggered or forced slot overrides its
 // input, and a toggled slot stays on from one press to the next. Most slots
@@ -22,13 +23,30 @@ inline int ToggleFilter(JoyButton& button, int value, TickContext& tick) {
     return ToggleFilterSlow(button, value, tick);
 }
 
+// An ignore counter swallows input held across a switch; then the toggle
+// filter decides what the slot's behaviour sees.
+inline int FilterInput(JoyButton& button, int value, TickContext& tick) {
+    int& ignore = button.runtime.ignoreCounter;
+    if (ignore != 0) [[unlikely]] {
+        if (value > 0) {
+            value = 0;
+            if (ignore > 0) --ignore;
+        } else {
+            logIgnoreEnds(button, tick);
+            ignore = 0;
+        }
+    }
+    return ToggleFilter(button, value, tick);
+}
+
 // Runs a slot's assignment for this tick's value.
 void Process(JoyButton& button, int value, TickContext& tick);
 
 // Runs the assigned slots among the first activeSlots of a joystick for this
 // tick's values: releases first, so that a key shared by two slots goes up
-// before it goes down again.
-void ProcessSlots(JoystickConfig& config, const SlotValues& values, int activeSlots, TickContext& tick);
+// before it goes down again. The values from filteredSlots on have not been
+// through FilterInput yet; each is filtered as its slot comes up.
+void ProcessSlots(JoystickConfig& config, SlotValues& values, int activeSlots, int filteredSlots, TickContext& tick);
 
 // Whether a tick that gives the slot a value of this sign changes nothing
 // at all: no ignore counter to count down or clear, a value the toggle

@@ -1,5 +1,6 @@
 #include "Joystick/Processing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ConfigFileManager/ConfigFile.h"
@@ -119,30 +120,16 @@ bool ProcessingEngine::processJoystick(ConfigFile& profile, int n, bool suppress
         lastJoystickConfig_[n] = &target;
     }
 
-    filterInput(target, out_, activeSlots);
-    PrepareAnalog(target, out_, in_.axisValue, activeSlots, kinds_.kindsOf(target).scalesAnalog, links_.settings,
-                  tick_);
-    ProcessSlots(target, out_, activeSlots, tick_);
+    // Values are filtered before anything reads them. The analog preparation
+    // reads the axes' values, or every value when it scales them; and a slot
+    // that triggers others changes their filters as it runs, which must only
+    // tell in the next tick. Otherwise each value is filtered as its slot runs.
+    const SlotKinds kinds = kinds_.kindsOf(target);
+    const int filtered = kinds.scalesAnalog || kinds.triggers ? activeSlots : std::min(activeSlots, kFirstPovSlot);
+    for (int j = 0; j < filtered; ++j) out_[j] = FilterInput(target.slot(j), out_[j], tick_);
+    PrepareAnalog(target, out_, in_.axisValue, activeSlots, kinds.scalesAnalog, links_.settings, tick_);
+    ProcessSlots(target, out_, activeSlots, filtered, tick_);
     return changed;
-}
-
-// Ignore counters swallow input held across a switch; then the toggle filter
-// decides what the slot's behaviour sees.
-void ProcessingEngine::filterInput(JoystickConfig& config, SlotValues& out, int activeSlots) {
-    for (int j = 0; j < activeSlots; ++j) {
-        JoyButton& slot = config.slot(j);
-        int& ignore = slot.runtime.ignoreCounter;
-        if (ignore != 0) {
-            if (out[j] > 0) {
-                out[j] = 0;
-                if (ignore > 0) --ignore;
-            } else {
-                VRX_DEBUGF(*tick_.log, "Button[%d]: Button is released so input will take effect from now on", j);
-                ignore = 0;
-            }
-        }
-        out[j] = ToggleFilter(slot, out[j], tick_);
-    }
 }
 
 void ProcessingEngine::requestPendingSwitch() {

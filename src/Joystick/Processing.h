@@ -64,7 +64,6 @@ private:
     void processVirtualInput(ConfigFile& profile, std::array<bool, kMaxJoysticks>& processed);
     bool processJoystick(ConfigFile& profile, int n, bool suppress, std::array<bool, kMaxJoysticks>& processed,
                          bool& axisMoved);
-    void filterInput(JoystickConfig& config, SlotValues& out, int activeSlots);
     void requestPendingSwitch();
 
     EngineLinks links_;

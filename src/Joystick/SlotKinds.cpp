@@ -5,11 +5,12 @@
 namespace vrx {
 
 SlotKinds slotKindsOf(const JoystickConfig& config) {
-    SlotKinds kinds{false, false};
+    SlotKinds kinds{false, false, false};
     for (const JoyButton& slot : config.slots()) {
         kinds.shifts |= slot.type == AssignType::JoystickShift;
         kinds.scalesAnalog |= slot.type == AssignType::MouseAbsolute ||
                               (slot.type == AssignType::Mouse && slot.analogFactor != 100);
+        kinds.triggers |= slot.type != AssignType::None && slot.triggersButtons;
     }
     return kinds;
 }

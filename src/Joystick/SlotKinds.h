@@ -14,6 +14,7 @@ class JoystickConfig;
 struct SlotKinds {
     bool shifts = true;        // a JoystickShift slot
     bool scalesAnalog = true;  // a MouseAbsolute slot, or a Mouse slot with an analog factor
+    bool triggers = true;      // a slot with trigger codes, which presses other slots as it runs
 };
 
 SlotKinds slotKindsOf(const JoystickConfig& config);
