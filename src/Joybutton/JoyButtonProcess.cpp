@@ -120,9 +120,9 @@ VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
         takeAbortRequest(b, tick);
 
     const bool held = value > 0;
+    const int previousPressTick = r.slotPressTick;
     SlotEvent e{value, held && !r.slotPressed, !held && r.slotPressed, 0, 0};
     r.slotPressed = held;
-    e.sincePrevious = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
     if (e.justPressed)
         r.slotPressTick = tick.tickCount;
     else if (e.justReleased)
@@ -131,10 +131,12 @@ VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
         logEdge(b, e, tick);
     if (held) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
 
-    if (b.type == AssignType::Keyboard || b.type == AssignType::Mouse || b.type == AssignType::MouseAbsolute)
+    if (b.type == AssignType::Keyboard || b.type == AssignType::Mouse || b.type == AssignType::MouseAbsolute) {
         ProcessKeyboard(b, e, tick);
-    else
+    } else {
+        e.sincePrevious = ticksToMs(tick.tickCount - previousPressTick, tick.turboMode);
         ProcessOther(b, e, tick);
+    }
 
     if (e.justReleased && b.triggersButtons && (b.autoRepeatRate != 0.0f || b.toggle != 0) &&
         (b.type == AssignType::Keyboard || b.type == AssignType::KeyboardMulti))

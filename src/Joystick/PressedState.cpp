@@ -20,8 +20,8 @@ bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeS
 
     auto& flags = pressedFlag[joystick];
     auto& ticks = pressTick[joystick];
-    // Selects and plain ors instead of branches let the compiler run both
-    // loops over many slots at once; they run for every joystick every tick.
+    // Selects and plain ors instead of branches let the compiler run the loop
+    // over many slots at once; it runs for every joystick whose values moved.
     // A value at or below the threshold is analog noise or a light touch,
     // not a press, even though it is above zero.
     uint8_t changed = 0;
@@ -30,17 +30,12 @@ bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeS
         const uint8_t pressed = out[j] > threshold;
         changed |= pressed ^ flags[j];
         any |= pressed;
-    }
-    anyPressed[joystick] = any != 0;
-    // Most ticks change nothing, and then there is nothing to store.
-    if (changed == 0) return false;
-    for (int j = 0; j < active; ++j) {
-        const uint8_t pressed = out[j] > threshold;
         // How long a slot has been held is measured from its rising edge.
         ticks[j] = (pressed & ~flags[j] & 1) ? tickCount : ticks[j];
         flags[j] = pressed;
     }
-    return true;
+    anyPressed[joystick] = any != 0;
+    return changed != 0;
 }
 
 }  // namespace vrx

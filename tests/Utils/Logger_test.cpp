@@ -118,6 +118,22 @@ TEST(LoggerDebug, OffWritesNothing) {
     EXPECT_TRUE(log.lines.empty());
 }
 
+// The tick's Debug lines read fields of slots the tick would otherwise not
+// touch: while Debug logging is off, their arguments must not be evaluated.
+TEST(LoggerDebug, TheMacroEvaluatesNothingWhileOff) {
+    RecordingLogger log(/*debug=*/false);
+    int evaluated = 0;
+    const auto argument = [&evaluated] { return ++evaluated; };
+    VRX_DEBUGF(log, "value %d", argument());
+    EXPECT_EQ(evaluated, 0);
+    EXPECT_TRUE(log.lines.empty());
+
+    log.setDebugEnabled(true);
+    VRX_DEBUGF(log, "value %d", argument());
+    EXPECT_EQ(evaluated, 1);
+    EXPECT_TRUE(log.contains(LogLevel::Debug, "value 1"));
+}
+
 TEST(LoggerDebug, OffLeavesOtherLevelsAlone) {
     RecordingLogger log(/*debug=*/false);
     log.debugf("hidden %d", 1);
