@@ -42,15 +42,6 @@ int ToggleFilterSlow(JoyButton& b, int value, TickContext& tick) {
 
 namespace {
 
-VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick) {
-    bool release = false, press = false;
-    if (!AutoRepeatStep(r, e, tick, release, press)) return;
-    if (r.type == AssignType::Keyboard)
-        inlined::pressKeyList(r, inputKeys(0), release, press, tick);
-    else
-        MouseOutput(r, e.value, press, release, tick);
-}
-
 // An auto-repeating or toggled slot that triggers a Command or sequence slot
 // stops it when let go.
 void RequestAborts(JoyButton& r, TickContext& tick) {
@@ -112,6 +103,23 @@ void ProcessOther(JoyButton& b, SlotEvent e, TickContext& tick) {
     }
 }
 
+// An auto-repeating or toggled slot lets go of what it triggers.
+VRX_ALWAYS_INLINE bool abortsOnRelease(const JoyButton& b, const SlotEvent& e) {
+    return e.justReleased && b.triggersButtons && (b.autoRepeatRate != 0.0f || b.toggle != 0);
+}
+
+VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick) {
+    bool release = false, press = false;
+    if (AutoRepeatStep(r, e, tick, release, press)) inlined::pressKeyList(r, inputKeys(0), release, press, tick);
+    if (abortsOnRelease(r, e)) [[unlikely]]
+        RequestAborts(r, tick);
+}
+
+VRX_ALWAYS_INLINE void ProcessMouse(JoyButton& r, const SlotEvent& e, TickContext& tick) {
+    bool release = false, press = false;
+    if (AutoRepeatStep(r, e, tick, release, press)) MouseOutput(r, e.value, press, release, tick);
+}
+
 // Keyboard and mouse slots, most of every profile, run inline; the others
 // have a behaviour of their own.
 VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
@@ -131,16 +139,20 @@ VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
         logEdge(b, e, tick);
     if (held) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
 
-    if (b.type == AssignType::Keyboard || b.type == AssignType::Mouse || b.type == AssignType::MouseAbsolute) {
-        ProcessKeyboard(b, e, tick);
-    } else {
-        e.sincePrevious = ticksToMs(tick.tickCount - previousPressTick, tick.turboMode);
-        ProcessOther(b, e, tick);
+    switch (b.type) {
+        case AssignType::Keyboard:
+            ProcessKeyboard(b, e, tick);
+            break;
+        case AssignType::Mouse:
+        case AssignType::MouseAbsolute:
+            ProcessMouse(b, e, tick);
+            break;
+        default:
+            e.sincePrevious = ticksToMs(tick.tickCount - previousPressTick, tick.turboMode);
+            ProcessOther(b, e, tick);
+            if (b.type == AssignType::KeyboardMulti && abortsOnRelease(b, e)) RequestAborts(b, tick);
+            break;
     }
-
-    if (e.justReleased && b.triggersButtons && (b.autoRepeatRate != 0.0f || b.toggle != 0) &&
-        (b.type == AssignType::Keyboard || b.type == AssignType::KeyboardMulti))
-        RequestAborts(b, tick);
 }
 
 }  // namespace
