@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Ui/Dpi_win.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx::ui {
@@ -91,13 +92,69 @@ void Button::draw(const DRAWITEMSTRUCT& item) const {
     }
 }
 
+void CheckMarkButton::setChecked(bool checked) { send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+bool CheckMarkButton::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
+
+void CheckMarkButton::applyTheme(bool dark) { useClassicLook(hwnd(), dark); }
+
+bool CheckMarkButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (!Theme::dark() || IsWindowEnabled(hwnd())) return false;
+    switch (message) {
+        case WM_PAINT:
+            paintDisabled();
+            result = 0;
+            return true;
+        // The control draws itself straight away on these, outside WM_PAINT:
+        // it does so hidden, and then repaints the usual way.
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case BM_SETCHECK:
+        case BM_SETSTATE:
+        case WM_UPDATEUISTATE: {
+            const bool shown = GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE;
+            if (shown) send(WM_SETREDRAW, FALSE);
+            result = callDefault(message, wParam, lParam);
+            if (shown) send(WM_SETREDRAW, TRUE);
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            return true;
+        }
+        default: return false;
+    }
+}
+
+// As the classic control lays itself out: a box of 13 pixels at 96 DPI,
+// centred on the left, and the caption half a digit's width after it.
+void CheckMarkButton::paintDisabled() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    auto* background = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(hwnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd())));
+    FillRect(dc, &client, background ? background : Theme::windowBrush());
+
+    const int size = 12 * systemDpiOf(hwnd()) / kDesignDpi + 1;
+    const int top = (client.top + client.bottom - size) / 2;
+    RECT box{client.left, top, client.left + size, top + size};
+    DrawFrameControl(dc, &box, DFC_BUTTON, boxKind_ | DFCS_INACTIVE | (checked() ? DFCS_CHECKED : 0));
+
+    HFONT font = reinterpret_cast<HFONT>(send(WM_GETFONT));
+    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    INT digitWidth = 0;
+    GetCharWidth32W(dc, L'0', L'0', &digitWidth);
+    RECT text{box.right + digitWidth / 2, client.top, client.right, client.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, glowPalette().disabledText);
+    const std::wstring caption = windowText(hwnd());
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_HIDEPREFIX);
+    if (oldFont) SelectObject(dc, oldFont);
+    EndPaint(hwnd(), &paint);
+}
+
 bool CheckBox::create(HWND parent, std::string_view caption, int id) {
     return createWindow(parent, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id);
 }
-
-void CheckBox::setChecked(bool checked) { send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-bool CheckBox::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
 
 bool CheckBox::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
@@ -108,16 +165,10 @@ bool CheckBox::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     return false;
 }
 
-void CheckBox::applyTheme(bool dark) { useClassicLook(hwnd(), dark); }
-
 bool RadioButton::create(HWND parent, std::string_view caption, bool firstOfGroup, int id) {
     return createWindow(parent, L"BUTTON", caption,
                         BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, id);
 }
-
-void RadioButton::setChecked(bool checked) { send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-bool RadioButton::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
 
 bool RadioButton::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
@@ -127,8 +178,6 @@ bool RadioButton::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
     }
     return false;
 }
-
-void RadioButton::applyTheme(bool dark) { useClassicLook(hwnd(), dark); }
 
 bool GroupBox::create(HWND parent, std::string_view caption) {
     return createWindow(parent, L"BUTTON", caption, BS_GROUPBOX);

@@ -25,33 +25,49 @@ private:
     bool default_ = false;
 };
 
-// A check box (BS_AUTOCHECKBOX).
-class CheckBox : public Control {
+// What check boxes and radio buttons share: the classic look in the dark
+// style, whose own disabled caption, embossed in the system's light colours,
+// would read as enabled there; a disabled one is painted by this class.
+class CheckMarkButton : public Control {
 public:
-    bool create(HWND parent, std::string_view caption, int id = 0);
     void setChecked(bool checked);
     bool checked() const;
+
+    void applyTheme(bool dark) override;
+
+protected:
+    // DFCS_BUTTONCHECK or DFCS_BUTTONRADIO: the box DrawFrameControl draws.
+    explicit CheckMarkButton(UINT boxKind) : boxKind_(boxKind) {}
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void paintDisabled();
+    UINT boxKind_;
+};
+
+// A check box (BS_AUTOCHECKBOX).
+class CheckBox : public CheckMarkButton {
+public:
+    CheckBox() : CheckMarkButton(DFCS_BUTTONCHECK) {}
+    bool create(HWND parent, std::string_view caption, int id = 0);
 
     // After the user changed the check mark (not after setChecked).
     std::function<void(bool checked)> onChange;
 
     bool onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void applyTheme(bool dark) override;
 };
 
 // A radio button (BS_AUTORADIOBUTTON); the first of a group starts it
 // (WS_GROUP), so the arrow keys move within the group.
-class RadioButton : public Control {
+class RadioButton : public CheckMarkButton {
 public:
+    RadioButton() : CheckMarkButton(DFCS_BUTTONRADIO) {}
     bool create(HWND parent, std::string_view caption, bool firstOfGroup, int id = 0);
-    void setChecked(bool checked);
-    bool checked() const;
 
     // When the user selects this button.
     std::function<void()> onClick;
 
     bool onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void applyTheme(bool dark) override;
 };
 
 // A group box frame with its caption. Create it before the controls inside

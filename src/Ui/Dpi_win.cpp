@@ -32,6 +32,10 @@ void setForcedDpi(int dpi) { forced.store(dpi > 0 ? dpi : 0); }
 
 int dpiOf(HWND window) {
     if (const int dpi = forcedDpi()) return dpi;
+    return systemDpiOf(window);
+}
+
+int systemDpiOf(HWND window) {
     // GetDpiForWindow exists from Windows 10 1607 on; the program still
     // starts on older builds, which get the screen's DPI.
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);

@@ -14,6 +14,8 @@ int scale(int value, int dpi);
 // any, else GetDpiForWindow (Windows 10 1607 and later, resolved at run
 // time), else the screen DC's LOGPIXELSY.
 int dpiOf(HWND window);
+// The DPI the system draws the window's own parts at, whatever is forced.
+int systemDpiOf(HWND window);
 
 // VANTORIX_FORCE_DPI (e.g. 144) read once, or the value of setForcedDpi;
 // 0 when nothing is forced.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,54 @@ TEST_F(Host, DarkThemeDrawsButtonsItselfAndColoursPlainChildren) {
     Theme::setCurrent(ThemeKind::Windows);
     applyTheme(window);
     EXPECT_EQ(GetWindowLongPtrW(button.hwnd(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+}
+
+int brightness(COLORREF colour) { return GetRValue(colour) + GetGValue(colour) + GetBValue(colour); }
+
+// The brightest pixel of a control's caption, right of its box.
+int brightestCaptionPixel(HWND control) {
+    UpdateWindow(control);
+    RECT client;
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    int brightest = 0;
+    for (int y = client.top; y < client.bottom; ++y)
+        for (int x = client.left + 20; x < client.right; ++x)
+            brightest = std::max(brightest, brightness(GetPixel(dc, x, y)));
+    ReleaseDC(control, dc);
+    return brightest;
+}
+
+// The classic check box embosses a disabled caption in the system's light
+// colours, which on the dark palette looks enabled; none of it may show.
+TEST_F(Host, DarkThemeGreysDisabledChecksAndRadios) {
+    CheckBox check;
+    RadioButton radio;
+    ASSERT_TRUE(check.create(window, "WWWWWW"));
+    ASSERT_TRUE(radio.create(window, "WWWWWW", true));
+    check.setBounds(10, 10, 150, 24);
+    radio.setBounds(10, 40, 150, 24);
+    Theme::setCurrent(ThemeKind::Glow);
+    applyTheme(window);
+    pump();
+    const int enabled = brightestCaptionPixel(check.hwnd());
+    EXPECT_GE(enabled, brightness(glowPalette().text) - 30);
+
+    check.setEnabled(false);
+    radio.setEnabled(false);
+    check.setChecked(true);  // drawn by the control itself at once
+    pump();
+    const int disabledLimit = brightness(glowPalette().disabledText);
+    for (HWND control : {check.hwnd(), radio.hwnd()}) {
+        const int brightest = brightestCaptionPixel(control);
+        EXPECT_LE(brightest, disabledLimit);
+        EXPECT_GT(brightest, brightness(glowPalette().window));  // the caption is there
+    }
+    EXPECT_TRUE(check.checked());
+
+    check.setEnabled(true);
+    pump();
+    EXPECT_GE(brightestCaptionPixel(check.hwnd()), enabled - 30);
 }
 
 TEST(Dpi, ScalesDesignSizesAndCanBeForced) {

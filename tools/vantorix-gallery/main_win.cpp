@@ -77,6 +77,11 @@ protected:
         radioA.create(hwnd(), "押している間", true);
         radioB.create(hwnd(), "押すたびに切り替え", false);
         radioA.setChecked(true);
+        offCheck.create(hwnd(), "使えないチェック");
+        offCheck.setChecked(true);
+        offCheck.setEnabled(false);
+        offRadio.create(hwnd(), "使えない選択", true);
+        offRadio.setEnabled(false);
         edit.create(hwnd(), "コメント");
         digits.create(hwnd(), "128", {.digitsOnly = true});
         yellow.create(hwnd(), "");
@@ -133,7 +138,7 @@ protected:
 
     void layout() override {
         tabs.setBounds(scale(8), scale(8), scale(644), scale(30));
-        group.setBounds(scale(8), scale(46), scale(300), scale(214));
+        group.setBounds(scale(8), scale(46), scale(300), scale(244));
         check.setBounds(scale(20), scale(68), scale(270), scale(22));
         radioA.setBounds(scale(20), scale(94), scale(130), scale(22));
         radioB.setBounds(scale(152), scale(94), scale(150), scale(22));
@@ -142,6 +147,8 @@ protected:
         yellow.setBounds(scale(20), scale(152), scale(170), scale(24));
         combo.setBounds(scale(20), scale(184), scale(274), scale(24));
         track.setBounds(scale(20), scale(218), scale(274), scale(32));
+        offCheck.setBounds(scale(20), scale(258), scale(130), scale(22));
+        offRadio.setBounds(scale(152), scale(258), scale(150), scale(22));
         list.setBounds(scale(320), scale(46), scale(150), scale(110));
         normal.setBounds(scale(482), scale(50), scale(170), scale(20));
         bold.setBounds(scale(482), scale(74), scale(170), scale(20));
@@ -159,8 +166,8 @@ private:
 
     ui::TabStrip tabs;
     ui::GroupBox group;
-    ui::CheckBox check;
-    ui::RadioButton radioA, radioB;
+    ui::CheckBox check, offCheck;
+    ui::RadioButton radioA, radioB, offRadio;
     ui::Edit edit, digits, yellow;
     ui::ComboBox combo;
     ui::TrackBar track;
