@@ -69,7 +69,7 @@ void takeAbortRequest(JoyButton& b, TickContext& tick) {
     }
 }
 
-void logEdge(const JoyButton& b, SlotEvent e, TickContext& tick) {
+void logEdge(const JoyButton& b, const SlotEvent& e, TickContext& tick) {
     if (e.justPressed)
         tick.log->debugf("%d#button[%d]: just pressed event (%d)", b.joystickIndex, b.slotIndex, e.value);
     else if (e.justReleased)
@@ -77,7 +77,7 @@ void logEdge(const JoyButton& b, SlotEvent e, TickContext& tick) {
 }
 
 // The slot types that act on an edge or run a behaviour of their own.
-void ProcessOther(JoyButton& b, SlotEvent e, TickContext& tick) {
+void ProcessOther(JoyButton& b, const SlotEvent& e, TickContext& tick) {
     switch (b.type) {
         case AssignType::Command:
             ProcessCommand(b, e.justPressed, tick);
