@@ -1,9 +1,9 @@
 #include "Joybutton/KeyOutput.h"
-#include "Joybutton/KeyOutputInline.h"
 
 #include <cstdlib>
 
 #include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/KeyOutputInline.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/SlotIndex.h"
 #include "Utils/EventImpl.h"
@@ -177,11 +177,13 @@ void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) 
     presses = KeyList4{};
     int nr = 0, np = 0;
     for (int i = 0; i < 4; ++i) {
-        if (before.codes[i] != 0 && !contains(after, before.codes[i]) && !inlined::repeatsEarlier(before.codes.data(), i)) {
+        if (before.codes[i] != 0 && !contains(after, before.codes[i]) &&
+            !inlined::repeatsEarlier(before.codes.data(), i)) {
             releases.codes[nr] = before.codes[i];
             releases.scans[nr++] = before.scans[i];
         }
-        if (after.codes[i] != 0 && !contains(before, after.codes[i]) && !inlined::repeatsEarlier(after.codes.data(), i)) {
+        if (after.codes[i] != 0 && !contains(before, after.codes[i]) &&
+            !inlined::repeatsEarlier(after.codes.data(), i)) {
             presses.codes[np] = after.codes[i];
             presses.scans[np++] = after.scans[i];
         }
