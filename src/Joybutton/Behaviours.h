@@ -2,6 +2,7 @@
 
 #include "Joybutton/JoyButton.h"
 #include "Joybutton/TickContext.h"
+#include "Joystick/Ticks.h"
 #include "Utils/AlwaysInline.h"
 
 namespace vrx {
@@ -11,15 +12,18 @@ struct SlotEvent {
     int value;
     bool justPressed;
     bool justReleased;
-    int heldMs;          // how long the current press has lasted; 0 while released
-    int sincePrevious;   // ms from the previous press's start to this tick
+    // Worked out only for the behaviours that read them, not for keyboard
+    // and mouse slots: how long the current press has lasted (0 while
+    // released), and the ms from the previous press's start to this tick.
+    int heldMs;
+    int sincePrevious;
 };
 
 // Auto-repeat: decides whether this tick presses or releases the slot's
 // output. Returns false when the output keeps its state this tick.
 VRX_ALWAYS_INLINE bool AutoRepeatStep(JoyButton& r, const SlotEvent& e, TickContext& tick, bool& release, bool& press) {
     JoyButtonRuntime& rt = r.runtime;
-    if (r.autoRepeatRate == 0.0f) {
+    if (!r.autoRepeats()) {
         release = e.justReleased;
         press = e.justPressed;
         return true;
@@ -31,7 +35,7 @@ VRX_ALWAYS_INLINE bool AutoRepeatStep(JoyButton& r, const SlotEvent& e, TickCont
             press = false;
             return true;
         }
-        if (e.heldMs < r.autoRepeatDelay) {
+        if (ticksToMs(tick.tickCount - rt.slotPressTick, tick.turboMode) < r.autoRepeatDelay) {
             rt.repeatCountdown = 0;
             return false;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -138,6 +139,11 @@ public:
     std::string programStartFrom;
     std::string pasteText;
     std::string comment;
+
+    // A rate of zero, of either sign, does not repeat. Tested on the bits:
+    // one integer test where a float compare takes several instructions, on
+    // every slot the tick runs.
+    bool autoRepeats() const { return (std::bit_cast<uint32_t>(autoRepeatRate) & 0x7FFFFFFFu) != 0; }
 
     void reset();
     void copyFrom(const JoyButton& other);

@@ -1,5 +1,7 @@
 #include "Joybutton/JoyButtonProcess.h"
 
+#include <algorithm>
+
 #include "ConfigFileManager/JoystickConfig.h"
 #include "Joybutton/Behaviours.h"
 #include "Joybutton/KeyOutput.h"
@@ -8,12 +10,9 @@
 #include "Joystick/SlotIndex.h"
 #include "Joystick/Ticks.h"
 #include "Utils/Logger.h"
+#include "Utils/Prefetch.h"
 
 namespace vrx {
-
-void logIgnoreEnds(const JoyButton& b, TickContext& tick) {
-    VRX_DEBUGF(*tick.log, "Button[%d]: Button is released so input will take effect from now on", b.slotIndex);
-}
 
 int ToggleFilterSlow(JoyButton& b, int value, TickContext& tick) {
     JoyButtonRuntime& r = b.runtime;
@@ -38,6 +37,20 @@ int ToggleFilterSlow(JoyButton& b, int value, TickContext& tick) {
         return 0;
     }
     return r.toggleState ? kFullValue : 0;
+}
+
+int FilterInputSlow(JoyButton& b, int value, TickContext& tick) {
+    int& ignore = b.runtime.ignoreCounter;
+    if (ignore != 0) {
+        if (value > 0) {
+            value = 0;
+            if (ignore > 0) --ignore;
+        } else {
+            VRX_DEBUGF(*tick.log, "Button[%d]: Button is released so input will take effect from now on", b.slotIndex);
+            ignore = 0;
+        }
+    }
+    return ToggleFilter(b, value, tick);
 }
 
 namespace {
@@ -69,7 +82,9 @@ void takeAbortRequest(JoyButton& b, TickContext& tick) {
     }
 }
 
-void logEdge(const JoyButton& b, const SlotEvent& e, TickContext& tick) {
+// The event comes by value to what runs out of line, so that the inline slot
+// step keeps it in registers.
+void logEdge(const JoyButton& b, SlotEvent e, TickContext& tick) {
     if (e.justPressed)
         tick.log->debugf("%d#button[%d]: just pressed event (%d)", b.joystickIndex, b.slotIndex, e.value);
     else if (e.justReleased)
@@ -77,7 +92,7 @@ void logEdge(const JoyButton& b, const SlotEvent& e, TickContext& tick) {
 }
 
 // The slot types that act on an edge or run a behaviour of their own.
-void ProcessOther(JoyButton& b, const SlotEvent& e, TickContext& tick) {
+void ProcessOther(JoyButton& b, SlotEvent e, TickContext& tick) {
     switch (b.type) {
         case AssignType::Command:
             ProcessCommand(b, e.justPressed, tick);
@@ -105,12 +120,12 @@ void ProcessOther(JoyButton& b, const SlotEvent& e, TickContext& tick) {
 
 // An auto-repeating or toggled slot lets go of what it triggers.
 VRX_ALWAYS_INLINE bool abortsOnRelease(const JoyButton& b, const SlotEvent& e) {
-    return e.justReleased && b.triggersButtons && (b.autoRepeatRate != 0.0f || b.toggle != 0);
+    return b.triggersButtons && e.justReleased && (b.autoRepeats() || b.toggle != 0);
 }
 
-VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick) {
+VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick, bool debug) {
     bool release = false, press = false;
-    if (AutoRepeatStep(r, e, tick, release, press)) inlined::pressKeyList(r, inputKeys(0), release, press, tick);
+    if (AutoRepeatStep(r, e, tick, release, press)) inlined::pressKeyList(r, inputKeys(0), release, press, tick, debug);
     if (abortsOnRelease(r, e)) [[unlikely]]
         RequestAborts(r, tick);
 }
@@ -121,8 +136,8 @@ VRX_ALWAYS_INLINE void ProcessMouse(JoyButton& r, const SlotEvent& e, TickContex
 }
 
 // Keyboard and mouse slots, most of every profile, run inline; the others
-// have a behaviour of their own.
-VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
+// have a behaviour of their own. debug: whether Debug lines are written.
+VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick, bool debug) {
     JoyButtonRuntime& r = b.runtime;
     if (r.abortRequested) [[unlikely]]
         takeAbortRequest(b, tick);
@@ -135,46 +150,74 @@ VRX_ALWAYS_INLINE void processSlot(JoyButton& b, int value, TickContext& tick) {
         r.slotPressTick = tick.tickCount;
     else if (e.justReleased)
         r.slotReleaseTick = tick.tickCount;
-    if (tick.log->debugEnabled()) [[unlikely]]
+    if (debug) [[unlikely]]
         logEdge(b, e, tick);
-    if (held) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
 
-    switch (b.type) {
-        case AssignType::Keyboard:
-            ProcessKeyboard(b, e, tick);
-            break;
-        case AssignType::Mouse:
-        case AssignType::MouseAbsolute:
-            ProcessMouse(b, e, tick);
-            break;
-        default:
-            e.sincePrevious = ticksToMs(tick.tickCount - previousPressTick, tick.turboMode);
-            ProcessOther(b, e, tick);
-            if (b.type == AssignType::KeyboardMulti && abortsOnRelease(b, e)) RequestAborts(b, tick);
-            break;
+    if (b.type == AssignType::Keyboard) [[likely]] {
+        ProcessKeyboard(b, e, tick, debug);
+    } else if (b.type == AssignType::Mouse || b.type == AssignType::MouseAbsolute) {
+        ProcessMouse(b, e, tick);
+    } else {
+        if (held) e.heldMs = ticksToMs(tick.tickCount - r.slotPressTick, tick.turboMode);
+        e.sincePrevious = ticksToMs(tick.tickCount - previousPressTick, tick.turboMode);
+        ProcessOther(b, e, tick);
+        if (b.type == AssignType::KeyboardMulti && abortsOnRelease(b, e)) RequestAborts(b, tick);
     }
 }
 
 }  // namespace
 
-void Process(JoyButton& b, int value, TickContext& tick) { processSlot(b, value, tick); }
+void Process(JoyButton& b, int value, TickContext& tick) { processSlot(b, value, tick, tick.log->debugEnabled()); }
 
+namespace {
+
+// How many slots ahead the pass asks for a slot's first line and its keys.
+constexpr int kPrefetchAhead = 4;
+
+// Slots that are let go run at once; held ones are noted for later.
+struct PressedSlots {
+    std::array<uint8_t, kSlotCount> slots;
+    int count = 0;
+};
+
+VRX_ALWAYS_INLINE void runOrDefer(JoystickConfig& config, SlotValues& values, int j, PressedSlots& pressed,
+                                  TickContext& tick, bool debug) {
+    JoyButton& slot = config.slot(j);
+    if (j + kPrefetchAhead < kSlotCount) {
+        const JoyButton& ahead = config.slot(j + kPrefetchAhead);
+        prefetch<PrefetchFor::Writing>(&ahead);
+        prefetch(&ahead.keys);
+    }
+    if (slot.type == AssignType::None) return;
+    if (values[j] <= 0)
+        processSlot(slot, values[j], tick, debug);
+    else
+        pressed.slots[pressed.count++] = static_cast<uint8_t>(j);
+}
+
+VRX_ALWAYS_INLINE void runSlots(JoystickConfig& config, SlotValues& values, int activeSlots, int filteredSlots,
+                                TickContext& tick, bool debug) {
+    PressedSlots pressed;
+    const int filtered = std::min(filteredSlots, activeSlots);
+    for (int j = 0; j < filtered; ++j) runOrDefer(config, values, j, pressed, tick, debug);
+    for (int j = filtered; j < activeSlots; ++j) {
+        values[j] = FilterInput(config.slot(j), values[j], tick);
+        runOrDefer(config, values, j, pressed, tick, debug);
+    }
+    for (int k = 0; k < pressed.count; ++k) {
+        const int j = pressed.slots[k];
+        processSlot(config.slot(j), values[j], tick, debug);
+    }
+}
+
+}  // namespace
+
+// The Debug flag is read once, and each setting gets a pass of its own.
 void ProcessSlots(JoystickConfig& config, SlotValues& values, int activeSlots, int filteredSlots, TickContext& tick) {
-    std::array<uint8_t, kSlotCount> pressedSlots;
-    int pressedCount = 0;
-    for (int j = 0; j < activeSlots; ++j) {
-        JoyButton& slot = config.slot(j);
-        if (j >= filteredSlots) values[j] = FilterInput(slot, values[j], tick);
-        if (slot.type == AssignType::None) continue;
-        if (values[j] <= 0)
-            processSlot(slot, values[j], tick);
-        else
-            pressedSlots[pressedCount++] = static_cast<uint8_t>(j);
-    }
-    for (int k = 0; k < pressedCount; ++k) {
-        const int j = pressedSlots[k];
-        processSlot(config.slot(j), values[j], tick);
-    }
+    if (tick.log->debugEnabled())
+        runSlots(config, values, activeSlots, filteredSlots, tick, true);
+    else
+        runSlots(config, values, activeSlots, filteredSlots, tick, false);
 }
 
 namespace {

@@ -9,7 +9,6 @@ class JoystickConfig;
 struct TickContext;
 
 int ToggleFilterSlow(JoyButton& button, int value, TickContext& tick);
-void logIgnoreEnds(const JoyButton& button, TickContext& tick);
 
 // The value a slot's behaviour sees: a triggered or forced slot overrides its
 // input, and a toggled slot stays on from one press to the next. Most slots
@@ -23,20 +22,18 @@ inline int ToggleFilter(JoyButton& button, int value, TickContext& tick) {
     return ToggleFilterSlow(button, value, tick);
 }
 
+int FilterInputSlow(JoyButton& button, int value, TickContext& tick);
+
 // An ignore counter swallows input held across a switch; then the toggle
-// filter decides what the slot's behaviour sees.
+// filter decides what the slot's behaviour sees. Most slots have neither,
+// which one test tells.
 inline int FilterInput(JoyButton& button, int value, TickContext& tick) {
-    int& ignore = button.runtime.ignoreCounter;
-    if (ignore != 0) [[unlikely]] {
-        if (value > 0) {
-            value = 0;
-            if (ignore > 0) --ignore;
-        } else {
-            logIgnoreEnds(button, tick);
-            ignore = 0;
-        }
+    JoyButtonRuntime& r = button.runtime;
+    if ((r.ignoreCounter | button.toggle) == 0 && r.forcedState < 0) [[likely]] {
+        r.toggleState = r.togglePrev = false;
+        return value;
     }
-    return ToggleFilter(button, value, tick);
+    return FilterInputSlow(button, value, tick);
 }
 
 // Runs a slot's assignment for this tick's value.
@@ -62,7 +59,7 @@ inline bool IdleTick(const JoyButton& b, int value) {
     if (r.ignoreCounter != 0 || r.forcedState >= 0 || b.toggle != 0 || r.toggleState || r.togglePrev) return false;
     if (b.type == AssignType::None) return true;
     if (r.slotPressed != held || r.abortRequested) return false;
-    if (b.type == AssignType::Keyboard) return b.autoRepeatRate == 0.0f && !(r.keysDown && b.refreshesHeldKeys);
+    if (b.type == AssignType::Keyboard) return !b.autoRepeats() && !(r.keysDown && b.refreshesHeldKeys);
     return !held && (b.type == AssignType::JoystickShift || b.type == AssignType::ProfileSwitch);
 }
 

@@ -136,17 +136,19 @@ void emitKey(JoyButton& r, KeyCode c, uint32_t s, bool press, TickContext& tick)
 }  // namespace inlined
 
 void SendKey(JoyButton& r, KeyCode c, uint32_t s, bool release, bool press, TickContext& tick) {
-    inlined::sendKey(r, c, s, release, press, tick);
+    inlined::sendKey(r, c, s, release, press, tick, tick.log->debugEnabled());
 }
 
 bool resolveKeys(const JoyButton& r, HeldKeys list, const KeyCode*& codes, const uint32_t*& scans) {
     return inlined::resolve(r, list, codes, scans);
 }
 
-void ReleaseKeys(JoyButton& r, HeldKeys list, TickContext& tick) { inlined::releaseKeys(r, list, tick); }
+void ReleaseKeys(JoyButton& r, HeldKeys list, TickContext& tick) {
+    inlined::releaseKeys(r, list, tick, tick.log->debugEnabled());
+}
 
 void PressKeyList(JoyButton& r, HeldKeys list, bool release, bool press, TickContext& tick) {
-    inlined::pressKeyList(r, list, release, press, tick);
+    inlined::pressKeyList(r, list, release, press, tick, tick.log->debugEnabled());
 }
 
 void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) {
@@ -193,7 +195,8 @@ void KeyTransition(JoyButton& r, HeldKeys from, HeldKeys to, TickContext& tick) 
 void ChangeKeys(JoyButton& r, TickContext& tick) {
     r.runtime.keysDown = false;
     const KeyList4 releases = r.runtime.releaseList;
-    for (int i = 3; i >= 0; --i) inlined::sendKey(r, releases.codes[i], releases.scans[i], true, false, tick);
+    const bool debug = tick.log->debugEnabled();
+    for (int i = 3; i >= 0; --i) inlined::sendKey(r, releases.codes[i], releases.scans[i], true, false, tick, debug);
     PressKeyList(r, pressListKeys(), false, true, tick);
 }
 

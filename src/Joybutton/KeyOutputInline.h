@@ -11,7 +11,9 @@
 // The key output of KeyOutput.h as the tick's per-slot path compiles it in:
 // every held or let-go slot passes here, and most of its keys are plain keys
 // that end at the reference count. What a key does beyond that, and the
-// Debug lines, stay out of line.
+// Debug lines, stay out of line. debug is whether Debug lines are written:
+// the slot pass reads it once, so that with a constant the compiler leaves
+// the lines' tests out.
 namespace vrx::inlined {
 
 // What a code does once its reference count lets it through.
@@ -29,26 +31,26 @@ VRX_ALWAYS_INLINE bool repeatsEarlier(const KeyCode* codes, int i) {
 }
 
 // Returns false when another holder keeps the key down or up.
-VRX_ALWAYS_INLINE bool countReference(const JoyButton& r, KeyCode code, bool press, TickContext& tick) {
+VRX_ALWAYS_INLINE bool countReference(const JoyButton& r, KeyCode code, bool press, TickContext& tick, bool debug) {
     int& count = (*tick.keyRefCount)[code];
     const int old = count;
     count = press ? old + 1 : old - 1;
     if (press ? old > 0 : old > 1) return false;
     const bool unbalanced = !press && old < 1;
     if (unbalanced) count = 0;
-    if (tick.log->debugEnabled()) [[unlikely]]
+    if (debug) [[unlikely]]
         logReferenceCount(r, code, count, unbalanced, tick);
     return true;
 }
 
 // The scan code is read only where a key goes out: it lies in another cache
 // line than the codes.
-VRX_ALWAYS_INLINE void sendKey(JoyButton& r, KeyCode c, const uint32_t& s, bool release, bool press,
-                               TickContext& tick) {
+VRX_ALWAYS_INLINE void sendKey(JoyButton& r, KeyCode c, const uint32_t& s, bool release, bool press, TickContext& tick,
+                               bool debug) {
     if (c == 0) return;
-    if (tick.log->debugEnabled()) [[unlikely]]
+    if (debug) [[unlikely]]
         logApiKey(r, c, s, release, press, tick);
-    if (c <= 0x3FF && !tick.repeatSameKeyInSequence && !countReference(r, c, press, tick)) return;
+    if (c <= 0x3FF && !tick.repeatSameKeyInSequence && !countReference(r, c, press, tick, debug)) return;
     emitKey(r, c, s, press, tick);
 }
 
@@ -74,19 +76,20 @@ VRX_ALWAYS_INLINE bool resolve(const JoyButton& r, HeldKeys list, const KeyCode*
     return false;
 }
 
-VRX_ALWAYS_INLINE void releaseKeys(JoyButton& r, HeldKeys list, TickContext& tick) {
+VRX_ALWAYS_INLINE void releaseKeys(JoyButton& r, HeldKeys list, TickContext& tick, bool debug) {
     const KeyCode* codes = nullptr;
     const uint32_t* scans = nullptr;
     if (!resolve(r, list, codes, scans)) {
-        if (tick.log->debugEnabled()) [[unlikely]]
+        if (debug) [[unlikely]]
             logNothingToRelease(r, tick);
         return;
     }
     for (int i = list.count - 1; i >= 0; --i)
-        if (codes[i] != 0 && !repeatsEarlier(codes, i)) sendKey(r, codes[i], scans[i], true, false, tick);
+        if (codes[i] != 0 && !repeatsEarlier(codes, i)) sendKey(r, codes[i], scans[i], true, false, tick, debug);
 }
 
-VRX_ALWAYS_INLINE void pressKeyList(JoyButton& r, HeldKeys list, bool release, bool press, TickContext& tick) {
+VRX_ALWAYS_INLINE void pressKeyList(JoyButton& r, HeldKeys list, bool release, bool press, TickContext& tick,
+                                    bool debug) {
     JoyButtonRuntime& rt = r.runtime;
     if (press) {
         rt.keysDown = true;
@@ -95,16 +98,17 @@ VRX_ALWAYS_INLINE void pressKeyList(JoyButton& r, HeldKeys list, bool release, b
         const uint32_t* scans = nullptr;
         if (!resolve(r, list, codes, scans)) return;
         for (int i = 0; i < list.count; ++i)
-            if (codes[i] != 0 && !repeatsEarlier(codes, i)) sendKey(r, codes[i], scans[i], release, true, tick);
+            if (codes[i] != 0 && !repeatsEarlier(codes, i)) sendKey(r, codes[i], scans[i], release, true, tick, debug);
     } else if (release) {
         rt.keysDown = false;
-        releaseKeys(r, list, tick);
+        releaseKeys(r, list, tick, debug);
     } else if (rt.keysDown) {
         const KeyCode* codes = nullptr;
         const uint32_t* scans = nullptr;
         if (!resolve(r, list, codes, scans)) return;
         for (int i = 0; i < list.count; ++i)
-            if (isRefreshable(codes[i]) && !repeatsEarlier(codes, i)) sendKey(r, codes[i], scans[i], false, true, tick);
+            if (isRefreshable(codes[i]) && !repeatsEarlier(codes, i))
+                sendKey(r, codes[i], scans[i], false, true, tick, debug);
     }
 }
 

@@ -56,7 +56,7 @@ bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, in
     }
     const bool allIdle = allSlotsIdle(config, out, activeSlots);
     if (!entry) return allIdle;
-    *entry = Entry{};
+    entry->config = nullptr;
     if (!allIdle) return false;
     entry->config = &config;
     entry->slotChanges = changes;
@@ -65,8 +65,10 @@ bool IdleJoysticks::idle(const JoystickConfig& config, const SlotValues& out, in
     return true;
 }
 
+// An entry without a configuration matches none; its values are left as
+// they are, which spares clearing them on every tick of a busy joystick.
 void IdleJoysticks::forget(const JoystickConfig& config) {
-    if (Entry* entry = entryFor(config)) *entry = Entry{};
+    if (Entry* entry = entryFor(config)) entry->config = nullptr;
 }
 
 }  // namespace vrx

@@ -26,6 +26,17 @@ TEST(AutoRepeat, NegativeRateIsAPeriodInSeconds) {
     EXPECT_EQ(out, (Lines{at(1, kADown), at(62, kAUp), at(124, kADown)}));
 }
 
+// A rate of zero of either sign holds the key like a plain press; the test
+// of the rate reads its bits, where the sign of a zero is one of them.
+TEST(AutoRepeat, ZeroOfEitherSignDoesNotRepeat) {
+    for (const float zero : {0.0f, -0.0f}) {
+        SlotFixture f;
+        keyboard(f.slot(56), {0x41}, zero);
+        EXPECT_EQ(f.runFor(56, 1000, 100), (Lines{at(1, kADown)})) << zero;
+        EXPECT_EQ(f.runFor(56, 0, 2), (Lines{at(1, kAUp)})) << zero;
+    }
+}
+
 TEST(AutoRepeat, DelayHoldsTheKeyFirst) {
     SlotFixture f;
     JoyButton& b = keyboard(f.slot(56), {0x41}, 10.0f);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/EngineHarness.h"
+#include "support/FullLoad.h"
 
 namespace vrx::test {
 namespace {
@@ -200,6 +200,28 @@ TEST(ProcessTick, ReleasesAreDispatchedBeforePresses) {
     h.tick();
     // The shared key goes up with its last holder and down with the new one.
     EXPECT_EQ(h.events(), (std::vector<std::string>{"Key vk=41 scan=1E flags=2", "Key vk=41 scan=1E flags=0"}));
+}
+
+// The slot pass is compiled once with the Debug lines and once without:
+// both must send the same, tick for tick, under the heaviest load.
+TEST(ProcessTick, DebugLinesLeaveTheOutputAsItIs) {
+    EngineHarness quiet, verbose;
+    quiet.log.setDebugEnabled(false);
+    for (EngineHarness* h : {&quiet, &verbose}) {
+        loadWorstCase(*h);
+        h->senders.record.keepLines = true;
+    }
+    for (int t = 0; t < 6; ++t) {
+        for (EngineHarness* h : {&quiet, &verbose}) {
+            changeEveryInput(*h, t);
+            h->events().clear();
+            h->tick();
+        }
+        ASSERT_FALSE(quiet.events().empty());
+        EXPECT_EQ(quiet.events(), verbose.events()) << t;
+    }
+    EXPECT_TRUE(quiet.log.lines.empty());
+    EXPECT_FALSE(verbose.log.texts(LogLevel::Debug).empty());
 }
 
 TEST(ProcessTick, UnassignedSlotsAreNotDispatched) {
