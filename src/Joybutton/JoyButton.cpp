@@ -78,6 +78,7 @@ void JoyButton::prepare() {
     for (int i = 0; i < kKeyCount; ++i) scanCodes[i] = scanCodeFor(keys[i], layout);
     for (auto& step : commandSteps)
         for (int i = 0; i < 4; ++i) step.scanCodes[i] = scanCodeFor(step.keys[i], layout);
+    singleKey = keys[1] == 0 && keys[2] == 0 && keys[3] == 0 && keys[0] <= 0x3FF ? static_cast<uint16_t>(keys[0]) : 0;
     refreshesHeldKeys = std::any_of(keys.begin(), keys.begin() + 4, isRefreshable);
     triggersButtons = std::any_of(keys.begin(), keys.end(), isTrigger) ||
                       std::any_of(commandSteps.begin(), commandSteps.end(), [](const CommandStep& step) {

@@ -89,9 +89,13 @@ public:
     // until prepare has looked at the keys. refreshesHeldKeys: keys 0 to 3
     // include a cursor or wheel code, which a held list sends on every tick.
     // triggersButtons: some key, or some command step's key, is a trigger
-    // code, which presses another slot.
+    // code, which presses another slot. singleKey: keys 0 to 3 are one plain
+    // key (a code up to 0x3FF) in the first place, and this is it; 0
+    // otherwise, and until prepare has looked. It fills the bytes before
+    // toggle, which keeps the run-time state where it was.
     bool refreshesHeldKeys = true;
     bool triggersButtons = true;
+    uint16_t singleKey = 0;
     int toggle = 0;
     float autoRepeatRate = 0.0f;
     int autoRepeatDelay = 0;

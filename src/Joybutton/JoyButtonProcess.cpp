@@ -125,7 +125,12 @@ VRX_ALWAYS_INLINE bool abortsOnRelease(const JoyButton& b, const SlotEvent& e) {
 
 VRX_ALWAYS_INLINE void ProcessKeyboard(JoyButton& r, const SlotEvent& e, TickContext& tick, bool debug) {
     bool release = false, press = false;
-    if (AutoRepeatStep(r, e, tick, release, press)) inlined::pressKeyList(r, inputKeys(0), release, press, tick, debug);
+    if (AutoRepeatStep(r, e, tick, release, press)) {
+        if (r.singleKey != 0)
+            inlined::pressSingleKey(r, release, press, tick, debug);
+        else
+            inlined::pressKeyList(r, inputKeys(0), release, press, tick, debug);
+    }
     if (abortsOnRelease(r, e)) [[unlikely]]
         RequestAborts(r, tick);
 }

@@ -112,4 +112,19 @@ VRX_ALWAYS_INLINE void pressKeyList(JoyButton& r, HeldKeys list, bool release, b
     }
 }
 
+// pressKeyList for the list of keys 0 to 3 when they are a single key
+// (JoyButton::singleKey), most keyboard slots: the same, without resolving the
+// list and looking through its places. A single key is never refreshed.
+VRX_ALWAYS_INLINE void pressSingleKey(JoyButton& r, bool release, bool press, TickContext& tick, bool debug) {
+    JoyButtonRuntime& rt = r.runtime;
+    if (press) {
+        rt.keysDown = true;
+        rt.heldKeys = inputKeys(0);
+        sendKey(r, r.singleKey, r.scanCodes[0], release, true, tick, debug);
+    } else if (release) {
+        rt.keysDown = false;
+        sendKey(r, r.singleKey, r.scanCodes[0], true, false, tick, debug);
+    }
+}
+
 }  // namespace vrx::inlined

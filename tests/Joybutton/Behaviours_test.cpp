@@ -37,6 +37,21 @@ TEST(AutoRepeat, ZeroOfEitherSignDoesNotRepeat) {
     }
 }
 
+// Most slots hold one key, which takes a shorter way than a list; a key in
+// any other place makes a list again, whatever lies between.
+TEST(KeyboardSlot, EveryPlaceOfItsFirstFourKeysCounts) {
+    SlotFixture f;
+    JoyButton& b = keyboard(f.slot(56), {0x41, 0, 0, 0x44});
+    f.run(56, 1000);
+    f.run(56, 0);
+    EXPECT_EQ(f.take(), (Lines{kADown, "Key vk=44 scan=20 flags=0", "Key vk=44 scan=20 flags=2", kAUp}));
+    b.keys = {0x41};
+    b.prepare();
+    f.run(56, 1000);
+    f.run(56, 0);
+    EXPECT_EQ(f.take(), (Lines{kADown, kAUp}));
+}
+
 TEST(AutoRepeat, DelayHoldsTheKeyFirst) {
     SlotFixture f;
     JoyButton& b = keyboard(f.slot(56), {0x41}, 10.0f);
