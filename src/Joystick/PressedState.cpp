@@ -24,10 +24,10 @@ bool PressedStateMemory::update(int joystick, const SlotValues& out, int activeS
     // over many slots at once; it runs for every joystick whose values moved.
     // A value at or below the threshold is analog noise or a light touch,
     // not a press, even though it is above zero.
-    uint8_t changed = 0;
-    uint8_t any = 0;
+    int32_t changed = 0;
+    int32_t any = 0;
     for (int j = 0; j < active; ++j) {
-        const uint8_t pressed = out[j] > threshold;
+        const int32_t pressed = out[j] > threshold;
         changed |= pressed ^ flags[j];
         any |= pressed;
         // How long a slot has been held is measured from its rising edge.

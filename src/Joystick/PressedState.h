@@ -11,9 +11,9 @@ namespace vrx {
 // ticks. It is indexed by logical joystick, not by profile, so it survives a
 // profile switch.
 struct PressedStateMemory {
-    // 0 or 1; bytes rather than bool so that the update runs over many slots
-    // at once.
-    std::array<std::array<uint8_t, kSlotCount>, kMaxJoysticks> pressedFlag{};
+    // 0 or 1; as wide as the values and the ticks, so that the update runs
+    // over many slots at once without widening and narrowing between them.
+    std::array<std::array<int32_t, kSlotCount>, kMaxJoysticks> pressedFlag{};
     std::array<std::array<int, kSlotCount>, kMaxJoysticks> pressTick{};
     std::array<bool, kMaxJoysticks> anyPressed{};
 
