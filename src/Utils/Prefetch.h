@@ -8,8 +8,8 @@ namespace vrx {
 
 // Asks for the cache line at p ahead of its use, to be read or, where the
 // processor can tell, written. The tick walks slots far apart in memory, one
-// or two lines each, and asking a few slots ahead hides most of the wait for
-// them. A hint only: it never faults, whatever p.
+// or two lines each, and asking for them well ahead hides most of the wait.
+// A hint only: it never faults, whatever p.
 enum class PrefetchFor { Reading, Writing };
 
 template <PrefetchFor intent = PrefetchFor::Reading>
