@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ProfileSettings.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
+
+#include "DeviceConfig/DeviceDefaults.h"
 
 namespace vrx {
 
@@ -14,9 +15,6 @@ struct EngineSettings {
     int turboMode = 0;                      // the tick is 16 ms shifted right by this
     float accelerationSharpness = 3.0f;
 };
-
-// Eight axis indices, the device's axes in engine order.
-using AxisMapping = std::array<int, 8>;
 
 // Everything that is not part of a profile, named after its key in
 // Vantorix.ini, with the value a missing key gives.
@@ -51,9 +49,11 @@ struct GlobalSettings : EngineSettings {
     float profileImageFullScreenRatio = 0.0f;
     int autoDetectDevicesUpTo = 1;
     // Section "DirectInput"
-    int analogDeadZone = 1000;
+    int analogDeadZone = DeviceDefaults{}.analogDeadZone;
     int analogSaturation = 10000;
-    AxisMapping defaultAxisMapping = {-1, 0, 0, 0, 0, 0, 6, 7};
+    AxisMapping defaultAxisMapping = DeviceDefaults{}.axisMapping;
+
+    DeviceDefaults deviceDefaults() const { return {analogDeadZone, defaultAxisMapping}; }
 };
 
 }  // namespace vrx

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AppInfo/CommandLine.h"
-#include "Main/WindowMessages.h"
+#include "AppInfo/WindowMessages.h"
 
 namespace vrx {
 

@@ -75,7 +75,7 @@ StartUpResult startUp(const std::vector<std::string>& arguments, StartUpSystem& 
     // A profile named on the command line is the one to open, whatever the
     // settings remember.
     if (!app.commandLine.profileToOpen.empty()) app.settings.fileName = app.commandLine.profileToOpen;
-    app.registry->load(ini, DeviceDefaults::of(app.settings));
+    app.registry->load(ini, app.settings.deviceDefaults());
     log.setDebugEnabled(app.settings.showDebugLog);
     return {};
 }

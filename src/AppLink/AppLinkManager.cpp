@@ -6,7 +6,7 @@
 
 #include "AppLink/AppLinkFile.h"
 #include "AppLink/UpperCase.h"
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 #include "Utils/Logger.h"
 
 namespace vrx {

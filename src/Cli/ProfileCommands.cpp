@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "ConfigFileManager/ConfigFile.h"
+#include "EngineTypes/ButtonNames.h"
 #include "Joybutton/DescribeAssignment.h"
 #include "Joystick/DisplayRows.h"
-#include "Utils/ButtonNames.h"
 #include "Utils/FileStore.h"
 #include "Utils/Logger.h"
 #include "Utils/PathText.h"

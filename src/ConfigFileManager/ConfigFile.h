@@ -5,9 +5,9 @@
 #include <memory>
 #include <span>
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "ConfigFileManager/ButtonAlias.h"
 #include "ConfigFileManager/ProfileSettings.h"
-#include "Joystick/ButtonAlias.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Utils/AnsiCodePage.h"
 #include "Utils/FileStore.h"
 

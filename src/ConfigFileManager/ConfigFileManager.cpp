@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "AppInfo/GlobalSettings.h"
-#include "Joybutton/JoyButtonProcess.h"
-#include "Joystick/Processing.h"
 #include "Utils/Logger.h"
 #include "Utils/PathText.h"
 
@@ -25,7 +23,7 @@ bool ConfigFileManager::NameOrder::operator()(std::string_view a, std::string_vi
 }
 
 ConfigFileManager::ConfigFileManager(std::filesystem::path dataDirectory, GlobalSettings& settings,
-                                     ProcessingEngine& engine, EngineLock& lock, ProfileListUi& ui, Logger& log,
+                                     ProfileEngine& engine, EngineLock& lock, ProfileListUi& ui, Logger& log,
                                      FileStore& files)
     : dataDirectory_(std::move(dataDirectory)),
       settings_(settings),
@@ -108,11 +106,7 @@ std::string ConfigFileManager::takeSwitchSaveFailure() {
 }
 
 void ConfigFileManager::releaseCurrent() {
-    if (!current_) return;
-    for (int n = 0; n < kMaxJoysticks; ++n)
-        if (JoystickConfig* joystick = current_->joystick(n))
-            for (JoyButton& slot : joystick->slots()) ForceRelease(slot, engine_.tickContext());
-    engine_.virtualInput().clearButtons();
+    if (current_) engine_.ReleaseProfile(*current_);
 }
 
 void ConfigFileManager::install(ConfigFile& profile, int index) {

@@ -10,13 +10,12 @@
 
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ProfileListLinks.h"
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 #include "Utils/CaseInsensitive.h"
 
 namespace vrx {
 
 struct GlobalSettings;
-class ProcessingEngine;
 
 // The profiles of the data directory: their names, the one in force, the
 // one the user chose last, and every profile loaded so far. Every switch
@@ -26,7 +25,7 @@ class ConfigFileManager final : public ProfileHost {
 public:
     // Profiles are written through files; the simulator passes a store that
     // keeps them as they are.
-    ConfigFileManager(std::filesystem::path dataDirectory, GlobalSettings& settings, ProcessingEngine& engine,
+    ConfigFileManager(std::filesystem::path dataDirectory, GlobalSettings& settings, ProfileEngine& engine,
                       EngineLock& lock, ProfileListUi& ui, Logger& log, FileStore& files = localFiles());
     ~ConfigFileManager() override;
 
@@ -84,7 +83,7 @@ private:
 
     std::filesystem::path dataDirectory_;
     GlobalSettings& settings_;
-    ProcessingEngine& engine_;
+    ProfileEngine& engine_;
     EngineLock& lock_;
     ProfileListUi& ui_;
     Logger& log_;

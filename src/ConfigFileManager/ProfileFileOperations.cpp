@@ -2,8 +2,8 @@
 // profile list that ask the user and touch the data directory.
 #include <fstream>
 
+#include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ConfigFileManager.h"
-#include "Joystick/Processing.h"
 #include "Utils/Logger.h"
 
 namespace vrx {
@@ -51,8 +51,8 @@ std::string ConfigFileManager::askFreeName(const std::string& caption, const std
         overwrite = false;
         if (const int existing = indexOf(name); existing >= 0) {
             const auto answer = ui_.ask(name + " はすでに存在します。上書きしますか？", "Warning", true);
-            if (answer == ProfileListUi::Answer::No) continue;
-            if (answer == ProfileListUi::Answer::Cancel) return {};
+            if (answer == MessageAnswer::No) continue;
+            if (answer == MessageAnswer::Cancel) return {};
             overwrite = true;
             name = names_[static_cast<size_t>(existing)];
         }
@@ -121,7 +121,7 @@ bool ConfigFileManager::deleteProfile() {
     }
     const std::string name = currentName();
     if (ui_.ask(quoted(name) + " を削除してもよろしいですか？（設定ファイルも削除されます）", "Warning", false) !=
-        ProfileListUi::Answer::Yes)
+        MessageAnswer::Yes)
         return false;
     std::error_code ignored;  // the profile leaves the list whether its file goes or not
     std::filesystem::remove(fileOf(name), ignored);

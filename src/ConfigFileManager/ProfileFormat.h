@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

@@ -2,9 +2,14 @@
 
 #include <string>
 
-#include "Joystick/StickMapping.h"
-
 namespace vrx {
+
+// The profile's settings for one stick: its threshold (tenths of a percent)
+// and whether its diagonals are slots of their own.
+struct StickSettings {
+    int threshold = 20;
+    bool useDiagonals = false;
+};
 
 // The profile-wide options of a .cfg file, named after their keys, with the
 // defaults a new profile gets.

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "AppInfo/GlobalSettings.h"
+#include "DeviceConfig/DeviceDefaults.h"
 
 namespace vrx {
 
@@ -32,17 +32,6 @@ bool apiInUse(int api, int apiMode);
 // not use, lowest first; when two stick entries share a source axis, the
 // lowest unused ones fill the rest.
 void setStickAxis(AxisMapping& mapping, int entry, int sourceAxis);
-
-// What a new record starts from: the global AnalogDeadZone and
-// DefaultAxisMapping, which the user may change while the program runs.
-struct DeviceDefaults {
-    int analogDeadZone;
-    AxisMapping axisMapping;
-
-    static DeviceDefaults of(const GlobalSettings& settings) {
-        return {settings.analogDeadZone, settings.defaultAxisMapping};
-    }
-};
 
 // The record of one controller ever detected: the settings the user gave it,
 // kept in Vantorix.ini, and what the latest detection found out about it.

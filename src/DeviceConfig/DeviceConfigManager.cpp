@@ -46,7 +46,7 @@ std::vector<int> numberedSections(const IniFile& ini, int count) {
 }  // namespace
 
 DeviceConfigManager::DeviceConfigManager(const DeviceTemplateManager& templates)
-    : templates_(templates), defaults_(DeviceDefaults::of(GlobalSettings{})) {}
+    : templates_(templates), defaults_() {}
 
 DeviceConfigManager::~DeviceConfigManager() = default;
 

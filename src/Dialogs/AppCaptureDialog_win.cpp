@@ -63,6 +63,4 @@ void AppCaptureDialog::followForm() {
     if (form_.closeRequested()) endDialog(form_.captured ? IDOK : IDCANCEL);
 }
 
-void ShellCaptureHost::beep() { MessageBeep(MB_OK); }
-
 }  // namespace vrx

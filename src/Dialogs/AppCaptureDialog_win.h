@@ -5,7 +5,6 @@
 #include "Dialogs/AppCaptureForm.h"
 #include "Dialogs/AppLinkDialog_win.h"
 #include "Dialogs/DialogMessageBox_win.h"
-#include "Main/ShellCommands.h"
 #include "Ui/Button_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
@@ -42,19 +41,6 @@ private:
     ui::Label lblSeconds;
     ui::Button btnCapture;
     ui::Button btnCancel;
-};
-
-// The whole program minimized and restored through the main window, with
-// the system's beep.
-class ShellCaptureHost final : public CaptureHost {
-public:
-    explicit ShellCaptureHost(ShellWindow& window) : window_(window) {}
-    void minimizeApplication() override { window_.minimizeApplication(); }
-    void restoreApplication() override { window_.restoreApplication(); }
-    void beep() override;
-
-private:
-    ShellWindow& window_;
 };
 
 }  // namespace vrx

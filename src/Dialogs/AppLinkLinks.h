@@ -4,7 +4,7 @@
 #include <string>
 
 #include "AppLink/AppLinkData.h"
-#include "Main/MainFormLinks.h"
+#include "Utils/MessageBoxTypes.h"
 
 namespace vrx {
 

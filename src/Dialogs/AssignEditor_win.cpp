@@ -31,7 +31,7 @@ HWND AssignEditor::front() const {
 }
 
 void AssignEditor::showError(const std::string& text) {
-    ui::showMessageBox(front(), text, "Error", ui::MessageIcon::Error);
+    ui::showMessageBox(front(), text, "Error", MessageIcon::Error);
 }
 
 std::optional<std::string> AssignEditor::pickProgram() { return ui::openFileDialog(front(), "*.*|*.*", "C:\\"); }

@@ -7,7 +7,7 @@
 
 #include "Dialogs/AssignDialog_win.h"
 #include "Dialogs/AssignForm.h"
-#include "Main/MainFormLinks.h"
+#include "Dialogs/FormDialogs.h"
 
 namespace vrx {
 

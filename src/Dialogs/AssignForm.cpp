@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "ConfigFileManager/ConfigFile.h"
+#include "EngineTypes/EngineLock.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joybutton/KeyName.h"
-#include "Joystick/EngineLinks.h"
 #include "Utils/NumberFormat.h"
 #include "Utils/NumberText.h"
 

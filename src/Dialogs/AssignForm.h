@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "Dialogs/AssignKeys.h"
+#include "Dialogs/FormDialogs.h"
+#include "Dialogs/LastKeyDown.h"
+#include "EngineTypes/SlotIndex.h"
 #include "Joybutton/JoyButton.h"
-#include "Joystick/SlotIndex.h"
-#include "Main/LastKeyDown.h"
-#include "Main/MainFormLinks.h"
 
 namespace vrx {
 

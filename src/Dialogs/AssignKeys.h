@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "Dialogs/LastKeyDown.h"
 #include "Joybutton/KeyCode.h"
-#include "Main/LastKeyDown.h"
 
 namespace vrx {
 

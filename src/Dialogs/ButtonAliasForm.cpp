@@ -1,8 +1,8 @@
 #include "Dialogs/ButtonAliasForm.h"
 
 #include "ConfigFileManager/ConfigFile.h"
-#include "Joystick/EngineLinks.h"
-#include "Utils/ButtonNames.h"
+#include "EngineTypes/ButtonNames.h"
+#include "EngineTypes/EngineLock.h"
 
 namespace vrx {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "Joystick/ButtonAlias.h"
-#include "Joystick/SlotIndex.h"
+#include "ConfigFileManager/ButtonAlias.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

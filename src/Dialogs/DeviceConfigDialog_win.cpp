@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "AppInfo/WindowMessages.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
-#include "Main/WindowMessages.h"
 #include "Ui/Theme_win.h"
 #include "Utils/WideText_win.h"
 

@@ -6,7 +6,7 @@
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplate.h"
 #include "Dialogs/DeviceDialogLinks.h"
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 
 namespace vrx {
 namespace {

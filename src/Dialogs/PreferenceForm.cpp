@@ -4,7 +4,7 @@
 
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/Launcher.h"
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 #include "Utils/Logger.h"
 #include "Utils/NumberText.h"
 

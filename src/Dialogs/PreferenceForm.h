@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Main/MainFormLinks.h"
+#include "Dialogs/FormDialogs.h"
 
 namespace vrx {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "Main/MainFormLinks.h"
+#include "Dialogs/FormDialogs.h"
 
 namespace vrx {
 

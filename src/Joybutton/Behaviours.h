@@ -1,8 +1,8 @@
 #pragma once
 
+#include "EngineTypes/Ticks.h"
 #include "Joybutton/JoyButton.h"
 #include "Joybutton/TickContext.h"
-#include "Joystick/Ticks.h"
 #include "Utils/AlwaysInline.h"
 
 namespace vrx {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "EngineTypes/SlotIndex.h"
+#include "EngineTypes/Ticks.h"
 #include "Joybutton/Behaviours.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Joybutton/KeyOutput.h"
 #include "Joybutton/KeyOutputInline.h"
 #include "Joybutton/TickContext.h"
-#include "Joystick/SlotIndex.h"
-#include "Joystick/Ticks.h"
 #include "Utils/Logger.h"
 #include "Utils/Prefetch.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "EngineTypes/JoystickSnapshot.h"
 #include "Joybutton/JoyButton.h"
-#include "Joystick/JoystickSnapshot.h"
 
 namespace vrx {
 

@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "EngineTypes/SlotIndex.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Joybutton/KeyOutputInline.h"
 #include "Joybutton/TickContext.h"
-#include "Joystick/SlotIndex.h"
 #include "Utils/EventImpl.h"
 #include "Utils/Logger.h"
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 
+#include "EngineTypes/Ticks.h"
 #include "Joybutton/Behaviours.h"
 #include "Joybutton/KeyOutput.h"
 #include "Joybutton/TickContext.h"
-#include "Joystick/Ticks.h"
 #include "Utils/Logger.h"
 
 namespace vrx {

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "AppInfo/GlobalSettings.h"
-#include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Joybutton/TickContext.h"
 #include "Utils/EventImpl.h"
 #include "Utils/Logger.h"

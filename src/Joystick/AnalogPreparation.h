@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Joystick/JoystickSnapshot.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
 

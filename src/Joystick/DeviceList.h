@@ -5,7 +5,7 @@
 #include <string>
 
 #include "DeviceConfig/DeviceConfig.h"
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

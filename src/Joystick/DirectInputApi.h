@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

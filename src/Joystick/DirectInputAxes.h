@@ -3,7 +3,7 @@
 #include <array>
 
 #include "AppInfo/GlobalSettings.h"
-#include "Joystick/JoystickSnapshot.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
 

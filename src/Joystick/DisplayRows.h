@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ConfigFileManager/ProfileSettings.h"
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 
 namespace vrx {
 

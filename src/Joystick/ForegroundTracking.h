@@ -2,19 +2,11 @@
 
 #include <string>
 
-#include "Joystick/EngineLinks.h"
+#include "Utils/WindowInfo.h"
 
 namespace vrx {
 
 class Logger;
-
-// What the system tells about another program's window.
-class WindowInfoSource {
-public:
-    virtual ~WindowInfoSource() = default;
-    virtual std::string windowTitle(WindowHandle window) const = 0;
-    virtual std::string executablePath(WindowHandle window) const = 0;
-};
 
 // Follows the foreground window from tick to tick: whether it changed since
 // the previous look, which program it belongs to, and whether it is one of

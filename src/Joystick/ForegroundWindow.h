@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Joystick/EngineLinks.h"
+#include "Utils/WindowHandle.h"
 
 namespace vrx {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Joystick/JoystickSnapshot.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "EngineTypes/SlotIndex.h"
 #include "Joystick/HidApi.h"
-#include "Joystick/SlotIndex.h"
 
 namespace vrx {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cassert>
 
-#include "ConfigFileManager/JoystickConfig.h"
 #include "Joybutton/JoyButtonProcess.h"
+#include "Joybutton/JoystickConfig.h"
 
 namespace vrx {
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "EngineTypes/EngineLock.h"
 #include "Joystick/DeviceList.h"
 #include "Joystick/EngineLinks.h"
 

@@ -20,6 +20,13 @@ void ProcessingEngine::setForeground(WindowHandle window, bool changed, bool own
     ownWindowForeground_ = ownWindow;
 }
 
+void ProcessingEngine::ReleaseProfile(ConfigFile& profile) {
+    for (int n = 0; n < kMaxJoysticks; ++n)
+        if (JoystickConfig* joystick = profile.joystick(n))
+            for (JoyButton& slot : joystick->slots()) ForceRelease(slot, tick_);
+    virtualInput_.clearButtons();
+}
+
 void ProcessingEngine::ResetShiftTracking(ConfigFile& profile) {
     for (int n = 0; n < kMaxJoysticks; ++n)
         lastJoystickConfig_[n] = n < profile.numberOfJoysticks() ? profile.joystick(n) : nullptr;

@@ -3,10 +3,11 @@
 #include <array>
 
 #include "AppInfo/GlobalSettings.h"
+#include "ConfigFileManager/ProfileListLinks.h"
+#include "EngineTypes/JoystickSnapshot.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/IdleJoysticks.h"
-#include "Joystick/JoystickSnapshot.h"
 #include "Joystick/PressedState.h"
 #include "Joystick/SlotKinds.h"
 #include "Joystick/VirtualButtonInput.h"
@@ -32,7 +33,7 @@ struct EngineLinks {
 // The input processing engine: the state that lives for the whole run and
 // the tick that turns controller state into assignment calls. The timer
 // thread runs it with the engine lock held.
-class ProcessingEngine {
+class ProcessingEngine final : public ProfileEngine {
 public:
     explicit ProcessingEngine(EngineLinks links);
 
@@ -47,9 +48,8 @@ public:
     // The foreground window of the latest tick; keys sent as messages go there.
     WindowHandle foregroundWindow() const { return foregroundWindow_; }
 
-    // The profile list calls this whenever a profile has been loaded or
-    // switched, so that no shift carries over into the new profile.
-    void ResetShiftTracking(ConfigFile& profile);
+    void ReleaseProfile(ConfigFile& profile) override;
+    void ResetShiftTracking(ConfigFile& profile) override;
 
     VirtualButtonInput& virtualInput() { return virtualInput_; }
     const PressedStateMemory& pressedState() const { return pressed_; }

@@ -2,11 +2,11 @@
 
 #include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "EngineTypes/Ticks.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "Joybutton/TickContext.h"
 #include "Joystick/PressedState.h"
 #include "Joystick/SlotKinds.h"
-#include "Joystick/Ticks.h"
 #include "Utils/Logger.h"
 
 namespace vrx {

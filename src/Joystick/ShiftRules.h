@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Joystick/JoystickSnapshot.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
 

@@ -1,6 +1,6 @@
 #include "Joystick/SlotKinds.h"
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/JoystickConfig.h"
 
 namespace vrx {
 

@@ -2,16 +2,10 @@
 
 #include <cstdint>
 
-#include "Joystick/JoystickSnapshot.h"
+#include "ConfigFileManager/ProfileSettings.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
-
-// The profile's settings for one stick: its threshold (tenths of a percent)
-// and whether its diagonals are slots of their own.
-struct StickSettings {
-    int threshold = 20;
-    bool useDiagonals = false;
-};
 
 // Turns one stick's axis pair into direction (or diagonal) slot values.
 // stick is 0 or 1; axes holds (x, y) and may be rescaled in place for analog

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

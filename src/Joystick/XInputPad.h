@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "Joystick/JoystickSnapshot.h"
+#include "EngineTypes/JoystickSnapshot.h"
 
 namespace vrx {
 

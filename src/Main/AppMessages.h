@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "Main/WindowMessages.h"
+#include "AppInfo/WindowMessages.h"
 
 namespace vrx {
 

@@ -4,10 +4,10 @@
 
 #include <atomic>
 
+#include "AppInfo/WindowMessages.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
 #include "Main/MainWindow_win.h"
-#include "Main/WindowMessages.h"
 
 namespace vrx {
 

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "Dialogs/FormDialogs.h"
+#include "EngineTypes/ButtonNames.h"
+#include "EngineTypes/SlotIndex.h"
 #include "Joybutton/JoyButton.h"
-#include "Joystick/SlotIndex.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Main/MainFormLinks.h"
 #include "Main/OptionsPage.h"
-#include "Utils/ButtonNames.h"
 
 namespace vrx {
 

@@ -1,6 +1,7 @@
 #include "Main/MainWindowDialogs_win.h"
 
 #include "AppInfo/WebPages.h"
+#include "AppInfo/WindowMessages.h"
 #include "Dialogs/AboutBox_win.h"
 #include "Dialogs/AppLinkDialog_win.h"
 #include "Dialogs/ButtonAliasDialog_win.h"
@@ -13,7 +14,6 @@
 #include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
 #include "Main/OptionsPage.h"
-#include "Main/WindowMessages.h"
 #include "Ui/FileDialogs_win.h"
 #include "Ui/MessageBoxes_win.h"
 
@@ -29,7 +29,7 @@ HWND MainWindowDialogs::front() const {
 
 MessageAnswer MainWindowDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                          MessageButtons buttons) {
-    return showDialogMessage(front(), text, caption, icon, buttons);
+    return ui::showMessageBox(front(), text, caption, icon, buttons);
 }
 
 std::string MainWindowDialogs::askName(const std::string& caption, const std::string& prompt,
@@ -42,15 +42,13 @@ std::optional<std::string> MainWindowDialogs::pickFile(FileKind kind, const std:
                               OptionsPage::fileDialogExtension(kind));
 }
 
-ProfileListUi::Answer MainWindowDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
-    const ui::MessageAnswer answer =
-        ui::showMessageBox(owner_(), text, caption, ui::MessageIcon::Warning,
-                           withCancel ? ui::MessageButtons::YesNoCancel : ui::MessageButtons::YesNo);
-    return answer == ui::MessageAnswer::Yes ? Answer::Yes : answer == ui::MessageAnswer::No ? Answer::No : Answer::Cancel;
+MessageAnswer MainWindowDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
+    return ui::showMessageBox(owner_(), text, caption, MessageIcon::Warning,
+                              withCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo);
 }
 
 void MainWindowDialogs::showError(const std::string& text, const std::string& caption) {
-    ui::showMessageBox(owner_(), text, caption, ui::MessageIcon::Error);
+    ui::showMessageBox(owner_(), text, caption, MessageIcon::Error);
 }
 
 void MainWindowDialogs::postProfileSwitched() { PostMessageW(owner_(), wm::kVrxProfileSwitched, 0, 0); }

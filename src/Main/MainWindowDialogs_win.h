@@ -10,7 +10,7 @@
 #include "Dialogs/AppLinkDialog_win.h"
 #include "Dialogs/DeviceConfigDialog_win.h"
 #include "Dialogs/DeviceDialogLinks.h"
-#include "Main/MainFormLinks.h"
+#include "Dialogs/FormDialogs.h"
 #include "Main/ShellCommands.h"
 
 namespace vrx {
@@ -39,7 +39,7 @@ public:
     std::optional<std::string> pickFile(FileKind kind, const std::string& startFolder) override;
     void showButtonAlias(ButtonAliasForm& form) override;
     bool showVibration(VibrationForm& form) override;
-    Answer ask(const std::string& text, const std::string& caption, bool withCancel) override;
+    MessageAnswer ask(const std::string& text, const std::string& caption, bool withCancel) override;
     void showError(const std::string& text, const std::string& caption) override;
     // Posted, never sent: the timer thread switches too.
     void postProfileSwitched() override;

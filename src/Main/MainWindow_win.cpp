@@ -333,7 +333,7 @@ void MainWindow::sync() {
 void MainWindow::close() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 void MainWindow::showError(const char* text, const char* caption) {
-    ui::showMessageBox(window_, text, caption, ui::MessageIcon::Error);
+    ui::showMessageBox(window_, text, caption, MessageIcon::Error);
 }
 
 void MainWindow::profileSwitched() { route([this] { shell_->OnProfileSwitched(); }); }
@@ -347,6 +347,8 @@ void MainWindow::restoreApplication() {
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
     if (shell_) shell_->ApplicationRestore();
 }
+
+void MainWindow::beep() { MessageBeep(MB_OK); }
 
 void MainWindow::hideTaskbarWindow() { ShowWindow(window_, SW_HIDE); }
 

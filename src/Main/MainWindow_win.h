@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Dialogs/AppLinkLinks.h"
 #include "Main/AppMessages.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
@@ -33,7 +34,11 @@ struct WindowGeometry;
 // list or the options page on the right, the menus and the notification
 // icon. It copies the form model's state into its controls and turns the
 // controls' events into the model's handlers; the rules live in the models.
-class MainWindow final : public MainWindowActions, public ShellWindow, public SwitchNotices, public ShellActions {
+class MainWindow final : public MainWindowActions,
+                         public ShellWindow,
+                         public CaptureHost,
+                         public SwitchNotices,
+                         public ShellActions {
 public:
     // What answering the system's and other programs' messages asks of the
     // parts around the window.
@@ -89,9 +94,11 @@ public:
     void attachVirtualInput(int suppressed, int target) override { hooks_.attachVirtualInput(suppressed, target); }
     uint32_t tickCountMs() const override { return GetTickCount(); }
 
-    // ShellWindow
+    // ShellWindow and CaptureHost
     void minimizeApplication() override;
     void restoreApplication() override;
+    // CaptureHost: the system's beep as a capture ends.
+    void beep() override;
     void hideTaskbarWindow() override;
     void showTaskbarWindow() override;
     void bringToFront() override;

@@ -4,10 +4,11 @@
 
 #include "AppInfo/Launcher.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "ConfigFileManager/ProfileListLinks.h"
 #include "Dialogs/ButtonAliasForm.h"
 #include "Dialogs/VibrationForm.h"
+#include "EngineTypes/EngineLock.h"
 #include "Joybutton/JoyButtonProcess.h"
-#include "Joystick/EngineLinks.h"
 #include "Joystick/InputDevices.h"
 #include "Utils/Logger.h"
 #include "Utils/NumberText.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Dialogs/FormDialogs.h"
 #include "Main/MainFormLinks.h"
 
 namespace vrx {

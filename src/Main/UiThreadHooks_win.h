@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "Main/LastKeyDown.h"
+#include "Dialogs/LastKeyDown.h"
 
 namespace vrx {
 

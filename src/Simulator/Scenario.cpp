@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "AppInfo/SettingKeys.h"
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 #include "Joystick/XInputPad.h"
 
 namespace vrx {

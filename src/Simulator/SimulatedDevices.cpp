@@ -167,7 +167,7 @@ struct SimulatedDevices::Parts {
           directInput(directInputLibrary, settings, log),
           vibration(xinput, log),
           devices(InputBackends{hid, xinput, directInput}, registry, settings, pressed, lock, ui, log) {
-        registry.setDefaults(DeviceDefaults::of(settings));
+        registry.setDefaults(settings.deviceDefaults());
     }
 
     GlobalSettings& settings;

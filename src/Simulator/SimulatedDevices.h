@@ -3,9 +3,10 @@
 #include <array>
 #include <memory>
 
+#include "EngineTypes/EngineLock.h"
+#include "EngineTypes/SlotIndex.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/GenericDeviceState.h"
-#include "Joystick/SlotIndex.h"
 #include "Joystick/XInputPad.h"
 
 namespace vrx {

@@ -6,9 +6,9 @@
 
 #include "AppInfo/Launcher.h"
 #include "AppInfo/SettingKeys.h"
+#include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ConfigFileManager.h"
-#include "AppLink/AppLinkManager.h"
 #include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundTracking.h"
 #include "Joystick/ForegroundWindow.h"
@@ -119,7 +119,7 @@ public:
     }
 
     std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
+    MessageAnswer ask(const std::string&, const std::string&, bool) override { return MessageAnswer::Cancel; }
     void showError(const std::string&, const std::string&) override {}
     void postProfileSwitched() override {
         record_.lines.push_back("ProfileSwitch name=\"" + profiles_->currentName() + "\"");

@@ -4,11 +4,9 @@
 
 #include <string_view>
 
-namespace vrx::ui {
+#include "Utils/MessageBoxTypes.h"
 
-enum class MessageIcon { Error, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+namespace vrx::ui {
 
 // A system message box with exactly the given text and title, modal over
 // owner (which may be null).

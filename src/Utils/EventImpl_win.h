@@ -4,8 +4,8 @@
 #include <functional>
 #include <utility>
 
-#include "Joystick/EngineLinks.h"
 #include "Utils/EventImpl.h"
+#include "Utils/WindowHandle.h"
 
 namespace vrx {
 

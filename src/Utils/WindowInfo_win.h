@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Joystick/ForegroundTracking.h"
+#include "Utils/WindowInfo.h"
 
 namespace vrx {
 

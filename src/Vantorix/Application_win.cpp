@@ -7,15 +7,18 @@
 #include <exception>
 
 #include "AppInfo/Launcher.h"
-#include "AppInfo/WebPages.h"
 #include "AppInfo/SettingsFile.h"
 #include "AppInfo/ShellOpener_win.h"
 #include "AppInfo/StartUp.h"
 #include "AppInfo/StartUpSystem_win.h"
+#include "AppInfo/WebPages.h"
 #include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFileManager.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
+#include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/AssignEditor_win.h"
+#include "Dialogs/ImageForm_win.h"
 #include "Joystick/DirectInput_win.h"
 #include "Joystick/EngineMutex.h"
 #include "Joystick/ForegroundWindow.h"
@@ -35,13 +38,10 @@
 #include "Main/MainForm.h"
 #include "Main/MainWindowDialogs_win.h"
 #include "Main/MainWindow_win.h"
+#include "Main/ProfileSwitchNotice.h"
 #include "Main/ShellCommands.h"
 #include "Main/SystemFacts.h"
 #include "Main/UiThreadHooks_win.h"
-#include "Main/ProfileSwitchNotice.h"
-#include "Dialogs/AppCaptureDialog_win.h"
-#include "Dialogs/AssignEditor_win.h"
-#include "Dialogs/ImageForm_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Utils/Administrator_win.h"
 #include "Utils/AnsiCodePage.h"
@@ -56,8 +56,8 @@
 #include "Utils/SoundPlayer.h"
 #include "Utils/SoundPlayerMci_win.h"
 #include "Utils/TaskScheduler.h"
-#include "Utils/WindowInfo_win.h"
 #include "Utils/WideText_win.h"
+#include "Utils/WindowInfo_win.h"
 
 namespace vrx {
 namespace {
@@ -91,7 +91,7 @@ private:
 
 // A failure the user must know of (a settings file that could not be
 // written): the general error report.
-void reportError(HWND owner, const std::exception& e) { ui::showMessageBox(owner, e.what(), "Error", ui::MessageIcon::Error); }
+void reportError(HWND owner, const std::exception& e) { ui::showMessageBox(owner, e.what(), "Error", MessageIcon::Error); }
 
 // The program: every part, made in the order they need each other. It also
 // carries out what the main window's commands ask of the system.
@@ -138,7 +138,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
                                                 [this](HWND dialog) { link.publishDeviceDialog(dialog); }});
         engine.tickContext().services =
             SlotServices{&launcher, &systemClipboard(), &systemClock(), &userDateTimeFormat()};
-        dialogs.setAppLinkParts({appLinks, profiles.names(), systemForegroundWindow(), windows, captureHost, log});
+        dialogs.setAppLinkParts({appLinks, profiles.names(), systemForegroundWindow(), windows, window, log});
     }
 
     // The main window exists: everything else starts, in the order of the
@@ -156,7 +156,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
         if (!devices.InitializeInputApis()) {
             devices.ReleaseInputApis();
             ui::showMessageBox(nullptr, "DirectX 8 以上が入っていることを確認してください。", "Error",
-                               ui::MessageIcon::Error);
+                               MessageIcon::Error);
             abandoned = true;
             // The window goes while everything it reaches still exists.
             DestroyWindow(window.handle());
@@ -321,7 +321,6 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     AssignEditor assignEditor;
     MainForm form;
     ShellCommands commands;
-    ShellCaptureHost captureHost{window};
 };
 
 }  // namespace

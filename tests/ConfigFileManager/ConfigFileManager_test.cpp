@@ -17,7 +17,7 @@ namespace {
 class ScriptedUi final : public ProfileListUi {
 public:
     std::deque<std::string> names;
-    std::deque<Answer> answers;
+    std::deque<MessageAnswer> answers;
     std::vector<std::string> shown;
     int switchedPosts = 0;
 
@@ -28,9 +28,9 @@ public:
         names.pop_front();
         return name;
     }
-    Answer ask(const std::string& text, const std::string& caption, bool) override {
+    MessageAnswer ask(const std::string& text, const std::string& caption, bool) override {
         shown.push_back(caption + ": " + text);
-        Answer a = answers.front();
+        MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
     }
@@ -171,7 +171,7 @@ TEST(ProfileList, CreatingAsksAgainForBadOrTakenNamesAndCanOverwrite) {
     ProfileListFixture f;
     f.open({{"Game", 0x41}});
     f.ui.names = {"../outside", "game", "game"};
-    f.ui.answers = {ProfileListUi::Answer::No, ProfileListUi::Answer::Yes};
+    f.ui.answers = {MessageAnswer::No, MessageAnswer::Yes};
     EXPECT_TRUE(f.manager.createProfile());
     EXPECT_EQ(f.ui.shown[1], "Error!: ../outside は不正な名前です。");
     EXPECT_EQ(f.ui.shown[3], "Warning: game はすでに存在します。上書きしますか？");
@@ -206,7 +206,7 @@ TEST(ProfileList, RenamingRefusesTakenNamesInAnyCase) {
 TEST(ProfileList, DeletingTheLastEntryOpensTheNewLastAndTheOnlyOneStays) {
     ProfileListFixture f;
     f.open({{"A", 0x41}, {"B", 0x42}}, "B");
-    f.ui.answers = {ProfileListUi::Answer::Yes};
+    f.ui.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(f.manager.deleteProfile());
     EXPECT_EQ(f.list(), "A");
     EXPECT_EQ(f.buttonKey(), 0x41u);

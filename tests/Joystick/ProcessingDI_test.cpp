@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 
+#include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ProfileSettings.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
@@ -143,7 +144,7 @@ struct DirectInputRig {
     ProfileSettings profile;
 
     DirectInputRig() {
-        registry.setDefaults(DeviceDefaults::of(settings));
+        registry.setDefaults(settings.deviceDefaults());
         EXPECT_TRUE(backend.start());
     }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <thread>
 
+#include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ProfileSettings.h"
 #include "DeviceConfig/DeviceConfigManager.h"
 #include "DeviceConfig/DeviceTemplateManager.h"
@@ -192,7 +193,7 @@ struct HidRig {
 
     explicit HidRig(int mode = 3) {
         settings.xInputSupport = mode;
-        registry.setDefaults(DeviceDefaults::of(settings));
+        registry.setDefaults(settings.deviceDefaults());
         EXPECT_TRUE(backend.start());
     }
     int detect() {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/JoystickConfig.h"
 #include "support/EngineHarness.h"
 #include "support/SlotFixture.h"
 

@@ -22,7 +22,7 @@ constexpr SlotIndex kButton1 = 56;
 
 // A detected pad on logical joystick 0; joystick 1 has no device.
 struct PadOnFirstTab : MainFormFixture {
-    TDeviceConfig pad{"XInput-0", DeviceDefaults::of(settings)};
+    TDeviceConfig pad{"XInput-0", settings.deviceDefaults()};
     PadOnFirstTab() {
         pad.Api = kApiXInput;
         pad.Name = "Pad";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Main/LastKeyDown.h"
+#include "Dialogs/LastKeyDown.h"
 
 namespace vrx::test {
 namespace {

@@ -23,7 +23,7 @@ JoyButton& assignKey(JoyButton& b, KeyCode key, const std::string& comment = "")
 
 // A detected pad mapped to logical joystick 0.
 struct WithDevice : MainFormFixture {
-    TDeviceConfig pad{"XInput-0", DeviceDefaults::of(settings)};
+    TDeviceConfig pad{"XInput-0", settings.deviceDefaults()};
     TDeviceTemplate names{"PAD", "Pad", {"A", "B"}};
     WithDevice() {
         pad.Api = kApiXInput;

@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "AppLink/AppLinkManager.h"
-#include "Joystick/EngineLinks.h"
 #include "ConfigFileManager/ConfigFile.h"
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/EngineLock.h"
+#include "EngineTypes/SlotIndex.h"
 #include "Simulator/Simulation.h"
 #include "Utils/Clock.h"
 #include "support/RecordingLogger.h"

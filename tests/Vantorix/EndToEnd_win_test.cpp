@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "Main/WindowMessages.h"
+#include "AppInfo/WindowMessages.h"
 #include "Utils/WideText_win.h"
 #include "support/ProgramInstance_win.h"
 #include "support/TempFolder.h"

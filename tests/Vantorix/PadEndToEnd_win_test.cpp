@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Main/WindowMessages.h"
+#include "AppInfo/WindowMessages.h"
 #include "support/ClipboardText_win.h"
 #include "support/ProgramInstance_win.h"
 #include "support/StandInPads_win.h"

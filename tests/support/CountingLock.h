@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Joystick/EngineLinks.h"
+#include "EngineTypes/EngineLock.h"
 
 namespace vrx::test {
 

@@ -5,6 +5,7 @@
 
 #include "AppInfo/GlobalSettings.h"
 #include "ConfigFileManager/ConfigFile.h"
+#include "ConfigFileManager/ProfileListLinks.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/GenericDeviceState.h"
 #include "Joystick/LogicalJoystickMap.h"

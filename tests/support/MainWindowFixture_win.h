@@ -229,7 +229,6 @@ struct MainWindowFixture {
                                    r, r, store, around.notice, folder.path(), around.firstRun, h.log}};
     AppMessages messages{manager, h.engine.virtualInput(), window, systemAnsiCodePage(), h.log};
     SystemWindowInfo windowInfo{h.log};
-    ShellCaptureHost captureHost{window};
     // Last, so that it goes first: its destruction still reaches the models.
     MainWindow window{settings, h.log, hooks()};
 
@@ -238,7 +237,7 @@ struct MainWindowFixture {
             fs::copy_file(fs::path(VANTORIX_EXAMPLES_DIR) / "rapid-fire" / name, folder / name);
         settings.fileName = "Game";
         dialogs.setAppLinkParts(
-            {around.appLink, manager.names(), systemForegroundWindow(), windowInfo, captureHost, h.log});
+            {around.appLink, manager.names(), systemForegroundWindow(), windowInfo, window, h.log});
         keyHooks.installKeyHook();
         EXPECT_TRUE(window.create(GetModuleHandleW(nullptr), "Vantorix v7.4.1"));
         manager.scan();

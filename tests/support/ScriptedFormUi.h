@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Dialogs/FormDialogs.h"
 #include "Joystick/InputDevices.h"
 #include "Main/MainFormLinks.h"
 

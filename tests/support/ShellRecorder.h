@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "AppLink/AppLinkManager.h"
+#include "EngineTypes/EngineLock.h"
 #include "Joystick/EngineLinks.h"
 #include "Joystick/ProcessingXI.h"
 #include "Joystick/Vibration.h"

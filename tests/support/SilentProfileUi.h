@@ -12,7 +12,7 @@ class SilentProfileUi final : public ProfileListUi {
 public:
     int switchedPosts = 0;
     std::string askName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    Answer ask(const std::string&, const std::string&, bool) override { return Answer::Cancel; }
+    MessageAnswer ask(const std::string&, const std::string&, bool) override { return MessageAnswer::Cancel; }
     void showError(const std::string&, const std::string&) override {}
     void postProfileSwitched() override { ++switchedPosts; }
 };

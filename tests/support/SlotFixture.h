@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ConfigFileManager/JoystickConfig.h"
 #include "Joybutton/JoyButtonProcess.h"
+#include "Joybutton/JoystickConfig.h"
 #include "Joybutton/KeyOutput.h"
 #include "Joybutton/TickContext.h"
 #include "Utils/RecordingEventImpl.h"

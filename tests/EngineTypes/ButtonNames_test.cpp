@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Utils/ButtonNames.h"
+#include "EngineTypes/ButtonNames.h"
 
 namespace vrx {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

@@ -1,4 +1,4 @@
-#include "Utils/ButtonNames.h"
+#include "EngineTypes/ButtonNames.h"
 
 #include <string_view>
 

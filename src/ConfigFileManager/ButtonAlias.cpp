@@ -1,4 +1,4 @@
-#include "Joystick/ButtonAlias.h"
+#include "ConfigFileManager/ButtonAlias.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Joystick/SlotIndex.h"
+#include "EngineTypes/SlotIndex.h"
 
 namespace vrx {
 

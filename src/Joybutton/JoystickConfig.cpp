@@ -1,4 +1,4 @@
-#include "ConfigFileManager/JoystickConfig.h"
+#include "Joybutton/JoystickConfig.h"
 
 namespace vrx {
 

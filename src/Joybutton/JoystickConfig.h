@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "EngineTypes/SlotIndex.h"
 #include "Joybutton/JoyButton.h"
-#include "Joystick/SlotIndex.h"
 
 namespace vrx {
 
