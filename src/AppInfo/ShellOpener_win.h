@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppInfo/Launcher.h"
+#include "AppInfo/AppLauncher.h"
 
 namespace vrx {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "AppLink/UnicodeText.h"
 #include "Utils/TextDecoding.h"
+#include "Utils/Utf8.h"
 
 namespace vrx {
 namespace {

@@ -1,7 +1,6 @@
 #include <locale.h>
 #include <wctype.h>
 
-#include "AppLink/UnicodeText.h"
 #include "AppLink/UpperCase.h"
 #include "Utils/Utf8.h"
 

@@ -22,10 +22,10 @@ void AboutBox::createControls() {
 }
 
 void AboutBox::layout() {
-    ProductName.setBounds(scale(12), scale(18), scale(296), scale(22));
-    Version.setBounds(scale(12), scale(46), scale(296), scale(20));
-    lblHomepage.setBounds(scale(12), scale(80), scale(296), scale(20));
-    OKButton.setBounds(scale(110), scale(124), scale(100), scale(30));
+    ProductName.setBounds(dpi().scale(12), dpi().scale(18), dpi().scale(296), dpi().scale(22));
+    Version.setBounds(dpi().scale(12), dpi().scale(46), dpi().scale(296), dpi().scale(20));
+    lblHomepage.setBounds(dpi().scale(12), dpi().scale(80), dpi().scale(296), dpi().scale(20));
+    OKButton.setBounds(dpi().scale(110), dpi().scale(124), dpi().scale(100), dpi().scale(30));
 }
 
 }  // namespace vrx

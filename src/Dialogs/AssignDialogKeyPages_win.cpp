@@ -90,48 +90,48 @@ void AssignDialog::createMultiPage() {
 void AssignDialog::layoutKeyboardPages() {
     for (int k = 0; k < 4; ++k) {
         const int x = 16 + k * 170;
-        lblKeys_[static_cast<size_t>(k)].setBounds(scale(x), scale(16), scale(150), scale(20));
-        keyBoxes_[static_cast<size_t>(k)].setBounds(scale(x), scale(38), scale(150), scale(26));
+        lblKeys_[static_cast<size_t>(k)].setBounds(dpi().scale(x), dpi().scale(16), dpi().scale(150), dpi().scale(20));
+        keyBoxes_[static_cast<size_t>(k)].setBounds(dpi().scale(x), dpi().scale(38), dpi().scale(150), dpi().scale(26));
     }
-    lblKeyHelp.setBounds(scale(16), scale(82), scale(780), scale(40));
-    lblKeySelect.setBounds(scale(16), scale(136), scale(300), scale(20));
-    cbKeySelect.setBounds(scale(16), scale(158), scale(240), scale(24));
-    cbKeyNum.setBounds(scale(266), scale(158), scale(90), scale(24));
-    btnKeyAssign.setBounds(scale(366), scale(157), scale(110), scale(28));
+    lblKeyHelp.setBounds(dpi().scale(16), dpi().scale(82), dpi().scale(780), dpi().scale(40));
+    lblKeySelect.setBounds(dpi().scale(16), dpi().scale(136), dpi().scale(300), dpi().scale(20));
+    cbKeySelect.setBounds(dpi().scale(16), dpi().scale(158), dpi().scale(240), dpi().scale(24));
+    cbKeyNum.setBounds(dpi().scale(266), dpi().scale(158), dpi().scale(90), dpi().scale(24));
+    btnKeyAssign.setBounds(dpi().scale(366), dpi().scale(157), dpi().scale(110), dpi().scale(28));
 
     for (int input = 0; input < 4; ++input) {
         const int y = 8 + input * 30;
-        lblInputs_[static_cast<size_t>(input)].setBounds(scale(8), scale(y + 4), scale(52), scale(20));
+        lblInputs_[static_cast<size_t>(input)].setBounds(dpi().scale(8), dpi().scale(y + 4), dpi().scale(52), dpi().scale(20));
         for (int k = 0; k < 4; ++k)
             keyBoxes_[static_cast<size_t>(kFirstMultiKeyBox + input * 4 + k)].setBounds(
-                scale(62 + k * 118), scale(y), scale(112), scale(26));
+                dpi().scale(62 + k * 118), dpi().scale(y), dpi().scale(112), dpi().scale(26));
     }
-    lblHold.setBounds(scale(544), scale(12), scale(146), scale(20));
-    editMinimumHoldDuration.setBounds(scale(692), scale(8), scale(64), scale(24));
-    lblHoldUnit.setBounds(scale(762), scale(12), scale(50), scale(20));
-    lblCounter.setBounds(scale(544), scale(42), scale(146), scale(20));
-    editCounterResetDuration.setBounds(scale(692), scale(38), scale(64), scale(24));
-    lblCounterUnit.setBounds(scale(762), scale(42), scale(50), scale(20));
+    lblHold.setBounds(dpi().scale(544), dpi().scale(12), dpi().scale(146), dpi().scale(20));
+    editMinimumHoldDuration.setBounds(dpi().scale(692), dpi().scale(8), dpi().scale(64), dpi().scale(24));
+    lblHoldUnit.setBounds(dpi().scale(762), dpi().scale(12), dpi().scale(50), dpi().scale(20));
+    lblCounter.setBounds(dpi().scale(544), dpi().scale(42), dpi().scale(146), dpi().scale(20));
+    editCounterResetDuration.setBounds(dpi().scale(692), dpi().scale(38), dpi().scale(64), dpi().scale(24));
+    lblCounterUnit.setBounds(dpi().scale(762), dpi().scale(42), dpi().scale(50), dpi().scale(20));
 
     for (size_t i = 0; i < modeRadios_.size(); ++i) {
         const int y = 132 + static_cast<int>(i) * 23;
         const SwitchMode mode = kModeRadios[i].mode;
         const bool withBoxes = mode == SwitchMode::DelayedSwitch || mode == SwitchMode::AnalogSwitch ||
                                mode == SwitchMode::RepeatSwitch;
-        modeRadios_[i].setBounds(scale(8), scale(y), scale(withBoxes ? 276 : 808), scale(22));
+        modeRadios_[i].setBounds(dpi().scale(8), dpi().scale(y), dpi().scale(withBoxes ? 276 : 808), dpi().scale(22));
         if (mode == SwitchMode::DelayedSwitch) {
-            editKeySwitchDelay.setBounds(scale(286), scale(y - 1), scale(56), scale(24));
-            lblSwitchDelay.setBounds(scale(348), scale(y + 2), scale(466), scale(20));
+            editKeySwitchDelay.setBounds(dpi().scale(286), dpi().scale(y - 1), dpi().scale(56), dpi().scale(24));
+            lblSwitchDelay.setBounds(dpi().scale(348), dpi().scale(y + 2), dpi().scale(466), dpi().scale(20));
         } else if (mode == SwitchMode::AnalogSwitch) {
-            lblAnalog1.setBounds(scale(286), scale(y + 2), scale(80), scale(20));
-            editKeyAnalogThreshold1.setBounds(scale(366), scale(y - 1), scale(44), scale(24));
-            lblAnalog2.setBounds(scale(416), scale(y + 2), scale(130), scale(20));
-            editKeyAnalogThreshold2.setBounds(scale(548), scale(y - 1), scale(44), scale(24));
-            lblAnalog3.setBounds(scale(598), scale(y + 2), scale(120), scale(20));
+            lblAnalog1.setBounds(dpi().scale(286), dpi().scale(y + 2), dpi().scale(80), dpi().scale(20));
+            editKeyAnalogThreshold1.setBounds(dpi().scale(366), dpi().scale(y - 1), dpi().scale(44), dpi().scale(24));
+            lblAnalog2.setBounds(dpi().scale(416), dpi().scale(y + 2), dpi().scale(130), dpi().scale(20));
+            editKeyAnalogThreshold2.setBounds(dpi().scale(548), dpi().scale(y - 1), dpi().scale(44), dpi().scale(24));
+            lblAnalog3.setBounds(dpi().scale(598), dpi().scale(y + 2), dpi().scale(120), dpi().scale(20));
         } else if (mode == SwitchMode::RepeatSwitch) {
-            modeRadios_[i].setBounds(scale(8), scale(y), scale(524), scale(22));
-            editKeyRepeatSwitch.setBounds(scale(534), scale(y - 1), scale(56), scale(24));
-            lblRepeatSwitch.setBounds(scale(596), scale(y + 2), scale(218), scale(20));
+            modeRadios_[i].setBounds(dpi().scale(8), dpi().scale(y), dpi().scale(524), dpi().scale(22));
+            editKeyRepeatSwitch.setBounds(dpi().scale(534), dpi().scale(y - 1), dpi().scale(56), dpi().scale(24));
+            lblRepeatSwitch.setBounds(dpi().scale(596), dpi().scale(y + 2), dpi().scale(218), dpi().scale(20));
         }
     }
 }

@@ -107,55 +107,55 @@ void AssignDialog::createAbsolutePage() {
 }
 
 void AssignDialog::layoutMousePages() {
-    groupMove.setBounds(scale(8), scale(4), scale(412), scale(196));
-    cbMouseUp.setBounds(scale(64), scale(28), scale(44), scale(22));
-    cbMouseLeft.setBounds(scale(22), scale(54), scale(44), scale(22));
-    cbMouseRight.setBounds(scale(106), scale(54), scale(44), scale(22));
-    cbMouseDown.setBounds(scale(64), scale(80), scale(44), scale(22));
-    lblSpeedCaption.setBounds(scale(170), scale(26), scale(120), scale(20));
-    tbMouseSpeed.setBounds(scale(166), scale(48), scale(190), scale(32));
-    lblMouseSpeed.setBounds(scale(362), scale(54), scale(50), scale(20));
-    lblAnalogCaption.setBounds(scale(22), scale(116), scale(390), scale(20));
-    tbAnalogFactor.setBounds(scale(18), scale(140), scale(250), scale(32));
-    lblAnalogFactor.setBounds(scale(272), scale(146), scale(50), scale(20));
-    btnAnalogFactorDefault.setBounds(scale(328), scale(142), scale(80), scale(28));
+    groupMove.setBounds(dpi().scale(8), dpi().scale(4), dpi().scale(412), dpi().scale(196));
+    cbMouseUp.setBounds(dpi().scale(64), dpi().scale(28), dpi().scale(44), dpi().scale(22));
+    cbMouseLeft.setBounds(dpi().scale(22), dpi().scale(54), dpi().scale(44), dpi().scale(22));
+    cbMouseRight.setBounds(dpi().scale(106), dpi().scale(54), dpi().scale(44), dpi().scale(22));
+    cbMouseDown.setBounds(dpi().scale(64), dpi().scale(80), dpi().scale(44), dpi().scale(22));
+    lblSpeedCaption.setBounds(dpi().scale(170), dpi().scale(26), dpi().scale(120), dpi().scale(20));
+    tbMouseSpeed.setBounds(dpi().scale(166), dpi().scale(48), dpi().scale(190), dpi().scale(32));
+    lblMouseSpeed.setBounds(dpi().scale(362), dpi().scale(54), dpi().scale(50), dpi().scale(20));
+    lblAnalogCaption.setBounds(dpi().scale(22), dpi().scale(116), dpi().scale(390), dpi().scale(20));
+    tbAnalogFactor.setBounds(dpi().scale(18), dpi().scale(140), dpi().scale(250), dpi().scale(32));
+    lblAnalogFactor.setBounds(dpi().scale(272), dpi().scale(146), dpi().scale(50), dpi().scale(20));
+    btnAnalogFactorDefault.setBounds(dpi().scale(328), dpi().scale(142), dpi().scale(80), dpi().scale(28));
 
-    groupClicks.setBounds(scale(8), scale(208), scale(412), scale(62));
+    groupClicks.setBounds(dpi().scale(8), dpi().scale(208), dpi().scale(412), dpi().scale(62));
     for (int i = 0; i < kClickCount; ++i)
-        mouseClicks_[static_cast<size_t>(i)].setBounds(scale(22 + i * 79), scale(234), scale(78), scale(22));
+        mouseClicks_[static_cast<size_t>(i)].setBounds(dpi().scale(22 + i * 79), dpi().scale(234), dpi().scale(78), dpi().scale(22));
 
-    groupWheel.setBounds(scale(428), scale(4), scale(380), scale(150));
-    lblWheelVCaption.setBounds(scale(444), scale(28), scale(30), scale(20));
-    tbMouseWheelV.setBounds(scale(472), scale(24), scale(36), scale(120));
-    lblMouseWheelV.setBounds(scale(512), scale(76), scale(44), scale(20));
-    lblWheelHCaption.setBounds(scale(562), scale(76), scale(30), scale(20));
-    tbMouseWheelH.setBounds(scale(588), scale(70), scale(160), scale(32));
-    lblMouseWheelH.setBounds(scale(752), scale(76), scale(50), scale(20));
+    groupWheel.setBounds(dpi().scale(428), dpi().scale(4), dpi().scale(380), dpi().scale(150));
+    lblWheelVCaption.setBounds(dpi().scale(444), dpi().scale(28), dpi().scale(30), dpi().scale(20));
+    tbMouseWheelV.setBounds(dpi().scale(472), dpi().scale(24), dpi().scale(36), dpi().scale(120));
+    lblMouseWheelV.setBounds(dpi().scale(512), dpi().scale(76), dpi().scale(44), dpi().scale(20));
+    lblWheelHCaption.setBounds(dpi().scale(562), dpi().scale(76), dpi().scale(30), dpi().scale(20));
+    tbMouseWheelH.setBounds(dpi().scale(588), dpi().scale(70), dpi().scale(160), dpi().scale(32));
+    lblMouseWheelH.setBounds(dpi().scale(752), dpi().scale(76), dpi().scale(50), dpi().scale(20));
 
-    groupAcceleration.setBounds(scale(428), scale(162), scale(380), scale(108));
-    tbAccelerationFactor.setBounds(scale(444), scale(196), scale(280), scale(32));
-    lblAccelerationFactor.setBounds(scale(732), scale(202), scale(70), scale(20));
+    groupAcceleration.setBounds(dpi().scale(428), dpi().scale(162), dpi().scale(380), dpi().scale(108));
+    tbAccelerationFactor.setBounds(dpi().scale(444), dpi().scale(196), dpi().scale(280), dpi().scale(32));
+    lblAccelerationFactor.setBounds(dpi().scale(732), dpi().scale(202), dpi().scale(70), dpi().scale(20));
 
-    rbMouseAbsTarget.setBounds(scale(8), scale(8), scale(400), scale(22));
-    rbMouseAbsRange.setBounds(scale(8), scale(32), scale(400), scale(22));
-    lblMouseAbsCenter.setBounds(scale(8), scale(68), scale(100), scale(20));
-    lblCenterX.setBounds(scale(110), scale(68), scale(16), scale(20));
-    editMouseCenterX.setBounds(scale(128), scale(65), scale(80), scale(24));
-    lblCenterY.setBounds(scale(224), scale(68), scale(16), scale(20));
-    editMouseCenterY.setBounds(scale(242), scale(65), scale(80), scale(24));
-    lblRangeX.setBounds(scale(8), scale(106), scale(100), scale(20));
-    tbMouseAbsRangeX.setBounds(scale(104), scale(100), scale(260), scale(32));
-    lblMouseAbsX.setBounds(scale(370), scale(106), scale(50), scale(20));
-    lblRangeY.setBounds(scale(8), scale(144), scale(100), scale(20));
-    tbMouseAbsRangeY.setBounds(scale(104), scale(138), scale(260), scale(32));
-    lblMouseAbsY.setBounds(scale(370), scale(144), scale(50), scale(20));
-    groupClicks2.setBounds(scale(8), scale(182), scale(420), scale(60));
+    rbMouseAbsTarget.setBounds(dpi().scale(8), dpi().scale(8), dpi().scale(400), dpi().scale(22));
+    rbMouseAbsRange.setBounds(dpi().scale(8), dpi().scale(32), dpi().scale(400), dpi().scale(22));
+    lblMouseAbsCenter.setBounds(dpi().scale(8), dpi().scale(68), dpi().scale(100), dpi().scale(20));
+    lblCenterX.setBounds(dpi().scale(110), dpi().scale(68), dpi().scale(16), dpi().scale(20));
+    editMouseCenterX.setBounds(dpi().scale(128), dpi().scale(65), dpi().scale(80), dpi().scale(24));
+    lblCenterY.setBounds(dpi().scale(224), dpi().scale(68), dpi().scale(16), dpi().scale(20));
+    editMouseCenterY.setBounds(dpi().scale(242), dpi().scale(65), dpi().scale(80), dpi().scale(24));
+    lblRangeX.setBounds(dpi().scale(8), dpi().scale(106), dpi().scale(100), dpi().scale(20));
+    tbMouseAbsRangeX.setBounds(dpi().scale(104), dpi().scale(100), dpi().scale(260), dpi().scale(32));
+    lblMouseAbsX.setBounds(dpi().scale(370), dpi().scale(106), dpi().scale(50), dpi().scale(20));
+    lblRangeY.setBounds(dpi().scale(8), dpi().scale(144), dpi().scale(100), dpi().scale(20));
+    tbMouseAbsRangeY.setBounds(dpi().scale(104), dpi().scale(138), dpi().scale(260), dpi().scale(32));
+    lblMouseAbsY.setBounds(dpi().scale(370), dpi().scale(144), dpi().scale(50), dpi().scale(20));
+    groupClicks2.setBounds(dpi().scale(8), dpi().scale(182), dpi().scale(420), dpi().scale(60));
     for (int i = 0; i < kClickCount; ++i)
-        mouseClicks2_[static_cast<size_t>(i)].setBounds(scale(22 + i * 80), scale(208), scale(78), scale(22));
-    lblAbsNote.setBounds(scale(8), scale(254), scale(800), scale(20));
-    lblOrigin.setBounds(scale(480), scale(8), scale(120), scale(18));
-    pbMouseAbs.setBounds(scale(480), scale(28), scale(320), scale(180));
-    lblFarCorner.setBounds(scale(640), scale(210), scale(160), scale(18));
+        mouseClicks2_[static_cast<size_t>(i)].setBounds(dpi().scale(22 + i * 80), dpi().scale(208), dpi().scale(78), dpi().scale(22));
+    lblAbsNote.setBounds(dpi().scale(8), dpi().scale(254), dpi().scale(800), dpi().scale(20));
+    lblOrigin.setBounds(dpi().scale(480), dpi().scale(8), dpi().scale(120), dpi().scale(18));
+    pbMouseAbs.setBounds(dpi().scale(480), dpi().scale(28), dpi().scale(320), dpi().scale(180));
+    lblFarCorner.setBounds(dpi().scale(640), dpi().scale(210), dpi().scale(160), dpi().scale(18));
 }
 
 void AssignDialog::syncMousePages() {

@@ -1,23 +1,8 @@
 // The assignment dialog's command, special and text pages.
 #include "Dialogs/AssignDialog_win.h"
-#include "Dialogs/CommandListColors.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx {
-namespace {
-
-Rgb rgbOf(COLORREF colour) { return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour); }
-
-// The list style's own colours, from which the rows' colours are worked out.
-CommandListColors currentCommandListColors() {
-    const bool dark = ui::Theme::dark();
-    const COLORREF background = dark ? ui::glowPalette().field : GetSysColor(COLOR_WINDOW);
-    const COLORREF text = dark ? ui::glowPalette().text : GetSysColor(COLOR_WINDOWTEXT);
-    return commandListColors(rgbOf(background), rgbOf(text), rgbOf(GetSysColor(COLOR_SCROLLBAR)),
-                             rgbOf(GetSysColor(COLOR_HIGHLIGHT)));
-}
-
-}  // namespace
 
 void AssignDialog::createCommandPage() {
     const HWND p = pages_[kPageCommand].hwnd();
@@ -25,7 +10,7 @@ void AssignDialog::createCommandPage() {
     name("lvCommand", lvCommand);
     lvCommand.setColumns({{"#", 40}, {"キー1", 125}, {"キー2", 125}, {"キー3", 125}, {"キー4", 125},
                           {"保持時間(ms)", 110, ui::TextAlign::Right}});
-    const CommandListColors colours = currentCommandListColors();
+    const CommandListColors colours = ui::commandListRows(ui::palette());
     lvCommand.rowLookPaintsSelection = true;
     lvCommand.rowLook = [this, colours](int row) {  // lvCommandCustomDrawItem
         const bool selected = row == form_.state().selectedStep;
@@ -110,43 +95,43 @@ void AssignDialog::createTextPage() {
 }
 
 void AssignDialog::layoutOtherPages() {
-    lvCommand.setBounds(scale(8), scale(8), scale(700), scale(160));
-    btnCmdAdd.setBounds(scale(716), scale(8), scale(92), scale(28));
-    btnCmdDelete.setBounds(scale(716), scale(42), scale(92), scale(28));
-    btnCmdUp.setBounds(scale(716), scale(96), scale(92), scale(28));
-    btnCmdDown.setBounds(scale(716), scale(130), scale(92), scale(28));
-    lblCommandNote.setBounds(scale(8), scale(176), scale(800), scale(20));
-    lblStepEditor.setBounds(scale(8), scale(210), scale(800), scale(20));
+    lvCommand.setBounds(dpi().scale(8), dpi().scale(8), dpi().scale(700), dpi().scale(160));
+    btnCmdAdd.setBounds(dpi().scale(716), dpi().scale(8), dpi().scale(92), dpi().scale(28));
+    btnCmdDelete.setBounds(dpi().scale(716), dpi().scale(42), dpi().scale(92), dpi().scale(28));
+    btnCmdUp.setBounds(dpi().scale(716), dpi().scale(96), dpi().scale(92), dpi().scale(28));
+    btnCmdDown.setBounds(dpi().scale(716), dpi().scale(130), dpi().scale(92), dpi().scale(28));
+    lblCommandNote.setBounds(dpi().scale(8), dpi().scale(176), dpi().scale(800), dpi().scale(20));
+    lblStepEditor.setBounds(dpi().scale(8), dpi().scale(210), dpi().scale(800), dpi().scale(20));
     for (int k = 0; k < 4; ++k)
-        keyBoxes_[static_cast<size_t>(kFirstStepKeyBox + k)].setBounds(scale(8 + k * 131), scale(234), scale(125),
-                                                                        scale(26));
-    lblCmdDuration.setBounds(scale(540), scale(238), scale(100), scale(20));
-    editCmdDuration.setBounds(scale(644), scale(235), scale(64), scale(24));
+        keyBoxes_[static_cast<size_t>(kFirstStepKeyBox + k)].setBounds(dpi().scale(8 + k * 131), dpi().scale(234), dpi().scale(125),
+                                                                        dpi().scale(26));
+    lblCmdDuration.setBounds(dpi().scale(540), dpi().scale(238), dpi().scale(100), dpi().scale(20));
+    editCmdDuration.setBounds(dpi().scale(644), dpi().scale(235), dpi().scale(64), dpi().scale(24));
 
-    groupShift.setBounds(scale(8), scale(4), scale(800), scale(60));
-    cbShiftKey.setBounds(scale(22), scale(28), scale(300), scale(24));
-    cbShiftKeyDelayed.setBounds(scale(340), scale(29), scale(260), scale(22));
-    editShiftKeyDelay.setBounds(scale(604), scale(28), scale(64), scale(24));
-    lblShiftUnit.setBounds(scale(674), scale(31), scale(60), scale(20));
-    groupProfile.setBounds(scale(8), scale(70), scale(800), scale(60));
-    cbSwitchProfile.setBounds(scale(22), scale(94), scale(300), scale(24));
-    cbSwitchProfileDelayed.setBounds(scale(340), scale(95), scale(260), scale(22));
-    editSwitchProfileDelay.setBounds(scale(604), scale(94), scale(64), scale(24));
-    lblProfileUnit.setBounds(scale(674), scale(97), scale(60), scale(20));
-    groupProgram.setBounds(scale(8), scale(136), scale(800), scale(146));
-    lblProgram.setBounds(scale(22), scale(163), scale(100), scale(20));
-    editExternalProgram.setBounds(scale(126), scale(160), scale(624), scale(24));
-    btnExternalProgram.setBounds(scale(756), scale(159), scale(40), scale(26));
-    lblParameters.setBounds(scale(22), scale(193), scale(100), scale(20));
-    editExternalProgramParameters.setBounds(scale(126), scale(190), scale(624), scale(24));
-    lblStartFrom.setBounds(scale(22), scale(223), scale(100), scale(20));
-    editExternalProgramStartFrom.setBounds(scale(126), scale(220), scale(624), scale(24));
-    btnExternalProgramStartFrom.setBounds(scale(756), scale(219), scale(40), scale(26));
-    lblProgramNote.setBounds(scale(22), scale(252), scale(774), scale(20));
+    groupShift.setBounds(dpi().scale(8), dpi().scale(4), dpi().scale(800), dpi().scale(60));
+    cbShiftKey.setBounds(dpi().scale(22), dpi().scale(28), dpi().scale(300), dpi().scale(24));
+    cbShiftKeyDelayed.setBounds(dpi().scale(340), dpi().scale(29), dpi().scale(260), dpi().scale(22));
+    editShiftKeyDelay.setBounds(dpi().scale(604), dpi().scale(28), dpi().scale(64), dpi().scale(24));
+    lblShiftUnit.setBounds(dpi().scale(674), dpi().scale(31), dpi().scale(60), dpi().scale(20));
+    groupProfile.setBounds(dpi().scale(8), dpi().scale(70), dpi().scale(800), dpi().scale(60));
+    cbSwitchProfile.setBounds(dpi().scale(22), dpi().scale(94), dpi().scale(300), dpi().scale(24));
+    cbSwitchProfileDelayed.setBounds(dpi().scale(340), dpi().scale(95), dpi().scale(260), dpi().scale(22));
+    editSwitchProfileDelay.setBounds(dpi().scale(604), dpi().scale(94), dpi().scale(64), dpi().scale(24));
+    lblProfileUnit.setBounds(dpi().scale(674), dpi().scale(97), dpi().scale(60), dpi().scale(20));
+    groupProgram.setBounds(dpi().scale(8), dpi().scale(136), dpi().scale(800), dpi().scale(146));
+    lblProgram.setBounds(dpi().scale(22), dpi().scale(163), dpi().scale(100), dpi().scale(20));
+    editExternalProgram.setBounds(dpi().scale(126), dpi().scale(160), dpi().scale(624), dpi().scale(24));
+    btnExternalProgram.setBounds(dpi().scale(756), dpi().scale(159), dpi().scale(40), dpi().scale(26));
+    lblParameters.setBounds(dpi().scale(22), dpi().scale(193), dpi().scale(100), dpi().scale(20));
+    editExternalProgramParameters.setBounds(dpi().scale(126), dpi().scale(190), dpi().scale(624), dpi().scale(24));
+    lblStartFrom.setBounds(dpi().scale(22), dpi().scale(223), dpi().scale(100), dpi().scale(20));
+    editExternalProgramStartFrom.setBounds(dpi().scale(126), dpi().scale(220), dpi().scale(624), dpi().scale(24));
+    btnExternalProgramStartFrom.setBounds(dpi().scale(756), dpi().scale(219), dpi().scale(40), dpi().scale(26));
+    lblProgramNote.setBounds(dpi().scale(22), dpi().scale(252), dpi().scale(774), dpi().scale(20));
 
-    lblTextNote.setBounds(scale(8), scale(8), scale(600), scale(20));
-    memoText.setBounds(scale(8), scale(32), scale(800), scale(240));
-    lblSupportedVariables.setBounds(scale(8), scale(282), scale(200), scale(20));
+    lblTextNote.setBounds(dpi().scale(8), dpi().scale(8), dpi().scale(600), dpi().scale(20));
+    memoText.setBounds(dpi().scale(8), dpi().scale(32), dpi().scale(800), dpi().scale(240));
+    lblSupportedVariables.setBounds(dpi().scale(8), dpi().scale(282), dpi().scale(200), dpi().scale(20));
 }
 
 void AssignDialog::syncOtherPages() {

@@ -229,36 +229,36 @@ bool AssignDialog::takeFocus(ui::Button& button) {
 }
 
 void AssignDialog::layout() {
-    lblHeading.setBounds(scale(12), scale(10), scale(500), scale(20));
-    PageControl1.setBounds(scale(12), scale(34), scale(816), scale(30));
-    PageControl1.fitTabWidth(scale(120));
-    const RECT page{scale(12), scale(70), scale(828), scale(384)};
+    lblHeading.setBounds(dpi().scale(12), dpi().scale(10), dpi().scale(500), dpi().scale(20));
+    PageControl1.setBounds(dpi().scale(12), dpi().scale(34), dpi().scale(816), dpi().scale(30));
+    PageControl1.fitTabWidth(dpi().scale(120));
+    const RECT page{dpi().scale(12), dpi().scale(70), dpi().scale(828), dpi().scale(384)};
     for (ui::Panel& panel : pages_) panel.setBounds(page);
     layoutKeyboardPages();
     layoutMousePages();
     layoutOtherPages();
 
     const int g = 390;
-    groupCommon.setBounds(scale(12), scale(g), scale(816), scale(100));
-    cbAutoRepeat.setBounds(scale(26), scale(g + 22), scale(150), scale(22));
-    lblPerSecond.setBounds(scale(190), scale(g + 25), scale(70), scale(20));
-    editAutoRepeatPerSec.setBounds(scale(262), scale(g + 22), scale(60), scale(24));
-    editAutoRepeatPeriod.setBounds(scale(350), scale(g + 22), scale(60), scale(24));
-    lblPeriod.setBounds(scale(414), scale(g + 25), scale(120), scale(20));
-    cbAutoDelayed.setBounds(scale(26), scale(g + 48), scale(260), scale(22));
-    editAutoRepeatDelay.setBounds(scale(290), scale(g + 48), scale(60), scale(24));
-    lblDelayUnit.setBounds(scale(356), scale(g + 51), scale(60), scale(20));
-    cbToggle.setBounds(scale(26), scale(g + 73), scale(400), scale(22));
+    groupCommon.setBounds(dpi().scale(12), dpi().scale(g), dpi().scale(816), dpi().scale(100));
+    cbAutoRepeat.setBounds(dpi().scale(26), dpi().scale(g + 22), dpi().scale(150), dpi().scale(22));
+    lblPerSecond.setBounds(dpi().scale(190), dpi().scale(g + 25), dpi().scale(70), dpi().scale(20));
+    editAutoRepeatPerSec.setBounds(dpi().scale(262), dpi().scale(g + 22), dpi().scale(60), dpi().scale(24));
+    editAutoRepeatPeriod.setBounds(dpi().scale(350), dpi().scale(g + 22), dpi().scale(60), dpi().scale(24));
+    lblPeriod.setBounds(dpi().scale(414), dpi().scale(g + 25), dpi().scale(120), dpi().scale(20));
+    cbAutoDelayed.setBounds(dpi().scale(26), dpi().scale(g + 48), dpi().scale(260), dpi().scale(22));
+    editAutoRepeatDelay.setBounds(dpi().scale(290), dpi().scale(g + 48), dpi().scale(60), dpi().scale(24));
+    lblDelayUnit.setBounds(dpi().scale(356), dpi().scale(g + 51), dpi().scale(60), dpi().scale(20));
+    cbToggle.setBounds(dpi().scale(26), dpi().scale(g + 73), dpi().scale(400), dpi().scale(22));
 
-    lblComment.setBounds(scale(12), scale(503), scale(80), scale(20));
-    editComment.setBounds(scale(92), scale(500), scale(736), scale(24));
+    lblComment.setBounds(dpi().scale(12), dpi().scale(503), dpi().scale(80), dpi().scale(20));
+    editComment.setBounds(dpi().scale(92), dpi().scale(500), dpi().scale(736), dpi().scale(24));
 
     const int b = 542;
-    btnClear.setBounds(scale(12), scale(b), scale(170), scale(30));
-    btnGoToPrev.setBounds(scale(452), scale(b), scale(50), scale(30));
-    btnGoToNext.setBounds(scale(508), scale(b), scale(50), scale(30));
-    btnOK.setBounds(scale(612), scale(b), scale(104), scale(30));
-    btnCancel.setBounds(scale(724), scale(b), scale(104), scale(30));
+    btnClear.setBounds(dpi().scale(12), dpi().scale(b), dpi().scale(170), dpi().scale(30));
+    btnGoToPrev.setBounds(dpi().scale(452), dpi().scale(b), dpi().scale(50), dpi().scale(30));
+    btnGoToNext.setBounds(dpi().scale(508), dpi().scale(b), dpi().scale(50), dpi().scale(30));
+    btnOK.setBounds(dpi().scale(612), dpi().scale(b), dpi().scale(104), dpi().scale(30));
+    btnCancel.setBounds(dpi().scale(724), dpi().scale(b), dpi().scale(104), dpi().scale(30));
     lvCommand.setDpi(dpi());
     // Filled once the buttons have their width: a strip told to show a
     // page it has no room for scrolls, and stays scrolled.

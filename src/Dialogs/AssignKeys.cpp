@@ -2,10 +2,12 @@
 
 #include "Joybutton/UncapturableKeys.h"
 
+#include "Joybutton/KeyCode.h"
+
 namespace vrx {
 namespace {
 
-constexpr int kEnterKey = 13, kShiftKey = 16, kCtrlKey = 17, kAltKey = 18;
+constexpr int kShiftKey = 16, kCtrlKey = 17, kAltKey = 18;
 constexpr int kRightShiftScanCode = 0x36;
 
 }  // namespace

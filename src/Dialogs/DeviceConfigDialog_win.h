@@ -62,7 +62,7 @@ private:
     void paintAxes(HDC dc);
     // The sticks and axes are drawn again.
     void redrawLive();
-    double displayScale() const { return dpi() / 96.0; }
+    double displayScale() const { return dpi().factor(); }
 
     DeviceTemplateManager& templates_;
     std::function<void(HWND)> publish_;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "Joybutton/KeyCode.h"
+
 namespace vrx {
 
 class DeviceTemplateManager;
@@ -16,7 +18,6 @@ class TDeviceTemplate;
 class DeviceTemplateForm {
 public:
     static constexpr int kRows = 128;
-    static constexpr int kEnterKey = 13;
     static constexpr int kUpKey = 38;
     static constexpr int kDownKey = 40;
     static constexpr int kLabelColumn = 1;

@@ -24,11 +24,11 @@ void GreetingDialog::createControls() {
 }
 
 void GreetingDialog::layout() {
-    Label1.setBounds(scale(16), scale(14), scale(448), scale(20));
-    Label2.setBounds(scale(16), scale(38), scale(448), scale(20));
-    LabelURL.setBounds(scale(32), scale(64), scale(432), scale(20));
-    LabelExtra.setBounds(scale(16), scale(96), scale(448), scale(84));
-    btnClose.setBounds(scale(190), scale(192), scale(100), scale(30));
+    Label1.setBounds(dpi().scale(16), dpi().scale(14), dpi().scale(448), dpi().scale(20));
+    Label2.setBounds(dpi().scale(16), dpi().scale(38), dpi().scale(448), dpi().scale(20));
+    LabelURL.setBounds(dpi().scale(32), dpi().scale(64), dpi().scale(432), dpi().scale(20));
+    LabelExtra.setBounds(dpi().scale(16), dpi().scale(96), dpi().scale(448), dpi().scale(84));
+    btnClose.setBounds(dpi().scale(190), dpi().scale(192), dpi().scale(100), dpi().scale(30));
 }
 
 }  // namespace vrx

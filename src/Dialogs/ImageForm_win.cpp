@@ -4,6 +4,7 @@
 #include <wincodec.h>
 
 #include "Dialogs/ImagePlacement.h"
+#include "Utils/ComPointer_win.h"
 
 namespace vrx {
 namespace {
@@ -15,23 +16,6 @@ constexpr UINT_PTR kCloseTimer = 1;
 // definitions.
 constexpr CLSID kWicFactory = {0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
 constexpr GUID kFormat32bppBGRA = {0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x0f}};
-
-template <typename Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer_) pointer_->Release();
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface** put() { return &pointer_; }
-    Interface* get() const { return pointer_; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
 
 // COM for this thread for the length of one decoding, if it had none.
 class ComScope {

@@ -1,5 +1,7 @@
 #include "Dialogs/InputNameDialog_win.h"
 
+#include "Joybutton/KeyCode.h"
+
 namespace vrx {
 
 InputNameDialog::InputNameDialog() : DialogWindow(ui::DialogPlacement::CentreOnOwner) {}
@@ -13,7 +15,7 @@ void InputNameDialog::createControls() {
     lblExplanation.create(hwnd(), form_.explanation);
     editNewName.create(hwnd(), form_.editNewName);
     editNewName.onKeyDown = [this](int virtualKey) {
-        if (virtualKey == InputNameForm::kEnterKey) form_.editNewName = editNewName.text();
+        if (virtualKey == kEnterKey) form_.editNewName = editNewName.text();
         const bool consumed = form_.editNewNameKeyDown(virtualKey);
         closeIfAsked();
         return consumed;
@@ -31,10 +33,10 @@ void InputNameDialog::createControls() {
 }
 
 void InputNameDialog::layout() {
-    lblExplanation.setBounds(scale(12), scale(12), scale(356), scale(20));
-    editNewName.setBounds(scale(12), scale(38), scale(356), scale(24));
-    btnOK.setBounds(scale(176), scale(80), scale(92), scale(30));
-    btnCancel.setBounds(scale(276), scale(80), scale(92), scale(30));
+    lblExplanation.setBounds(dpi().scale(12), dpi().scale(12), dpi().scale(356), dpi().scale(20));
+    editNewName.setBounds(dpi().scale(12), dpi().scale(38), dpi().scale(356), dpi().scale(24));
+    btnOK.setBounds(dpi().scale(176), dpi().scale(80), dpi().scale(92), dpi().scale(30));
+    btnCancel.setBounds(dpi().scale(276), dpi().scale(80), dpi().scale(92), dpi().scale(30));
 }
 
 void InputNameDialog::activated() {

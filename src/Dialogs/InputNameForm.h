@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Joybutton/KeyCode.h"
+
 namespace vrx {
 
 // The name input dialog without its window: the text the caller reads
@@ -9,7 +11,6 @@ namespace vrx {
 class InputNameForm {
 public:
     static constexpr const char* kDefaultExplanation = "設定ファイルの名前を入力してください";
-    static constexpr int kEnterKey = 13;
 
     std::string title;
     std::string explanation = kDefaultExplanation;

@@ -2,8 +2,8 @@
 
 #include <climits>
 
+#include "AppInfo/AppLauncher.h"
 #include "AppInfo/GlobalSettings.h"
-#include "AppInfo/Launcher.h"
 #include "EngineTypes/EngineLock.h"
 #include "Utils/Logger.h"
 #include "Utils/NumberText.h"

@@ -34,10 +34,10 @@ void WizardDialog::createControls() {
 }
 
 void WizardDialog::layout() {
-    lblExplanation.setBounds(scale(12), scale(14), scale(416), scale(36));
-    Edit1.setBounds(scale(140), scale(58), scale(160), scale(24));
-    btnSkip.setBounds(scale(104), scale(106), scale(110), scale(30));
-    btnExit.setBounds(scale(226), scale(106), scale(110), scale(30));
+    lblExplanation.setBounds(dpi().scale(12), dpi().scale(14), dpi().scale(416), dpi().scale(36));
+    Edit1.setBounds(dpi().scale(140), dpi().scale(58), dpi().scale(160), dpi().scale(24));
+    btnSkip.setBounds(dpi().scale(104), dpi().scale(106), dpi().scale(110), dpi().scale(30));
+    btnExit.setBounds(dpi().scale(226), dpi().scale(106), dpi().scale(110), dpi().scale(30));
 }
 
 void WizardDialog::activated() {

@@ -9,6 +9,11 @@ namespace vrx {
 // scan codes above 0xFFFF.
 using KeyCode = uint32_t;
 
+// The keys the windows' models tell apart, as key messages give them; a
+// typed Enter or Escape is the same number as a character (CR, ESC).
+inline constexpr int kEnterKey = 0x0D;
+inline constexpr int kEscapeKey = 0x1B;
+
 namespace key {
 
 inline constexpr KeyCode None = 0;

@@ -153,7 +153,7 @@ std::unique_ptr<DirectInputDevice> DirectInput8::createDevice(const DiGuid& inst
 }
 
 void DirectInput8::showError(const std::string& text) {
-    MessageBoxW(window_, toWide(text).c_str(), L"Error", MB_OK | MB_ICONERROR);
+    if (errorBox_) errorBox_(window_, text);
 }
 
 }  // namespace vrx

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 #include "Joystick/DirectInputApi.h"
 
 struct IDirectInput8W;
@@ -11,7 +14,10 @@ namespace vrx {
 // DirectInput 8 through its wide-character interface.
 class DirectInput8 final : public DirectInputApi {
 public:
-    explicit DirectInput8(HINSTANCE module) : module_(module) {}
+    // The error box is the user interface's: this layer has none.
+    using ErrorBox = std::function<void(HWND owner, const std::string& text)>;
+
+    DirectInput8(HINSTANCE module, ErrorBox errorBox) : module_(module), errorBox_(std::move(errorBox)) {}
     ~DirectInput8() override { destroy(); }
     DirectInput8(const DirectInput8&) = delete;
     DirectInput8& operator=(const DirectInput8&) = delete;
@@ -29,6 +35,7 @@ public:
 
 private:
     HINSTANCE module_;
+    ErrorBox errorBox_;
     HWND window_ = nullptr;
     IDirectInput8W* input_ = nullptr;
     DWORD lastError_ = 0;

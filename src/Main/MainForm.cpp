@@ -13,14 +13,13 @@
 #include "Dialogs/DeviceDialogLinks.h"
 #include "Joybutton/DescribeAssignment.h"
 #include "Joybutton/JoyButtonProcess.h"
+#include "Joybutton/KeyCode.h"
 #include "Joystick/DeviceList.h"
 #include "Joystick/DisplayRows.h"
 #include "Joystick/Processing.h"
 
 namespace vrx {
 namespace {
-
-constexpr int kEnterKey = 13;
 
 // The highlight of joystick k is entry k mod 8.
 constexpr std::array<uint32_t, 8> kJoystickColours = {0xFFFF00, 0x00FF00, 0x00FFFF, 0xFF00FF,

@@ -106,15 +106,15 @@ void MainWindow::createFonts() {
     if (tsOptions_) tsOptions_->setFonts(font_, boldFont_, dpi_);
 }
 
-int MainWindow::splitterWidth() const { return ui::scale(kSplitterWidth, dpi_); }
+int MainWindow::splitterWidth() const { return dpi_.scale(kSplitterWidth); }
 
 void MainWindow::layout() {
     if (!leftPanel_) return;
     RECT client;
     GetClientRect(window_, &client);
-    const int margin = ui::scale(kMargin, dpi_);
-    const int panel = std::clamp(ui::scale(splitter96_, dpi_), ui::scale(kMinimumPanel, dpi_),
-                                 std::max<int>(ui::scale(kMinimumPanel, dpi_), client.right - 2 * margin));
+    const int margin = dpi_.scale(kMargin);
+    const int panel = std::clamp(dpi_.scale(splitter96_), dpi_.scale(kMinimumPanel),
+                                 std::max<int>(dpi_.scale(kMinimumPanel), client.right - 2 * margin));
     leftPanel_.setBounds(0, 0, panel, client.bottom);
     const int tabsLeft = panel + splitterWidth();
     tcJoystick_.setBounds(tabsLeft, margin, std::max<int>(0, client.right - tabsLeft - margin),
@@ -132,8 +132,7 @@ void MainWindow::placePages() {
 }
 
 void MainWindow::layoutLeftPanel(int width, int height) {
-    const ui::Dpi dpi(dpi_);
-    const int margin = dpi(kMargin), gap = dpi(kGap), buttonHeight = dpi(kButtonHeight);
+    const int margin = dpi_.scale(kMargin), gap = dpi_.scale(kGap), buttonHeight = dpi_.scale(kButtonHeight);
     const int buttonWidth = (width - 2 * margin - gap) / 2;
     const int buttonsTop = height - margin - 2 * buttonHeight - gap;
     lbConfigList_.setBounds(margin, margin, width - 2 * margin, std::max(0, buttonsTop - gap - margin));
@@ -144,12 +143,11 @@ void MainWindow::layoutLeftPanel(int width, int height) {
 }
 
 void MainWindow::layoutJoystickPage(int width, int height) {
-    const ui::Dpi dpi(dpi_);
-    const int margin = dpi(kMargin), gap = dpi(kGap), buttonHeight = dpi(kButtonHeight);
+    const int margin = dpi_.scale(kMargin), gap = dpi_.scale(kGap), buttonHeight = dpi_.scale(kButtonHeight);
     const int buttonsTop = height - margin - buttonHeight;
     lvButtonList_.setBounds(margin, margin, width - 2 * margin, std::max(0, buttonsTop - gap - margin));
-    btnEditSelected_.setBounds(margin, buttonsTop, dpi(170), buttonHeight);
-    btnConfigWizard_.setBounds(margin + dpi(170) + gap, buttonsTop, dpi(150), buttonHeight);
+    btnEditSelected_.setBounds(margin, buttonsTop, dpi_.scale(170), buttonHeight);
+    btnConfigWizard_.setBounds(margin + dpi_.scale(170) + gap, buttonsTop, dpi_.scale(150), buttonHeight);
 }
 
 bool MainWindow::overSplitter(POINT client) const {
@@ -160,9 +158,9 @@ bool MainWindow::overSplitter(POINT client) const {
 void MainWindow::dragSplitter(int x) {
     RECT client;
     GetClientRect(window_, &client);
-    const int limit = std::max<int>(ui::scale(kMinimumPanel, dpi_), client.right - ui::scale(200, dpi_));
-    const int width = std::clamp(x, ui::scale(kMinimumPanel, dpi_), limit);
-    splitter96_ = MulDiv(width, 96, dpi_);
+    const int limit = std::max<int>(dpi_.scale(kMinimumPanel), client.right - dpi_.scale(200));
+    const int width = std::clamp(x, dpi_.scale(kMinimumPanel), limit);
+    splitter96_ = dpi_.unscale(width);
     layout();
 }
 
@@ -190,11 +188,11 @@ void MainWindow::syncTabs() {
 
 void MainWindow::syncRows() {
     const std::vector<ButtonRow>& rows = form_->rows();
-    SendMessageW(lvButtonList_.hwnd(), WM_SETREDRAW, FALSE, 0);
+    lvButtonList_.setRedraw(false);
     lvButtonList_.clear();
     for (const ButtonRow& row : rows)
         lvButtonList_.addRow({row.button, row.function, row.autoRepeat, row.comment}, static_cast<int>(row.slot));
-    SendMessageW(lvButtonList_.hwnd(), WM_SETREDRAW, TRUE, 0);
+    lvButtonList_.setRedraw(true);
     lvButtonList_.redrawRows();
 }
 
@@ -247,7 +245,7 @@ WindowGeometry MainWindow::currentGeometry() const {
     geometry.top = normal.top;
     geometry.width = normal.right - normal.left;
     geometry.height = normal.bottom - normal.top;
-    geometry.splitter = ui::scale(splitter96_, dpi_);
+    geometry.splitter = dpi_.scale(splitter96_);
     for (int column = 0; column < 4; ++column)
         geometry.columns[static_cast<size_t>(column)] = lvButtonList_.columnWidth(column);
     return geometry;

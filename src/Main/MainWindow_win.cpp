@@ -57,7 +57,7 @@ bool MainWindow::create(HINSTANCE instance, const char* title) {
                               CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!window_) return false;
     // The design size is a client size at 96 DPI.
-    RECT frame{0, 0, ui::scale(kDesignClientWidth, dpi_), ui::scale(kDesignClientHeight, dpi_)};
+    RECT frame{0, 0, dpi_.scale(kDesignClientWidth), dpi_.scale(kDesignClientHeight)};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CONTROLPARENT);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -79,7 +79,7 @@ void MainWindow::attach(MainForm& form, ShellCommands& shell, AppMessages& messa
 }
 
 void MainWindow::restoreGeometry() {
-    const double scale = dpi_ / 96.0;
+    const double scale = dpi_.factor();
     const WindowGeometry geometry = restoredGeometry(
         settings_, scale, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     RECT current;
@@ -144,7 +144,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_CREATE:
-            dpi_ = ui::dpiOf(window_);
+            dpi_ = ui::Dpi::of(window_);
             createControls();
             return true;
         case WM_SIZE:
@@ -156,11 +156,11 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
             return true;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMinTrackSize = {ui::scale(420, dpi_), ui::scale(320, dpi_)};
+            info->ptMinTrackSize = {dpi_.scale(420), dpi_.scale(320)};
             return true;
         }
         case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
+            dpi_ = ui::Dpi(HIWORD(wParam));
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
             lvButtonList_.setDpi(dpi_);
             createFonts();
@@ -288,7 +288,7 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
         case WM_DESTROY:
             log_.debug("Destroying application...");
             if (hooks_.stopping) hooks_.stopping();
-            storeGeometry(settings_, currentGeometry(), dpi_ / 96.0);
+            storeGeometry(settings_, currentGeometry(), dpi_.factor());
             trayIcon_.remove();
             KillTimer(window_, kDelayedExecTimer);
             if (hooks_.destroying) hooks_.destroying();
@@ -364,8 +364,8 @@ void MainWindow::showMainWindow() {
 
 void MainWindow::setBounds(int left, int top, int width, int height) {
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-    SetWindowPos(window_, nullptr, ui::scale(left, dpi_), ui::scale(top, dpi_), ui::scale(width, dpi_),
-                 ui::scale(height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, dpi_.scale(left), dpi_.scale(top), dpi_.scale(width),
+                 dpi_.scale(height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::showBalloon(const std::string& title, const std::string& text, int durationMs) {

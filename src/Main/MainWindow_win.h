@@ -168,7 +168,7 @@ private:
     AppMessages* messages_ = nullptr;
     HWND window_ = nullptr;
     std::atomic<bool> shown_{true};
-    int dpi_ = 96;
+    ui::Dpi dpi_;
     int splitter96_ = 248;  // the left panel's width at 96 DPI
     bool draggingSplitter_ = false;
     bool activatedOnce_ = false;

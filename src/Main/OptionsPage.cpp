@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "AppInfo/Launcher.h"
+#include "AppInfo/AppLauncher.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "ConfigFileManager/ProfileListLinks.h"
 #include "Dialogs/ButtonAliasForm.h"
 #include "Dialogs/VibrationForm.h"
 #include "EngineTypes/EngineLock.h"
 #include "Joybutton/JoyButtonProcess.h"
+#include "Joybutton/KeyCode.h"
 #include "Joystick/InputDevices.h"
 #include "Utils/Logger.h"
 #include "Utils/NumberText.h"
@@ -16,9 +17,6 @@
 namespace vrx {
 namespace {
 
-constexpr char kEnter = 13;
-constexpr char kEscape = 27;
-constexpr int kEnterKey = 13;
 constexpr int kVibrationDurationWhenChecked = 500;
 
 std::string rangeMessage(int maximum) { return "1 以上 " + std::to_string(maximum) + " 以下の数を入れてください。"; }
@@ -153,19 +151,19 @@ bool OptionsPage::editNumJoystickKeyDown(int virtualKey) {
 }
 
 bool OptionsPage::editNumJoystickKeyPress(char character) {
-    if (character == kEscape && settings()) {
+    if (character == kEscapeKey && settings()) {
         state_.numJoysticks = std::to_string(settings()->numberOfJoysticks);
         changed_ = true;
     }
-    return character == kEnter || character == kEscape;
+    return character == kEnterKey || character == kEscapeKey;
 }
 
 bool OptionsPage::editNumButtonsKeyPress(char character) {
-    if (character == kEscape && settings()) {
+    if (character == kEscapeKey && settings()) {
         state_.numButtons = std::to_string(settings()->numberOfButtons);
         changed_ = true;
     }
-    return character == kEnter || character == kEscape;
+    return character == kEnterKey || character == kEscapeKey;
 }
 
 void OptionsPage::editNumButtonsExit(const std::string& text) {

@@ -4,13 +4,11 @@
 #include <initializer_list>
 #include <vector>
 
+#include "Joybutton/KeyCode.h"
 #include "Ui/Dpi_win.h"
 
 namespace vrx {
 namespace {
-
-constexpr int kEscapeKey = 27;
-constexpr int kEnterKey = 13;
 
 std::vector<std::string> itemsOf(const auto& texts) { return {texts.begin(), texts.end()}; }
 
@@ -200,7 +198,7 @@ void OptionsPageView::sync(bool force) {
     btnVibrationDetails.setEnabled(s.vibrationDetailsEnabled);
 }
 
-void OptionsPageView::setFonts(const ui::UiFont& normal, const ui::UiFont& bold, int dpi) {
+void OptionsPageView::setFonts(const ui::UiFont& normal, const ui::UiFont& bold, ui::Dpi dpi) {
     dpi_ = dpi;
     for (ui::Control* control : std::initializer_list<ui::Control*>{
              &lblJoystickStatus, &btnDetect, &btnCalibrate, &Label1, &editNumJoystick, &btnApplyNumJoysticks,
@@ -216,11 +214,10 @@ void OptionsPageView::setFonts(const ui::UiFont& normal, const ui::UiFont& bold,
 }
 
 void OptionsPageView::layout(int width, int) {
-    const ui::Dpi d(dpi_);
-    const int w = MulDiv(width, 96, dpi_);  // the page's width at 96 DPI
+    const int w = dpi_.unscale(width);  // the page's width at 96 DPI
     const int scrolled = page_.scrollPosition();
     const auto place = [&](ui::Control& control, int x, int y, int cx, int cy) {
-        control.setBounds(d(x), d(y) - scrolled, d(std::max(cx, 10)), d(cy));
+        control.setBounds(dpi_.scale(x), dpi_.scale(y) - scrolled, dpi_.scale(std::max(cx, 10)), dpi_.scale(cy));
     };
     place(lblJoystickStatus, 12, 14, 200, 18);
     place(btnDetect, 216, 10, 72, 25);
@@ -264,7 +261,7 @@ void OptionsPageView::layout(int width, int) {
     place(btnImageFile, w - 50, y + 47, 32, 25);
     place(cbTriggerVibration, 18, y + 76, 200, 20);
     place(btnVibrationDetails, 220, y + 73, 80, 25);
-    page_.setContentHeight(d(y + 112));
+    page_.setContentHeight(dpi_.scale(y + 112));
 }
 
 void OptionsPageView::bringToTop() const {

@@ -29,7 +29,7 @@ public:
     void attach(MainForm& form, std::function<void()> changed);
     // Copies the model's state when it changed (or when forced).
     void sync(bool force);
-    void setFonts(const ui::UiFont& normal, const ui::UiFont& bold, int dpi);
+    void setFonts(const ui::UiFont& normal, const ui::UiFont& bold, ui::Dpi dpi);
     void setBounds(const RECT& bounds) { page_.setBounds(bounds); }
     void setVisible(bool visible) { page_.setVisible(visible); }
     void bringToTop() const;
@@ -61,7 +61,7 @@ private:
 
     MainForm* form_ = nullptr;
     std::function<void()> changed_;
-    int dpi_ = 96;
+    ui::Dpi dpi_;
     FocusedControl leftBox_ = FocusedControl::Other;
     LONG leftAt_ = 0;
     ui::Panel page_;

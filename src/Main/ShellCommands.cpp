@@ -4,8 +4,8 @@
 #include <exception>
 #include <system_error>
 
+#include "AppInfo/AppLauncher.h"
 #include "AppInfo/GlobalSettings.h"
-#include "AppInfo/Launcher.h"
 #include "AppInfo/WebPages.h"
 #include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFileManager.h"

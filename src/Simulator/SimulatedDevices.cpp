@@ -223,8 +223,6 @@ void SimulatedDevices::attach(int joystick, Kind kind) {
     }
 }
 
-bool SimulatedDevices::anyAttached() const { return parts_->devices.deviceCount() > 0; }
-
 int SimulatedDevices::deviceCount() const { return parts_->devices.deviceCount(); }
 
 int SimulatedDevices::deviceFor(int joystick) const { return parts_->devices.deviceFor(joystick); }

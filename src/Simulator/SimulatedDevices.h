@@ -36,7 +36,6 @@ public:
     // A joystick gets a fresh device of that kind, at rest, and the devices
     // are detected again.
     void attach(int joystick, Kind kind);
-    bool anyAttached() const;
     // The state the joystick's device reports from now on; axes -1000 to
     // 1000 in the engine's axis order, hats in hundredths of a degree.
     GenericDeviceState& generic(int joystick);

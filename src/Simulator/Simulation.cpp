@@ -4,7 +4,7 @@
 #include <ostream>
 #include <utility>
 
-#include "AppInfo/Launcher.h"
+#include "AppInfo/AppLauncher.h"
 #include "AppInfo/SettingKeys.h"
 #include "AppLink/AppLinkManager.h"
 #include "ConfigFileManager/ConfigFile.h"

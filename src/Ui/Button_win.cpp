@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Ui/Dpi_win.h"
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx::ui {
@@ -17,9 +18,7 @@ std::wstring windowText(HWND window) {
 }
 
 void frame(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    FrameRect(dc, &rect, solidBrush(colour).get());
 }
 
 // Classic (untheme'd) drawing for check boxes, radio buttons and group
@@ -72,9 +71,7 @@ void Button::draw(const DRAWITEMSTRUCT& item) const {
     const bool disabled = item.itemState & ODS_DISABLED;
     const bool focus = item.itemState & ODS_FOCUS;
     FillRect(dc, &rect, Theme::windowBrush());
-    HBRUSH face = CreateSolidBrush(pressed ? palette.controlHot : palette.control);
-    FillRect(dc, &rect, face);
-    DeleteObject(face);
+    FillRect(dc, &rect, solidBrush(pressed ? palette.controlHot : palette.control).get());
     frame(dc, rect, focus || default_ ? palette.focus : palette.border);
     HFONT font = reinterpret_cast<HFONT>(send(WM_GETFONT));
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
@@ -134,7 +131,7 @@ void CheckMarkButton::paintDisabled() {
         GetParent(hwnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd())));
     FillRect(dc, &client, background ? background : Theme::windowBrush());
 
-    const int size = 12 * systemDpiOf(hwnd()) / kDesignDpi + 1;
+    const int size = Dpi(systemDpiOf(hwnd())).scale(12) + 1;
     const int top = (client.top + client.bottom - size) / 2;
     RECT box{client.left, top, client.left + size, top + size};
     DrawFrameControl(dc, &box, DFC_BUTTON, boxKind_ | DFCS_INACTIVE | (checked() ? DFCS_CHECKED : 0));

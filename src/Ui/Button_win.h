@@ -13,7 +13,6 @@ public:
     // id IDOK or IDCANCEL lets a dialog's Enter and Escape reach it.
     bool create(HWND parent, std::string_view caption, bool defaultButton = false, int id = 0);
     void click();  // as the user's click: runs onClick
-    bool isDefault() const { return default_; }
 
     std::function<void()> onClick;
 

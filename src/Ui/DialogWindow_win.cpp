@@ -15,12 +15,12 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // The window size for a client size at a DPI: AdjustWindowRectExForDpi
 // where it exists (Windows 10 1607 on), else the system's metrics.
-RECT windowRectFor(int width, int height, int dpi) {
+RECT windowRectFor(int width, int height, Dpi dpi) {
     RECT rect{0, 0, width, height};
     using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-    if (!adjustForDpi || !adjustForDpi(&rect, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi)))
+    if (!adjustForDpi || !adjustForDpi(&rect, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi.value())))
         AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
     return rect;
 }
@@ -64,14 +64,14 @@ int DialogWindow::showModal(HWND owner) {
     window_ = CreateWindowExW(kExStyle, kClassName, toWide(title_).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               100, 100, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return 0;
-    dpi_ = dpiOf(window_);
+    dpi_ = Dpi::of(window_);
     font_ = UiFont(dpi_);
     boldFont_ = font_.variant(true, false);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
     createControls();
     applyFonts();
     const SIZE size = designSize();
-    const RECT frame = windowRectFor(scale(size.cx), scale(size.cy), dpi_);
+    const RECT frame = windowRectFor(dpi_.scale(size.cx), dpi_.scale(size.cy), dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     layout();
@@ -201,7 +201,7 @@ LRESULT DialogWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             // https://learn.microsoft.com/windows/win32/hidpi/wm-dpichanged
             // The suggested rectangle keeps the window's place on the new
             // monitor; fonts and layout follow the new DPI.
-            dpi_ = forcedDpi() ? forcedDpi() : HIWORD(wParam);
+            dpi_ = Dpi(forcedDpi() ? forcedDpi() : HIWORD(wParam));
             font_.recreate(dpi_);
             boldFont_ = font_.variant(true, false);
             applyFonts();

@@ -30,10 +30,8 @@ public:
     void endDialog(int code);
 
     HWND hwnd() const { return window_; }
-    int dpi() const { return dpi_; }
-    int scale(int value96) const { return ui::scale(value96, dpi_); }
+    Dpi dpi() const { return dpi_; }
     const UiFont& font() const { return font_; }
-    const UiFont& boldFont() const { return boldFont_; }
     void setTitle(std::string_view title);
 
     // Called once the dialog is shown, inside its modal loop (tests post
@@ -47,7 +45,7 @@ protected:
     virtual SIZE designSize() const = 0;
     // Creates the controls, in tab order.
     virtual void createControls() = 0;
-    // Places the controls at the current DPI (scale()); run again after a
+    // Places the controls at the current DPI (place(), dpi()); run again after a
     // DPI change.
     virtual void layout() = 0;
     // The dialog is shown and active (FormActivate).
@@ -59,7 +57,7 @@ protected:
 
     // Sets a control's bounds given at 96 DPI.
     void place(Control& control, int x, int y, int width, int height) const {
-        control.setBounds(scale(x), scale(y), scale(width), scale(height));
+        control.setBounds(dpi_.rect(x, y, width, height));
     }
 
     // The button Enter presses.
@@ -74,7 +72,7 @@ private:
     DialogPlacement placement_;
     std::string title_;
     HWND window_ = nullptr;
-    int dpi_ = kDesignDpi;
+    Dpi dpi_;
     UiFont font_;
     UiFont boldFont_;
     Button* defaultButton_ = nullptr;

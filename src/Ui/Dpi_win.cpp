@@ -17,8 +17,6 @@ int readForcedDpi() {
 
 }  // namespace
 
-int scale(int value, int dpi) { return MulDiv(value, dpi, kDesignDpi); }
-
 int forcedDpi() {
     int dpi = forced.load();
     if (dpi < 0) {
@@ -51,8 +49,8 @@ int systemDpiOf(HWND window) {
 }
 
 RECT Dpi::rect(int x, int y, int width, int height) const {
-    const int left = (*this)(x), top = (*this)(y);
-    return RECT{left, top, left + (*this)(width), top + (*this)(height)};
+    const int left = scale(x), top = scale(y);
+    return RECT{left, top, left + scale(width), top + scale(height)};
 }
 
 }  // namespace vrx::ui

@@ -6,9 +6,7 @@
 
 namespace vrx::ui {
 
-Edit::~Edit() {
-    if (backgroundBrush_) DeleteObject(backgroundBrush_);
-}
+Edit::~Edit() = default;
 
 bool Edit::create(HWND parent, std::string_view text, Options options) {
     options_ = options;
@@ -32,14 +30,11 @@ std::optional<int> Edit::number() const {
     return value;
 }
 
-void Edit::setNumber(int value) { setText(std::to_string(value)); }
-
 void Edit::selectAll() { send(EM_SETSEL, 0, -1); }
 
 void Edit::setBackgroundColor(std::optional<COLORREF> color) {
     background_ = color;
-    if (backgroundBrush_) DeleteObject(backgroundBrush_);
-    backgroundBrush_ = color ? CreateSolidBrush(*color) : nullptr;
+    backgroundBrush_ = color ? solidBrush(*color) : Brush();
     invalidate();
 }
 
@@ -51,9 +46,9 @@ bool Edit::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     }
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && background_) {
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextColor(dc, colorRefOf(readableTextOn(rgbOf(*background_))));
         SetBkColor(dc, *background_);
-        result = reinterpret_cast<LRESULT>(backgroundBrush_);
+        result = reinterpret_cast<LRESULT>(backgroundBrush_.get());
         return true;
     }
     if (message == WM_CTLCOLORSTATIC && Theme::dark()) {

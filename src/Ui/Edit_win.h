@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Ui/Control_win.h"
+#include "Ui/GdiObjects_win.h"
 
 namespace vrx::ui {
 
@@ -27,7 +28,6 @@ public:
 
     // The number in the box; nullopt when it is not one.
     std::optional<int> number() const;
-    void setNumber(int value);
     void selectAll();
     void setBackgroundColor(std::optional<COLORREF> color);
 
@@ -49,7 +49,7 @@ protected:
 private:
     Options options_;
     std::optional<COLORREF> background_;
-    HBRUSH backgroundBrush_ = nullptr;
+    Brush backgroundBrush_;
 };
 
 }  // namespace vrx::ui

@@ -15,11 +15,6 @@ bool Label::create(HWND parent, std::string_view text, Options options) {
     return createWindow(parent, L"STATIC", text, style);
 }
 
-void Label::setTextColor(std::optional<COLORREF> color) {
-    color_ = color;
-    invalidate();
-}
-
 void Label::setFont(const UiFont& normal, const UiFont& bold) {
     if (options_.link) {
         linkFont_ = normal.variant(options_.bold, true);
@@ -37,14 +32,11 @@ bool Label::onReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     }
     if (message != WM_CTLCOLORSTATIC) return false;
     const bool dark = Theme::dark();
-    if (!color_ && !options_.link && !dark) return false;
+    if (!options_.link && !dark) return false;
     HDC dc = reinterpret_cast<HDC>(wParam);
-    const Palette& palette = glowPalette();
-    COLORREF text = dark ? palette.text : GetSysColor(COLOR_WINDOWTEXT);
-    if (options_.link) text = dark ? palette.link : RGB(0, 0, 255);
-    if (color_) text = *color_;
-    SetTextColor(dc, text);
-    SetBkColor(dc, dark ? palette.window : GetSysColor(COLOR_BTNFACE));
+    const Palette colours = palette();
+    SetTextColor(dc, options_.link ? colours.link : colours.text);
+    SetBkColor(dc, colours.window);
     result = reinterpret_cast<LRESULT>(dark ? Theme::windowBrush() : GetSysColorBrush(COLOR_BTNFACE));
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include "Ui/Control_win.h"
 #include "Ui/UiFont_win.h"
@@ -22,7 +21,6 @@ public:
     };
     bool create(HWND parent, std::string_view text, Options options);
     bool create(HWND parent, std::string_view text) { return create(parent, text, Options{}); }
-    void setTextColor(std::optional<COLORREF> color);
 
     // Clicks on a link label.
     std::function<void()> onClick;
@@ -35,7 +33,6 @@ protected:
 
 private:
     Options options_;
-    std::optional<COLORREF> color_;
     UiFont linkFont_;
 };
 

@@ -40,16 +40,16 @@ void ListView::setColumns(const std::vector<ListColumn>& columns) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.fmt = columnFormat(columns[i].align);
-        column.cx = scale(columns[i].width96, dpi_);
+        column.cx = dpi_.scale(columns[i].width96);
         column.pszText = title.data();
         send(LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 
-void ListView::setDpi(int dpi) {
+void ListView::setDpi(Dpi dpi) {
     dpi_ = dpi;
     for (size_t i = 0; i < columns_.size(); ++i)
-        send(LVM_SETCOLUMNWIDTH, i, scale(columns_[i].width96, dpi));
+        send(LVM_SETCOLUMNWIDTH, i, dpi.scale(columns_[i].width96));
 }
 
 int ListView::columnWidth(int column) const {
@@ -93,14 +93,6 @@ std::string ListView::cellText(int row, int column) const {
     return toUtf8(std::wstring_view(buffer, static_cast<size_t>(length)));
 }
 
-void ListView::setRowData(int row, int data) {
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = data;
-    send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
-
 int ListView::rowData(int row) const {
     LVITEMW item{};
     item.mask = LVIF_PARAM;
@@ -115,6 +107,8 @@ void ListView::setRowCount(int count) {
 }
 
 int ListView::rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }
+
+void ListView::setRedraw(bool on) { send(WM_SETREDRAW, on ? TRUE : FALSE); }
 
 void ListView::clear() { send(LVM_DELETEALLITEMS); }
 

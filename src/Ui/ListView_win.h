@@ -35,18 +35,20 @@ public:
 
     // Columns with their widths at 96 DPI; rescaled by setDpi.
     void setColumns(const std::vector<ListColumn>& columns);
-    void setDpi(int dpi);
+    void setDpi(Dpi dpi);
     int columnWidth(int column) const;  // in pixels
 
     int addRow(const std::vector<std::string>& texts, int data = 0);
     void setRowTexts(int row, const std::vector<std::string>& texts);
     void setCellText(int row, int column, std::string_view text);
     std::string cellText(int row, int column) const;
-    void setRowData(int row, int data);
     int rowData(int row) const;
     void setRowCount(int count);  // adds empty rows or removes from the end
     int rowCount() const;
     void clear();
+    // Off while many rows change, so the list draws once (WM_SETREDRAW);
+    // switching it on again does not redraw by itself.
+    void setRedraw(bool on);
 
     int selectedRow() const;  // -1: none
     void setSelectedRow(int row, bool ensureVisible = true);
@@ -89,7 +91,7 @@ private:
     LRESULT headerCustomDraw(NMCUSTOMDRAW& draw);
 
     std::vector<ListColumn> columns_;
-    int dpi_ = 96;
+    Dpi dpi_;
     HFONT boldFont_ = nullptr;
 };
 

@@ -56,16 +56,6 @@ void NotifyIcon::remove() {
     added_ = false;
 }
 
-void NotifyIcon::setIcon(HICON icon) {
-    icon_ = icon;
-    if (added_) notify(NIM_MODIFY, NIF_ICON);
-}
-
-void NotifyIcon::setTip(std::string_view tip) {
-    tip_ = toWide(tip);
-    if (added_) notify(NIM_MODIFY, NIF_TIP);
-}
-
 bool NotifyIcon::showBalloon(std::string_view title, std::string_view text, UINT timeoutMs, BalloonIcon icon) {
     if (!added_) return false;
     NOTIFYICONDATAW data{};

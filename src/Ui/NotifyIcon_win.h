@@ -23,8 +23,6 @@ public:
     bool add(HWND owner, UINT callbackMessage, HICON icon, std::string_view tip, UINT id = 1);
     void remove();
     bool added() const { return added_; }
-    void setIcon(HICON icon);
-    void setTip(std::string_view tip);
     bool showBalloon(std::string_view title, std::string_view text, UINT timeoutMs,
                      BalloonIcon icon = BalloonIcon::Info);
 

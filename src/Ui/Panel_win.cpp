@@ -91,7 +91,7 @@ bool Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return false;
         case WM_VSCROLL: {
             if (lParam != 0) return false;  // a scroll bar control's, not the panel's own
-            const int line = scale(kLineStep, dpiOf(hwnd()));
+            const int line = Dpi::of(hwnd()).scale(kLineStep);
             const int page = clientHeight(hwnd());
             SCROLLINFO info = scrollInfo(SIF_ALL);
             GetScrollInfo(hwnd(), SB_VERT, &info);
@@ -110,7 +110,7 @@ bool Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         }
         case WM_MOUSEWHEEL:
             if (contentHeight_ <= clientHeight(hwnd())) return false;
-            scrollTo(position_ - GET_WHEEL_DELTA_WPARAM(wParam) * scale(kLineStep, dpiOf(hwnd())) * 3 / WHEEL_DELTA);
+            scrollTo(position_ - GET_WHEEL_DELTA_WPARAM(wParam) * Dpi::of(hwnd()).scale(kLineStep) * 3 / WHEEL_DELTA);
             return true;
         case WM_COMMAND:
         case WM_NOTIFY:

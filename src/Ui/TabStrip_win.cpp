@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Theme_win.h"
 #include "Utils/WideText_win.h"
 
@@ -151,15 +152,11 @@ void TabStrip::paintDark(HDC dc) {
         send(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
         const bool isCurrent = index == current;
         if (isCurrent) InflateRect(&tab, 2, 2);
-        HBRUSH face = CreateSolidBrush(isCurrent ? palette.controlHot : palette.control);
-        FillRect(memory, &tab, face);
-        DeleteObject(face);
+        FillRect(memory, &tab, solidBrush(isCurrent ? palette.controlHot : palette.control).get());
         FrameRect(memory, &tab, isCurrent ? Theme::selectionBrush() : Theme::borderBrush());
         if (isCurrent) {
             RECT joint{tab.left + 1, tab.bottom - 1, tab.right - 1, tab.bottom + 1};
-            HBRUSH hot = CreateSolidBrush(palette.controlHot);
-            FillRect(memory, &joint, hot);
-            DeleteObject(hot);
+            FillRect(memory, &joint, solidBrush(palette.controlHot).get());
         }
         wchar_t text[256] = {};
         TCITEMW item{};

@@ -21,7 +21,31 @@ const Palette kGlow{
     .selectionText = RGB(255, 255, 255),
     .link = RGB(110, 190, 255),
     .focus = RGB(64, 200, 255),
+    .keyBox = RGB(255, 255, 255),
+    .keyBoxFocused = RGB(255, 255, 0),
+    .marker = RGB(226, 230, 238),
+    .picture = RGB(255, 255, 255),
+    .pictureFrame = RGB(128, 128, 128),
+    .pictureLine = RGB(0, 0, 0),
+    .warning = RGB(255, 0, 0),
 };
+
+Palette lightPalette() {
+    Palette light = kGlow;
+    light.window = GetSysColor(COLOR_BTNFACE);
+    light.text = GetSysColor(COLOR_WINDOWTEXT);
+    light.disabledText = GetSysColor(COLOR_GRAYTEXT);
+    light.control = GetSysColor(COLOR_BTNFACE);
+    light.controlHot = GetSysColor(COLOR_BTNHIGHLIGHT);
+    light.field = GetSysColor(COLOR_WINDOW);
+    light.border = GetSysColor(COLOR_BTNSHADOW);
+    light.selection = GetSysColor(COLOR_HIGHLIGHT);
+    light.selectionText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    light.link = RGB(0, 0, 255);
+    light.focus = GetSysColor(COLOR_HIGHLIGHT);
+    light.marker = RGB(0, 0, 0);
+    return light;
+}
 
 HBRUSH paletteBrush(COLORREF Palette::*colour) {
     return CreateSolidBrush(kGlow.*colour);
@@ -84,6 +108,13 @@ void themeOneWindow(HWND window, bool dark) {
 }  // namespace
 
 const Palette& glowPalette() { return kGlow; }
+
+Palette palette() { return Theme::dark() ? kGlow : lightPalette(); }
+
+CommandListColors commandListRows(const Palette& palette) {
+    return commandListColors(rgbOf(palette.field), rgbOf(palette.text), rgbOf(GetSysColor(COLOR_SCROLLBAR)),
+                             rgbOf(GetSysColor(COLOR_HIGHLIGHT)));
+}
 
 ThemeKind Theme::current() { return currentTheme.load(); }
 

@@ -4,13 +4,17 @@
 
 #include <cstdint>
 
+#include "Ui/PaletteRules.h"
+
 namespace vrx::ui {
 
 // "Windows" is the system's own look; "Glow" is the dark palette the
 // program paints itself.
 enum class ThemeKind { Windows, Glow };
 
-// The colours of the dark style and the GDI objects made from them once.
+// Every colour a window shows, by the role it plays. The controls of this
+// layer paint the dark style from it; a view asks it for the colours of
+// its own drawing and never picks one itself.
 struct Palette {
     COLORREF window;         // dialog and window background
     COLORREF text;           // ordinary text
@@ -23,12 +27,34 @@ struct Palette {
     COLORREF selectionText;
     COLORREF link;
     COLORREF focus;
+    // A key box, and the one that takes the next key press (the wizard's
+    // box too): white and yellow in both styles, as the user knows them.
+    COLORREF keyBox;
+    COLORREF keyBoxFocused;
+    // The device dialog's live axis markers and their scale.
+    COLORREF marker;
+    // A picture of the screen (the absolute mouse area): its paper, frame
+    // and range line, and the warning red of its centre.
+    COLORREF picture;
+    COLORREF pictureFrame;
+    COLORREF pictureLine;
+    COLORREF warning;
 };
 
+// The dark style's palette.
 const Palette& glowPalette();
+// The palette of the style in force: the dark one, or the light one made
+// from the system's colours as they are now.
+Palette palette();
+// The assignment dialog's command list rows, from the palette's field and
+// text and the system's scroll-bar and highlight colours.
+CommandListColors commandListRows(const Palette& palette);
 
-// A colour the portable code writes as 0xRRGGBB, as GDI takes it.
-inline COLORREF colorRefOf(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+// A colour the portable code writes as 0xRRGGBB, as GDI takes it, and back.
+inline COLORREF colorRefOf(Rgb rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+inline Rgb rgbOf(COLORREF colour) {
+    return (static_cast<Rgb>(GetRValue(colour)) << 16) | (static_cast<Rgb>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
 
 class Theme {
 public:

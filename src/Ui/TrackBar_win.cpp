@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx::ui {
@@ -56,9 +57,8 @@ bool TrackBar::onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
                 return true;
             }
             if (draw.dwItemSpec == TBCD_THUMB) {
-                HBRUSH thumb = CreateSolidBrush(draw.uItemState & CDIS_SELECTED ? palette.focus : palette.controlHot);
-                FillRect(draw.hdc, &draw.rc, thumb);
-                DeleteObject(thumb);
+                FillRect(draw.hdc, &draw.rc,
+                         solidBrush(draw.uItemState & CDIS_SELECTED ? palette.focus : palette.controlHot).get());
                 FrameRect(draw.hdc, &draw.rc, Theme::borderBrush());
                 result = CDRF_SKIPDEFAULT;
                 return true;

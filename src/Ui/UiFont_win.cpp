@@ -53,14 +53,14 @@ const std::wstring& uiFaceName() {
     return face;
 }
 
-UiFont::UiFont(int height, bool bold, bool underline, int dpi, int points)
+UiFont::UiFont(int height, bool bold, bool underline, Dpi dpi, int points)
     : height96_(height), points_(points), bold_(bold), underline_(underline) {
     recreate(dpi);
 }
 
-UiFont::UiFont(int dpi, int points, bool bold) : UiFont(-MulDiv(points, kDesignDpi, 72), bold, false, dpi, points) {}
+UiFont::UiFont(Dpi dpi, int points, bool bold) : UiFont(-MulDiv(points, kDesignDpi, 72), bold, false, dpi, points) {}
 
-UiFont UiFont::pixels(int dpi, int pixelHeight96, bool bold, bool underline) {
+UiFont UiFont::pixels(Dpi dpi, int pixelHeight96, bool bold, bool underline) {
     return UiFont(-pixelHeight96, bold, underline, dpi, 0);
 }
 
@@ -92,9 +92,9 @@ void UiFont::reset() {
     font_ = nullptr;
 }
 
-void UiFont::recreate(int dpi) {
+void UiFont::recreate(Dpi dpi) {
     reset();
-    font_ = makeFont(scale(height96_, dpi), bold_, underline_);
+    font_ = makeFont(dpi.scale(height96_), bold_, underline_);
     dpi_ = dpi;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "Ui/Dpi_win.h"
+
 namespace vrx::ui {
 
 // The face with Japanese glyphs the whole interface uses, chosen once from
@@ -17,9 +19,9 @@ public:
     static constexpr int kDefaultPoints = 9;
 
     UiFont() = default;
-    UiFont(int dpi, int points = kDefaultPoints, bool bold = false);
+    explicit UiFont(Dpi dpi, int points = kDefaultPoints, bool bold = false);
     // A height in pixels at 96 DPI, scaled to dpi.
-    static UiFont pixels(int dpi, int pixelHeight96, bool bold = false, bool underline = false);
+    static UiFont pixels(Dpi dpi, int pixelHeight96, bool bold = false, bool underline = false);
     UiFont(UiFont&& other) noexcept;
     UiFont& operator=(UiFont&& other) noexcept;
     UiFont(const UiFont&) = delete;
@@ -29,12 +31,12 @@ public:
     HFONT handle() const { return font_; }
     explicit operator bool() const { return font_ != nullptr; }
     // The same size and weight at another DPI.
-    void recreate(int dpi);
+    void recreate(Dpi dpi);
     // A variant of this font (same height) with other weight or underline.
     UiFont variant(bool bold, bool underline) const;
 
 private:
-    UiFont(int height, bool bold, bool underline, int dpi, int points);
+    UiFont(int height, bool bold, bool underline, Dpi dpi, int points);
     void reset();
 
     HFONT font_ = nullptr;
@@ -42,7 +44,7 @@ private:
     int points_ = 0;    // 0 when made from pixels
     bool bold_ = false;
     bool underline_ = false;
-    int dpi_ = 96;
+    Dpi dpi_;
 };
 
 }  // namespace vrx::ui

@@ -19,17 +19,6 @@ constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Negative, zero or positive as a sorts before, with or after b.
-constexpr int compareIgnoringCase(std::string_view a, std::string_view b) {
-    const size_t common = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(asciiLower(a[i]));
-        const auto y = static_cast<unsigned char>(asciiLower(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
 // Hash and equality for unordered containers keyed by such names; both take
 // string views, so a lookup builds no string.
 struct CaseInsensitiveHash {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Utils/ComPointer_win.h"
 #include "Utils/Logger.h"
 #include "Utils/TaskScheduler.h"
 #include "Utils/WideText_win.h"
@@ -25,26 +26,6 @@ namespace vrx {
 namespace {
 
 constexpr const wchar_t* kTaskName = L"Vantorix";
-
-// Releases the interface on every way out, so that no return path keeps
-// one past CoUninitialize.
-template <class Interface>
-class ComRef {
-public:
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (pointer_) pointer_->Release();
-    }
-    Interface** out() { return &pointer_; }
-    void** outVoid() { return reinterpret_cast<void**>(&pointer_); }
-    Interface* operator->() const { return pointer_; }
-    Interface* get() const { return pointer_; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
 
 class Bstr {
 public:
@@ -125,8 +106,8 @@ bool withTaskService(Logger& log, Operation operation) {
         logComError(log, "CoInitializeSecurity failed", result);
         return false;
     }
-    ComRef<ITaskService> service;
-    result = CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService, service.outVoid());
+    ComPointer<ITaskService> service;
+    result = CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService, service.putVoid());
     if (FAILED(result)) {
         logComError(log, "CoCreateInstance for TaskScheduler failed", result);
         return false;
@@ -167,16 +148,16 @@ std::wstring executablePath() {
 }
 
 void describeTask(ITaskDefinition& task) {
-    ComRef<IRegistrationInfo> registration;
-    if (SUCCEEDED(task.get_RegistrationInfo(registration.out())))
+    ComPointer<IRegistrationInfo> registration;
+    if (SUCCEEDED(task.get_RegistrationInfo(registration.put())))
         registration->put_Description(Bstr(L"Vantorix AutoStartup"));
-    ComRef<IPrincipal> principal;
-    if (SUCCEEDED(task.get_Principal(principal.out()))) {
+    ComPointer<IPrincipal> principal;
+    if (SUCCEEDED(task.get_Principal(principal.put()))) {
         principal->put_LogonType(TASK_LOGON_INTERACTIVE_TOKEN);
         principal->put_RunLevel(TASK_RUNLEVEL_HIGHEST);
     }
-    ComRef<ITaskSettings> settings;
-    if (SUCCEEDED(task.get_Settings(settings.out()))) {
+    ComPointer<ITaskSettings> settings;
+    if (SUCCEEDED(task.get_Settings(settings.put()))) {
         settings->put_StartWhenAvailable(VARIANT_TRUE);
         settings->put_DisallowStartIfOnBatteries(VARIANT_FALSE);
         settings->put_StopIfGoingOnBatteries(VARIANT_FALSE);
@@ -190,14 +171,14 @@ void describeTask(ITaskDefinition& task) {
 // is logged with its own line.
 template <class Collection, class Entry, class Kind>
 bool createEntry(ITaskDefinition& task, HRESULT (STDMETHODCALLTYPE ITaskDefinition::*collectionOf)(Collection**),
-                 Kind kind, const char* getFailed, const char* createFailed, ComRef<Entry>& entry, Logger& log) {
-    ComRef<Collection> collection;
-    HRESULT result = (task.*collectionOf)(collection.out());
+                 Kind kind, const char* getFailed, const char* createFailed, ComPointer<Entry>& entry, Logger& log) {
+    ComPointer<Collection> collection;
+    HRESULT result = (task.*collectionOf)(collection.put());
     if (FAILED(result)) {
         logComError(log, getFailed, result);
         return false;
     }
-    result = collection->Create(kind, entry.out());
+    result = collection->Create(kind, entry.put());
     if (FAILED(result)) {
         logComError(log, createFailed, result);
         return false;
@@ -206,12 +187,12 @@ bool createEntry(ITaskDefinition& task, HRESULT (STDMETHODCALLTYPE ITaskDefiniti
 }
 
 bool addLogonTrigger(ITaskDefinition& task, Logger& log) {
-    ComRef<ITrigger> trigger;
+    ComPointer<ITrigger> trigger;
     if (!createEntry(task, &ITaskDefinition::get_Triggers, TASK_TRIGGER_LOGON, "get_Triggers failed",
                      "Create trigger failed", trigger, log))
         return false;
-    ComRef<ILogonTrigger> logon;
-    if (FAILED(trigger->QueryInterface(__uuidof(ILogonTrigger), logon.outVoid()))) return true;
+    ComPointer<ILogonTrigger> logon;
+    if (FAILED(trigger->QueryInterface(__uuidof(ILogonTrigger), logon.putVoid()))) return true;
     logon->put_Id(Bstr(L"VantorixLogonTrigger"));
     const std::wstring user = logonUser();
     if (!user.empty()) logon->put_UserId(Bstr(user));
@@ -219,12 +200,12 @@ bool addLogonTrigger(ITaskDefinition& task, Logger& log) {
 }
 
 bool addProgramAction(ITaskDefinition& task, Logger& log) {
-    ComRef<IAction> action;
+    ComPointer<IAction> action;
     if (!createEntry(task, &ITaskDefinition::get_Actions, TASK_ACTION_EXEC, "get_Actions failed",
                      "Create action failed", action, log))
         return false;
-    ComRef<IExecAction> program;
-    const HRESULT result = action->QueryInterface(IID_IExecAction, program.outVoid());
+    ComPointer<IExecAction> program;
+    const HRESULT result = action->QueryInterface(IID_IExecAction, program.putVoid());
     if (FAILED(result)) {
         logComError(log, "QueryInterface for IExecAction failed", result);
         return true;
@@ -243,25 +224,25 @@ bool addProgramAction(ITaskDefinition& task, Logger& log) {
 
 bool CreateAutoStartTask(Logger& log) {
     return withTaskService(log, [&log](ITaskService& service) {
-        ComRef<ITaskFolder> folder;
-        HRESULT result = service.GetFolder(Bstr(L"\\"), folder.out());
+        ComPointer<ITaskFolder> folder;
+        HRESULT result = service.GetFolder(Bstr(L"\\"), folder.put());
         if (FAILED(result)) {
             logComError(log, "GetFolder failed", result);
             return false;
         }
-        ComRef<ITaskDefinition> task;
-        result = service.NewTask(0, task.out());
+        ComPointer<ITaskDefinition> task;
+        result = service.NewTask(0, task.put());
         if (FAILED(result)) {
             logComError(log, "NewTask failed", result);
             return false;
         }
         describeTask(*task.get());
         if (!addLogonTrigger(*task.get(), log) || !addProgramAction(*task.get(), log)) return false;
-        ComRef<IRegisteredTask> registered;
+        ComPointer<IRegisteredTask> registered;
         const Variant none;
         const Variant noSecurityDescriptor(L"");
         result = folder->RegisterTaskDefinition(Bstr(kTaskName), task.get(), TASK_CREATE_OR_UPDATE, none, none,
-                                                TASK_LOGON_INTERACTIVE_TOKEN, noSecurityDescriptor, registered.out());
+                                                TASK_LOGON_INTERACTIVE_TOKEN, noSecurityDescriptor, registered.put());
         if (FAILED(result)) {
             logComError(log, "RegisterTaskDefinition failed", result);
             return false;
@@ -272,8 +253,8 @@ bool CreateAutoStartTask(Logger& log) {
 
 bool DeleteAutoStartTask(Logger& log) {
     return withTaskService(log, [&log](ITaskService& service) {
-        ComRef<ITaskFolder> folder;
-        HRESULT result = service.GetFolder(Bstr(L"\\"), folder.out());
+        ComPointer<ITaskFolder> folder;
+        HRESULT result = service.GetFolder(Bstr(L"\\"), folder.put());
         if (FAILED(result)) {
             logComError(log, "GetFolder failed", result);
             return false;
@@ -289,10 +270,10 @@ bool DeleteAutoStartTask(Logger& log) {
 
 bool AutoStartTaskExists(Logger& log) {
     return withTaskService(log, [](ITaskService& service) {
-        ComRef<ITaskFolder> folder;
-        if (FAILED(service.GetFolder(Bstr(L"\\"), folder.out()))) return false;
-        ComRef<IRegisteredTask> task;
-        return SUCCEEDED(folder->GetTask(Bstr(kTaskName), task.out()));
+        ComPointer<ITaskFolder> folder;
+        if (FAILED(service.GetFolder(Bstr(L"\\"), folder.put()))) return false;
+        ComPointer<IRegisteredTask> task;
+        return SUCCEEDED(folder->GetTask(Bstr(kTaskName), task.put()));
     });
 }
 

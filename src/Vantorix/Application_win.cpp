@@ -6,7 +6,7 @@
 #include <atomic>
 #include <exception>
 
-#include "AppInfo/Launcher.h"
+#include "AppInfo/AppLauncher.h"
 #include "AppInfo/SettingsFile.h"
 #include "AppInfo/ShellOpener_win.h"
 #include "AppInfo/StartUp.h"
@@ -103,7 +103,10 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
           templates(*app.templates),
           registry(*app.registry),
           xinput(xinputLibrary, log),
-          directInputLibrary(instance),
+          directInputLibrary(instance,
+                             [](HWND owner, const std::string& text) {
+                                 ui::showMessageBox(owner, text, "Error", MessageIcon::Error);
+                             }),
           directInput(directInputLibrary, app.settings, log),
           hid(hidLibrary, app.settings, log),
           vibration(xinput, log),
@@ -332,7 +335,7 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
     const StartUpResult started = startUp(arguments, system, systemAnsiCodePage(), log, app);
     if (started.outcome == StartUpResult::Outcome::HandedOver) return 0;
     if (started.outcome == StartUpResult::Outcome::Failed) {
-        MessageBoxW(nullptr, toWide(started.failure).c_str(), L"Vantorix", MB_OK | MB_ICONERROR);
+        ui::showMessageBox(nullptr, started.failure, "Vantorix", MessageIcon::Error);
         return 1;
     }
 

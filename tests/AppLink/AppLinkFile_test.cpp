@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "AppLink/AppLinkFile.h"
-#include "AppLink/UnicodeText.h"
 #include "Utils/AnsiCodePage.h"
+#include "Utils/Utf8.h"
 
 namespace vrx::test {
 namespace {

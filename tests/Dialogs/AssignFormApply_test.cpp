@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "Dialogs/CommandListColors.h"
 #include "Joybutton/JoyButtonProcess.h"
 #include "support/AssignFormFixture.h"
 
@@ -281,23 +280,6 @@ TEST(AssignFormApply, EveryTypeRoundTrips) {
         EXPECT_EQ(f.slot().formatLine(), before) << c.name;
         EXPECT_EQ(f.form.closeResult(), AssignForm::kResultOk) << c.name;
     }
-}
-
-TEST(CommandListColorsTest, LightAndDarkStyles) {
-    // White list, black text, grey scroll bar, blue highlight.
-    const CommandListColors light = commandListColors(0xFFFFFF, 0x000000, 0xC8C8C8, 0x0078D7);
-    EXPECT_EQ(light.background, 0xFBFBFBu);  // (255*47 + 200*3) / 50
-    EXPECT_EQ(light.text, 0x000000u);
-    EXPECT_EQ(light.selectedBackground, 0xBCDAF2u);
-    EXPECT_EQ(light.selectedText, light.text);
-
-    const CommandListColors dark = commandListColors(0x202020, 0xFFFFFF, 0xC8C8C8, 0x0078D7);
-    EXPECT_EQ(dark.background, 0x313131u);  // (32*23 + 255*2) / 25
-    EXPECT_EQ(dark.text, 0xFFFFFFu);
-    EXPECT_EQ(dark.selectedBackground, 0x1D4D73u);
-    // The threshold lies at a luminance of 128000.
-    EXPECT_EQ(commandListColors(0x808080, 0x000000, 0, 0).text, 0x000000u);
-    EXPECT_EQ(commandListColors(0x7F7F7F, 0x000000, 0, 0).text, 0xFFFFFFu);
 }
 
 }  // namespace

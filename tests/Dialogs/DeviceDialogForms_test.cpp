@@ -12,6 +12,7 @@
 #include "DeviceConfig/DeviceTemplateManager.h"
 #include "Dialogs/DeviceConfigForm.h"
 #include "Dialogs/DeviceTemplateForm.h"
+#include "Joybutton/KeyCode.h"
 #include "support/CountingLock.h"
 #include "support/RecordingLogger.h"
 #include "support/ScriptedDeviceDialogs.h"
@@ -340,7 +341,7 @@ TEST(DeviceTemplateForm, EnterUpAndDownMoveTheEditorWithinTheRows) {
     form.editButtonLabel(126);
     const Step steps[] = {
         {DeviceTemplateForm::kDownKey, "Button", 127},
-        {DeviceTemplateForm::kEnterKey, "Last", 127},  // row 128 keeps the editor
+        {kEnterKey, "Last", 127},  // row 128 keeps the editor
         {DeviceTemplateForm::kUpKey, "Last", 126},
     };
     for (const Step& step : steps) {

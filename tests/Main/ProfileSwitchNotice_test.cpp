@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "AppInfo/AppLauncher.h"
 #include "AppInfo/GlobalSettings.h"
-#include "AppInfo/Launcher.h"
 #include "ConfigFileManager/ConfigFile.h"
 #include "Joystick/Vibration.h"
 #include "Utils/PathText.h"

@@ -117,7 +117,7 @@ TEST_F(Host, ListViewRowsDataColoursAndNoLabelEditing) {
     EXPECT_EQ(list.cellText(1, 2), "○");
     EXPECT_EQ(list.rowData(1), 101);
     EXPECT_EQ(list.columnWidth(0), 80);
-    list.setDpi(144);
+    list.setDpi(Dpi(144));
     EXPECT_EQ(list.columnWidth(0), 120);
 
     std::vector<int> asked;
@@ -254,13 +254,15 @@ TEST_F(Host, DarkThemeGreysDisabledChecksAndRadios) {
 }
 
 TEST(Dpi, ScalesDesignSizesAndCanBeForced) {
-    EXPECT_EQ(scale(100, 96), 100);
-    EXPECT_EQ(scale(100, 144), 150);
-    EXPECT_EQ(scale(7, 120), 9);  // rounded, as MulDiv does
+    EXPECT_EQ(Dpi(96).scale(100), 100);
+    EXPECT_EQ(Dpi(144).scale(100), 150);
+    EXPECT_EQ(Dpi(120).scale(7), 9);  // rounded, as MulDiv does
+    EXPECT_EQ(Dpi(144).unscale(150), 100);
+    EXPECT_EQ(Dpi(144).factor(), 1.5);
     const int before = forcedDpi();
     setForcedDpi(144);
     EXPECT_EQ(dpiOf(nullptr), 144);
-    EXPECT_EQ(Dpi::of(nullptr)(8), 12);
+    EXPECT_EQ(Dpi::of(nullptr).scale(8), 12);
     setForcedDpi(before);
 }
 

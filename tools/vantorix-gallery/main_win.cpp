@@ -44,6 +44,7 @@
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Label_win.h"
 #include "Ui/ListBox_win.h"
 #include "Ui/ListView_win.h"
@@ -114,11 +115,9 @@ protected:
         paint.create(hwnd());
         paint.onPaint = [](HDC dc, const RECT& client) {
             const ui::Palette& palette = ui::glowPalette();
-            HBRUSH bar = CreateSolidBrush(isDark() ? palette.focus : RGB(0, 120, 215));
             RECT filled{client.left + 2, client.top + 2, client.left + (client.right - client.left) * 3 / 5,
                         client.bottom - 2};
-            FillRect(dc, &filled, bar);
-            DeleteObject(bar);
+            FillRect(dc, &filled, ui::solidBrush(isDark() ? palette.focus : RGB(0, 120, 215)).get());
             FrameRect(dc, &client, isDark() ? ui::Theme::borderBrush() : GetSysColorBrush(COLOR_BTNSHADOW));
         };
         ok.create(hwnd(), "OK", true, IDOK);
@@ -137,28 +136,28 @@ protected:
     }
 
     void layout() override {
-        tabs.setBounds(scale(8), scale(8), scale(644), scale(30));
-        group.setBounds(scale(8), scale(46), scale(300), scale(244));
-        check.setBounds(scale(20), scale(68), scale(270), scale(22));
-        radioA.setBounds(scale(20), scale(94), scale(130), scale(22));
-        radioB.setBounds(scale(152), scale(94), scale(150), scale(22));
-        edit.setBounds(scale(20), scale(122), scale(170), scale(24));
-        digits.setBounds(scale(198), scale(122), scale(96), scale(24));
-        yellow.setBounds(scale(20), scale(152), scale(170), scale(24));
-        combo.setBounds(scale(20), scale(184), scale(274), scale(24));
-        track.setBounds(scale(20), scale(218), scale(274), scale(32));
-        offCheck.setBounds(scale(20), scale(258), scale(130), scale(22));
-        offRadio.setBounds(scale(152), scale(258), scale(150), scale(22));
-        list.setBounds(scale(320), scale(46), scale(150), scale(110));
-        normal.setBounds(scale(482), scale(50), scale(170), scale(20));
-        bold.setBounds(scale(482), scale(74), scale(170), scale(20));
-        link.setBounds(scale(482), scale(98), scale(170), scale(20));
-        paint.setBounds(scale(482), scale(126), scale(170), scale(30));
+        tabs.setBounds(dpi().scale(8), dpi().scale(8), dpi().scale(644), dpi().scale(30));
+        group.setBounds(dpi().scale(8), dpi().scale(46), dpi().scale(300), dpi().scale(244));
+        check.setBounds(dpi().scale(20), dpi().scale(68), dpi().scale(270), dpi().scale(22));
+        radioA.setBounds(dpi().scale(20), dpi().scale(94), dpi().scale(130), dpi().scale(22));
+        radioB.setBounds(dpi().scale(152), dpi().scale(94), dpi().scale(150), dpi().scale(22));
+        edit.setBounds(dpi().scale(20), dpi().scale(122), dpi().scale(170), dpi().scale(24));
+        digits.setBounds(dpi().scale(198), dpi().scale(122), dpi().scale(96), dpi().scale(24));
+        yellow.setBounds(dpi().scale(20), dpi().scale(152), dpi().scale(170), dpi().scale(24));
+        combo.setBounds(dpi().scale(20), dpi().scale(184), dpi().scale(274), dpi().scale(24));
+        track.setBounds(dpi().scale(20), dpi().scale(218), dpi().scale(274), dpi().scale(32));
+        offCheck.setBounds(dpi().scale(20), dpi().scale(258), dpi().scale(130), dpi().scale(22));
+        offRadio.setBounds(dpi().scale(152), dpi().scale(258), dpi().scale(150), dpi().scale(22));
+        list.setBounds(dpi().scale(320), dpi().scale(46), dpi().scale(150), dpi().scale(110));
+        normal.setBounds(dpi().scale(482), dpi().scale(50), dpi().scale(170), dpi().scale(20));
+        bold.setBounds(dpi().scale(482), dpi().scale(74), dpi().scale(170), dpi().scale(20));
+        link.setBounds(dpi().scale(482), dpi().scale(98), dpi().scale(170), dpi().scale(20));
+        paint.setBounds(dpi().scale(482), dpi().scale(126), dpi().scale(170), dpi().scale(30));
         rows.setDpi(dpi());
-        rows.setBounds(scale(320), scale(166), scale(332), scale(140));
-        menuButton.setBounds(scale(8), scale(426), scale(110), scale(30));
-        ok.setBounds(scale(444), scale(426), scale(100), scale(30));
-        cancelButton.setBounds(scale(552), scale(426), scale(100), scale(30));
+        rows.setBounds(dpi().scale(320), dpi().scale(166), dpi().scale(332), dpi().scale(140));
+        menuButton.setBounds(dpi().scale(8), dpi().scale(426), dpi().scale(110), dpi().scale(30));
+        ok.setBounds(dpi().scale(444), dpi().scale(426), dpi().scale(100), dpi().scale(30));
+        cancelButton.setBounds(dpi().scale(552), dpi().scale(426), dpi().scale(100), dpi().scale(30));
     }
 
 private:

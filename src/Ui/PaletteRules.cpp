@@ -1,4 +1,4 @@
-#include "Dialogs/CommandListColors.h"
+#include "Ui/PaletteRules.h"
 
 #include <initializer_list>
 
@@ -35,6 +35,11 @@ CommandListColors commandListColors(Rgb listBackground, Rgb windowText, Rgb scro
     colors.selectedBackground = blend(colors.background, 100 - highlightShare, highlight, highlightShare, 100);
     colors.selectedText = colors.text;
     return colors;
+}
+
+Rgb readableTextOn(Rgb background) {
+    const int brightness = channel(background, 16) * 3 + channel(background, 8) * 6 + channel(background, 0);
+    return brightness < 1000 ? 0xFFFFFF : 0x000000;
 }
 
 }  // namespace vrx

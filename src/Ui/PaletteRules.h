@@ -4,6 +4,10 @@
 
 namespace vrx {
 
+// The rules by which the palette works colours out of others: portable, so
+// they are tested without Windows. The palette itself (Theme_win.h) gives
+// every colour a view uses, by role.
+
 // A colour as 0xRRGGBB.
 using Rgb = uint32_t;
 
@@ -23,5 +27,10 @@ struct CommandListColors {
 // the highlight that stays readable with the normal text, whether or not
 // the list has the focus.
 CommandListColors commandListColors(Rgb listBackground, Rgb windowText, Rgb scrollBar, Rgb highlight);
+
+// The text readable on a row of the given colour, by its brightness (three
+// parts red, six green, one blue): white on maroon, green and navy, black
+// on yellow, lime, aqua, fuchsia and olive.
+Rgb readableTextOn(Rgb background);
 
 }  // namespace vrx

@@ -1,4 +1,4 @@
-#include "AppInfo/Launcher.h"
+#include "AppInfo/AppLauncher.h"
 
 #include <system_error>
 

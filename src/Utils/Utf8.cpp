@@ -1,5 +1,3 @@
-#include "AppLink/UnicodeText.h"
-
 #include "Utils/Utf8.h"
 
 namespace vrx {
