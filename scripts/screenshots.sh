@@ -175,10 +175,16 @@ for entry in "${shots[@]}"; do
             fi
             [[ -n ${actions[$name]:-} ]] && "${actions[$name]}" "$dpi"
             # The root window holds the whole screen; -trim cuts it to the
-            # windows on it.
-            import -display "$DISPLAY" -window root "$file.full.png"
-            convert "$file.full.png" -trim +repage -bordercolor black -border 8 "$file"
-            rm -f "$file.full.png"
+            # windows on it. On a busy machine the window may not be up
+            # yet: an empty screen trims to the border alone, and is taken
+            # again a little later.
+            for ((attempt = 0; attempt < 10; attempt++)); do
+                import -display "$DISPLAY" -window root "$file.full.png"
+                convert "$file.full.png" -trim +repage -bordercolor black -border 8 "$file"
+                rm -f "$file.full.png"
+                [[ $(identify -format '%w' "$file") -gt 17 ]] && break
+                sleep 2
+            done
             kill "$program_pid" 2>/dev/null || true
             wait "$program_pid" 2>/dev/null || true
             program_pid=
