@@ -161,6 +161,7 @@ private:
 
     using NameIndex = std::unordered_map<std::string, size_t, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
+    static std::string_view trimBlanks(std::string_view text);
     static bool isBlankLine(const Line& line);
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
