@@ -35,12 +35,12 @@ void AssignDialog::createKeyboardPage() {
     lblKeySelect.create(p, "特殊キー・マウス入力", {.wordWrap = false});
     cbKeySelect.create(p, 20);
     for (const SpecialKey& special : kSpecialKeys) cbKeySelect.addItem(special.name);
-    cbKeySelect.onChange = [this](int index) { form_.state().cbKeySelect = index; };
+    cbKeySelect.onChange = [this](int index) { link_([index](AssignForm& f) { f.cbKeySelectChange(index); }); };
     cbKeyNum.create(p);
     cbKeyNum.setItems({"Key1", "Key2", "Key3", "Key4"});
-    cbKeyNum.onChange = [this](int index) { form_.state().cbKeyNum = index; };
+    cbKeyNum.onChange = [this](int index) { link_([index](AssignForm& f) { f.cbKeyNumChange(index); }); };
     btnKeyAssign.create(p, "割り当てる");
-    btnKeyAssign.onClick = [this] { route([](AssignForm& f) { f.btnKeyAssignClick(); }); };
+    btnKeyAssign.onClick = [this] { link_([](AssignForm& f) { f.btnKeyAssignClick(); }); };
 }
 
 void AssignDialog::createMultiPage() {
@@ -61,7 +61,7 @@ void AssignDialog::createMultiPage() {
     for (size_t i = 0; i < modeRadios_.size(); ++i) {
         const SwitchMode mode = kModeRadios[i].mode;
         modeRadios_[i].create(p, kModeRadios[i].caption, i == 0);
-        modeRadios_[i].onClick = [this, mode] { route([mode](AssignForm& f) { f.rbKeyDelayedSwitchClick(mode); }); };
+        modeRadios_[i].onClick = [this, mode] { link_([mode](AssignForm& f) { f.rbKeyDelayedSwitchClick(mode); }); };
         // Each mode's own boxes follow its radio button in the tab order.
         if (mode == SwitchMode::DelayedSwitch) {
             editKeySwitchDelay.create(p);
@@ -79,12 +79,12 @@ void AssignDialog::createMultiPage() {
         }
     }
 
-    bindIntegerBox(editKeySwitchDelay, IntegerBox::KeySwitchDelay);
-    bindIntegerBox(editKeyAnalogThreshold1, IntegerBox::KeyAnalogThreshold1);
-    bindIntegerBox(editKeyAnalogThreshold2, IntegerBox::KeyAnalogThreshold2);
-    bindIntegerBox(editKeyRepeatSwitch, IntegerBox::KeyRepeatSwitch);
-    bindIntegerBox(editMinimumHoldDuration, IntegerBox::MinimumHoldDuration);
-    bindIntegerBox(editCounterResetDuration, IntegerBox::CounterResetDuration);
+    linkIntegerBox(editKeySwitchDelay, IntegerBox::KeySwitchDelay);
+    linkIntegerBox(editKeyAnalogThreshold1, IntegerBox::KeyAnalogThreshold1);
+    linkIntegerBox(editKeyAnalogThreshold2, IntegerBox::KeyAnalogThreshold2);
+    linkIntegerBox(editKeyRepeatSwitch, IntegerBox::KeyRepeatSwitch);
+    linkIntegerBox(editMinimumHoldDuration, IntegerBox::MinimumHoldDuration);
+    linkIntegerBox(editCounterResetDuration, IntegerBox::CounterResetDuration);
 }
 
 void AssignDialog::layoutKeyboardPages() {
@@ -136,7 +136,7 @@ void AssignDialog::layoutKeyboardPages() {
     }
 }
 
-void AssignDialog::syncKeyPages() {
+void AssignDialog::showKeyPages() {
     const AssignFormState& s = form_.state();
     for (int box = 0; box < kKeyBoxCount; ++box) {
         KeyBox& keyBox = keyBoxes_[static_cast<size_t>(box)];

@@ -1,6 +1,10 @@
 // The assignment dialog's two mouse pages: movement, clicks and wheels, and
 // the absolute position with its preview.
+#include <tuple>
+
 #include "Dialogs/AssignDialog_win.h"
+#include "Ui/GdiObjects_win.h"
+#include "Ui/Theme_win.h"
 
 namespace vrx {
 namespace {
@@ -16,28 +20,29 @@ void AssignDialog::createMousePage() {
     cbMouseLeft.create(p, "←");
     cbMouseRight.create(p, "→");
     cbMouseDown.create(p, "↓");
-    cbMouseUp.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbMouseUpClick(on); }); };
-    cbMouseDown.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbMouseDownClick(on); }); };
-    cbMouseLeft.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbMouseLeftClick(on); }); };
-    cbMouseRight.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbMouseRightClick(on); }); };
+    cbMouseUp.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbMouseUpClick(on); }); };
+    cbMouseDown.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbMouseDownClick(on); }); };
+    cbMouseLeft.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbMouseLeftClick(on); }); };
+    cbMouseRight.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbMouseRightClick(on); }); };
     lblSpeedCaption.create(p, "移動速度", {.wordWrap = false});
     tbMouseSpeed.create(p, 0, 100);
     tbMouseSpeed.setTickFrequency(10);
-    tbMouseSpeed.onChange = [this](int v) { route([v](AssignForm& f) { f.state().tbMouseSpeed = v; }); };
+    tbMouseSpeed.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbMouseSpeedChange(v); }); };
     lblMouseSpeed.create(p, {}, {.wordWrap = false});
     lblAnalogCaption.create(p, "アナログ入力加速（100%入力に向けて何倍加速）", {.wordWrap = false});
     tbAnalogFactor.create(p, 0, 400);
     tbAnalogFactor.setTickFrequency(50);
-    tbAnalogFactor.onChange = [this](int v) { route([v](AssignForm& f) { f.state().tbAnalogFactor = v; }); };
+    tbAnalogFactor.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbAnalogFactorChange(v); }); };
     lblAnalogFactor.create(p, {}, {.wordWrap = false});
     btnAnalogFactorDefault.create(p, "Default");
-    btnAnalogFactorDefault.onClick = [this] { route([](AssignForm& f) { f.btnAnalogFactorDefaultClick(); }); };
+    btnAnalogFactorDefault.onClick = [this] { link_([](AssignForm& f) { f.btnAnalogFactorDefaultClick(); }); };
 
     groupClicks.create(p, "マウスクリックの割り当て");
     for (int i = 0; i < kClickCount; ++i) {
+        const auto button = static_cast<MouseClick>(i);
         mouseClicks_[static_cast<size_t>(i)].create(p, kClickCaptions[i]);
-        mouseClicks_[static_cast<size_t>(i)].onChange = [this, i](bool on) {
-            form_.state().mouseClicks[static_cast<size_t>(i)] = on;
+        mouseClicks_[static_cast<size_t>(i)].onChange = [this, button](bool on) {
+            link_([button, on](AssignForm& f) { f.cbMouseClick(button, on); });
         };
     }
     name("cbMouseL", mouseClicks_[kClickLeft]);
@@ -46,19 +51,19 @@ void AssignDialog::createMousePage() {
     lblWheelVCaption.create(p, "縦", {.wordWrap = false});
     tbMouseWheelV.createVertical(p, -100, 100);
     tbMouseWheelV.setTickFrequency(20);
-    tbMouseWheelV.onChange = [this](int v) { route([v](AssignForm& f) { f.state().tbMouseWheelV = v; }); };
+    tbMouseWheelV.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbMouseWheelVChange(v); }); };
     lblMouseWheelV.create(p, {}, {.wordWrap = false});
     lblWheelHCaption.create(p, "横", {.wordWrap = false});
     tbMouseWheelH.create(p, -100, 100);
     tbMouseWheelH.setTickFrequency(20);
-    tbMouseWheelH.onChange = [this](int v) { route([v](AssignForm& f) { f.state().tbMouseWheelH = v; }); };
+    tbMouseWheelH.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbMouseWheelHChange(v); }); };
     lblMouseWheelH.create(p, {}, {.wordWrap = false});
 
     groupAcceleration.create(p, "一時的にマウス移動量を調整（加速・減速）する");
     tbAccelerationFactor.create(p, 1, 50);
     tbAccelerationFactor.setTickFrequency(5);
     tbAccelerationFactor.onChange = [this](int v) {
-        route([v](AssignForm& f) { f.state().tbAccelerationFactor = v; });
+        link_([v](AssignForm& f) { f.tbAccelerationFactorChange(v); });
     };
     lblAccelerationFactor.create(p, {}, {.wordWrap = false});
 }
@@ -66,37 +71,39 @@ void AssignDialog::createMousePage() {
 void AssignDialog::createAbsolutePage() {
     const HWND p = pages_[kPageMouseAbsolute].hwnd();
     rbMouseAbsTarget.create(p, "ボタンが押されたら目標座標へ移動", true);
-    rbMouseAbsTarget.onClick = [this] { route([](AssignForm& f) { f.rbMouseAbsRangeClick(false); }); };
+    rbMouseAbsTarget.onClick = [this] { link_([](AssignForm& f) { f.rbMouseAbsRangeClick(false); }); };
     rbMouseAbsRange.create(p, "中心座標から指定範囲内で移動", false);
-    rbMouseAbsRange.onClick = [this] { route([](AssignForm& f) { f.rbMouseAbsRangeClick(true); }); };
+    rbMouseAbsRange.onClick = [this] { link_([](AssignForm& f) { f.rbMouseAbsRangeClick(true); }); };
     lblMouseAbsCenter.create(p, {}, {.wordWrap = false});
     lblCenterX.create(p, "X", {.wordWrap = false});
     editMouseCenterX.create(p);
     lblCenterY.create(p, "Y", {.wordWrap = false});
     editMouseCenterY.create(p);
-    for (auto [box, field, which, boxName] :
-         {std::tuple{&editMouseCenterX, &AssignFormState::editMouseCenterX, CentreBox::X, "editMouseCenterX"},
-          std::tuple{&editMouseCenterY, &AssignFormState::editMouseCenterY, CentreBox::Y, "editMouseCenterY"}}) {
-        bindText(*box, field);
+    for (auto [box, which, boxName] : {std::tuple{&editMouseCenterX, CentreBox::X, "editMouseCenterX"},
+                                       std::tuple{&editMouseCenterY, CentreBox::Y, "editMouseCenterY"}}) {
         name(boxName, *box);
-        box->onExit = whenLeft([which](AssignForm& f) { f.validateFloatInput(which); });
+        box->onChange = [this, box, which] {
+            link_([which, text = box->text()](AssignForm& f) { f.editMouseCenterChange(which, text); });
+        };
+        box->onExit = [this, which] { link_([which](AssignForm& f) { f.validateFloatInput(which); }); };
     }
     lblRangeX.create(p, "範囲 X", {.wordWrap = false});
     tbMouseAbsRangeX.create(p, -100, 100);
     tbMouseAbsRangeX.setTickFrequency(20);
-    tbMouseAbsRangeX.onChange = [this](int v) { route([v](AssignForm& f) { f.tbMouseAbsRangeXChange(v); }); };
+    tbMouseAbsRangeX.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbMouseAbsRangeXChange(v); }); };
     lblMouseAbsX.create(p, {}, {.wordWrap = false});
     lblRangeY.create(p, "範囲 Y", {.wordWrap = false});
     tbMouseAbsRangeY.create(p, -100, 100);
     tbMouseAbsRangeY.setTickFrequency(20);
-    tbMouseAbsRangeY.onChange = [this](int v) { route([v](AssignForm& f) { f.tbMouseAbsRangeYChange(v); }); };
+    tbMouseAbsRangeY.onChange = [this](int v) { link_([v](AssignForm& f) { f.tbMouseAbsRangeYChange(v); }); };
     lblMouseAbsY.create(p, {}, {.wordWrap = false});
 
     groupClicks2.create(p, "マウスクリックの割り当て");
     for (int i = 0; i < kClickCount; ++i) {
+        const auto button = static_cast<MouseClick>(i);
         mouseClicks2_[static_cast<size_t>(i)].create(p, kClickCaptions[i]);
-        mouseClicks2_[static_cast<size_t>(i)].onChange = [this, i](bool on) {
-            form_.state().mouseClicks2[static_cast<size_t>(i)] = on;
+        mouseClicks2_[static_cast<size_t>(i)].onChange = [this, button](bool on) {
+            link_([button, on](AssignForm& f) { f.cbMouse_2Click(button, on); });
         };
     }
     lblAbsNote.create(p, "注：複数ディスプレイがある場合、２台目以降は X > 100 の範囲に対応します");
@@ -158,7 +165,7 @@ void AssignDialog::layoutMousePages() {
     lblFarCorner.setBounds(dpi().scale(640), dpi().scale(210), dpi().scale(160), dpi().scale(18));
 }
 
-void AssignDialog::syncMousePages() {
+void AssignDialog::showMousePages() {
     const AssignFormState& s = form_.state();
     cbMouseUp.setChecked(s.cbMouseUp);
     cbMouseDown.setChecked(s.cbMouseDown);
@@ -191,30 +198,30 @@ void AssignDialog::syncMousePages() {
         c->setEnabled(form_.rangeBarsEnabled());
     lblMouseAbsX.showText(form_.lblMouseAbsX());
     lblMouseAbsY.showText(form_.lblMouseAbsY());
-    pbMouseAbs.invalidate();
+    if (previewShown_ != form_.previewRevision()) {
+        previewShown_ = form_.previewRevision();
+        pbMouseAbs.invalidate();
+    }
 }
 
-// White box, the range as a black line from the centre, the centre as a
-// red dot.
+// A picture of the screen in its frame, the range as a line from the
+// centre, the centre as a dot in the warning colour.
 void AssignDialog::paintPreview(HDC dc, const RECT& client) {
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    const ui::Palette palette = ui::palette();
+    FillRect(dc, &client, ui::solidBrush(palette.picture).get());
+    FrameRect(dc, &client, ui::solidBrush(palette.pictureFrame).get());
     const AbsolutePreview shown = form_.preview(client.right - client.left, client.bottom - client.top);
     if (shown.line) {
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        const ui::Pen line = ui::solidPen(palette.pictureLine);
+        const ui::Selected pen(dc, line.get());
         MoveToEx(dc, shown.centreX, shown.centreY, nullptr);
         LineTo(dc, shown.lineEndX, shown.lineEndY);
-        SelectObject(dc, oldPen);
     }
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    HPEN redPen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
-    HGDIOBJ oldBrush = SelectObject(dc, red);
-    HGDIOBJ oldPen = SelectObject(dc, redPen);
+    const ui::Brush dot = ui::solidBrush(palette.warning);
+    const ui::Pen dotEdge = ui::solidPen(palette.warning);
+    const ui::Selected brush(dc, dot.get());
+    const ui::Selected pen(dc, dotEdge.get());
     Ellipse(dc, shown.centreX - 2, shown.centreY - 2, shown.centreX + 2, shown.centreY + 2);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(red);
-    DeleteObject(redPen);
 }
 
 }  // namespace vrx

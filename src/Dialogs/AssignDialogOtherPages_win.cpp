@@ -18,17 +18,17 @@ void AssignDialog::createCommandPage() {
                            ui::colorRefOf(selected ? colours.selectedText : colours.text), false};
     };
     lvCommand.onSelectionChange = [this](int row) {
-        if (!syncing_) route([row](AssignForm& f) { f.lvCommandSelectItem(row); });
+        link_([row](AssignForm& f) { f.lvCommandSelectItem(row); });
     };
     btnCmdAdd.create(p, "追加");
     btnCmdAdd.setHint("行を追加（末尾）");
-    btnCmdAdd.onClick = [this] { route([](AssignForm& f) { f.btnCmdAddClick(); }); };
+    btnCmdAdd.onClick = [this] { link_([](AssignForm& f) { f.btnCmdAddClick(); }); };
     btnCmdDelete.create(p, "削除");
-    btnCmdDelete.onClick = [this] { route([](AssignForm& f) { f.btnCmdDeleteClick(); }); };
+    btnCmdDelete.onClick = [this] { link_([](AssignForm& f) { f.btnCmdDeleteClick(); }); };
     btnCmdUp.create(p, "↑");
-    btnCmdUp.onClick = [this] { route([](AssignForm& f) { f.btnCmdUpClick(); }); };
+    btnCmdUp.onClick = [this] { link_([](AssignForm& f) { f.btnCmdUpClick(); }); };
     btnCmdDown.create(p, "↓");
-    btnCmdDown.onClick = [this] { route([](AssignForm& f) { f.btnCmdDownClick(); }); };
+    btnCmdDown.onClick = [this] { link_([](AssignForm& f) { f.btnCmdDownClick(); }); };
     lblCommandNote.create(
         p, "同じ行のキーは同時に押されます。次の行にも同じキーがある場合は、そのキーは押したまま保持されます。");
     lblStepEditor.create(p, "入力ボックスを右クリックすると、クリアしたり、特殊キーやマウス入力を割り当てることができます。");
@@ -36,7 +36,7 @@ void AssignDialog::createCommandPage() {
     lblCmdDuration.create(p, "保持時間(ms)", {.wordWrap = false});
     editCmdDuration.create(p);
     editCmdDuration.onChange = [this] {
-        if (!syncing_) route([text = editCmdDuration.text()](AssignForm& f) { f.editCmdDurationChange(text); });
+        link_([text = editCmdDuration.text()](AssignForm& f) { f.editCmdDurationChange(text); });
     };
 }
 
@@ -46,40 +46,52 @@ void AssignDialog::createSpecialPage() {
     cbShiftKey.create(p);
     cbShiftKey.setItems(form_.state().cbShiftKeyItems);
     name("cbShiftKey", cbShiftKey);
-    cbShiftKey.onChange = [this](int index) { form_.state().cbShiftKey = index; };
+    cbShiftKey.onChange = [this](int index) { link_([index](AssignForm& f) { f.cbShiftKeyChange(index); }); };
     cbShiftKeyDelayed.create(p, "一定時間押されたら切り替える");
-    cbShiftKeyDelayed.onChange = [this](bool on) { route([on](AssignForm& f) { f.state().cbShiftKeyDelayed = on; }); };
+    cbShiftKeyDelayed.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbShiftKeyDelayedClick(on); }); };
     editShiftKeyDelay.create(p);
     lblShiftUnit.create(p, "ミリ秒", {.wordWrap = false});
 
     groupProfile.create(p, "プロファイルの切り替え");
     cbSwitchProfile.create(p);
     cbSwitchProfile.setItems(form_.state().cbSwitchProfileItems);
-    cbSwitchProfile.onChange = [this](int index) { form_.state().cbSwitchProfile = index; };
+    cbSwitchProfile.onChange = [this](int index) {
+        link_([index](AssignForm& f) { f.cbSwitchProfileChange(index); });
+    };
     cbSwitchProfileDelayed.create(p, "一定時間押されたら切り替える");
     cbSwitchProfileDelayed.onChange = [this](bool on) {
-        route([on](AssignForm& f) { f.state().cbSwitchProfileDelayed = on; });
+        link_([on](AssignForm& f) { f.cbSwitchProfileDelayedClick(on); });
     };
     editSwitchProfileDelay.create(p);
     lblProfileUnit.create(p, "ミリ秒", {.wordWrap = false});
-    bindIntegerBox(editShiftKeyDelay, IntegerBox::ShiftKeyDelay);
-    bindIntegerBox(editSwitchProfileDelay, IntegerBox::SwitchProfileDelay);
+    linkIntegerBox(editShiftKeyDelay, IntegerBox::ShiftKeyDelay);
+    linkIntegerBox(editSwitchProfileDelay, IntegerBox::SwitchProfileDelay);
 
     groupProgram.create(p, "プログラムの起動");
     lblProgram.create(p, "プログラム", {.wordWrap = false});
     editExternalProgram.create(p);
-    bindText(editExternalProgram, &AssignFormState::editExternalProgram);
+    editExternalProgram.onChange = [this] {
+        link_([text = editExternalProgram.text()](AssignForm& f) { f.editExternalProgramChange(text); });
+    };
     btnExternalProgram.create(p, "...");
-    btnExternalProgram.onClick = [this] { route([](AssignForm& f) { f.btnExternalProgramClick(); }); };
+    btnExternalProgram.onClick = [this] { link_([](AssignForm& f) { f.btnExternalProgramClick(); }); };
     lblParameters.create(p, "パラメータ", {.wordWrap = false});
     editExternalProgramParameters.create(p);
-    bindText(editExternalProgramParameters, &AssignFormState::editExternalProgramParameters);
+    editExternalProgramParameters.onChange = [this] {
+        link_([text = editExternalProgramParameters.text()](AssignForm& f) {
+            f.editExternalProgramParametersChange(text);
+        });
+    };
     lblStartFrom.create(p, "作業フォルダ", {.wordWrap = false});
     editExternalProgramStartFrom.create(p);
-    bindText(editExternalProgramStartFrom, &AssignFormState::editExternalProgramStartFrom);
+    editExternalProgramStartFrom.onChange = [this] {
+        link_([text = editExternalProgramStartFrom.text()](AssignForm& f) {
+            f.editExternalProgramStartFromChange(text);
+        });
+    };
     btnExternalProgramStartFrom.create(p, "...");
     btnExternalProgramStartFrom.onClick = [this] {
-        route([](AssignForm& f) { f.btnExternalProgramStartFromClick(); });
+        link_([](AssignForm& f) { f.btnExternalProgramStartFromClick(); });
     };
     lblProgramNote.create(p, "EXE ファイルのほか、Web ページのアドレスやサウンドファイル (.mp3, .wav) も指定できます。");
 }
@@ -89,9 +101,9 @@ void AssignDialog::createTextPage() {
     lblTextNote.create(p, "ボタンが押されたときに貼り付けるテキスト（変数を使うことができます）", {.wordWrap = false});
     memoText.create(p, {}, {.multiLine = true});
     name("memoText", memoText);
-    bindText(memoText, &AssignFormState::memoText);
+    memoText.onChange = [this] { link_([text = memoText.text()](AssignForm& f) { f.memoTextChange(text); }); };
     lblSupportedVariables.create(p, "すべての変数を見る", {.wordWrap = false, .link = true});
-    lblSupportedVariables.onClick = [this] { route([](AssignForm& f) { f.lblSupportedVariablesClick(); }); };
+    lblSupportedVariables.onClick = [this] { link_([](AssignForm& f) { f.lblSupportedVariablesClick(); }); };
 }
 
 void AssignDialog::layoutOtherPages() {
@@ -134,7 +146,7 @@ void AssignDialog::layoutOtherPages() {
     lblSupportedVariables.setBounds(dpi().scale(8), dpi().scale(282), dpi().scale(200), dpi().scale(20));
 }
 
-void AssignDialog::syncOtherPages() {
+void AssignDialog::showOtherPages() {
     const AssignFormState& s = form_.state();
     const std::vector<std::vector<std::string>> rows = form_.commandRows();
     lvCommand.setRowCount(static_cast<int>(rows.size()));

@@ -1,12 +1,12 @@
 #include "Dialogs/AssignDialog_win.h"
 
+#include <utility>
+
 #include "Ui/Theme_win.h"
 
 namespace vrx {
 namespace {
 
-constexpr COLORREF kFocusedKeyBox = RGB(255, 255, 0);
-constexpr COLORREF kKeyBox = RGB(255, 255, 255);
 constexpr int kClearItem = 1;
 constexpr int kFirstCodeItem = 100;
 constexpr int kFirstSubmenu = 60000;
@@ -20,16 +20,20 @@ const char* const kPageCaptions[kAssignPageCount] = {"キーボード", "キー�
 
 bool KeyBox::create(HWND parent) {
     if (!Edit::create(parent, {}, {.wantAllKeys = true})) return false;
+    // Key0KeyPress, Key1KeyPress: the key was taken as it went down.
+    onChar = [](wchar_t) { return true; };
     showFocus(false);
     return true;
 }
 
 void KeyBox::showFocus(bool focused) {
-    // A disabled box keeps the style's disabled look.
+    // A disabled box keeps the style's disabled look, and in the dark style
+    // a box without the focus is a field like the others.
+    const ui::Palette palette = ui::palette();
     if (focused)
-        setBackgroundColor(kFocusedKeyBox);
+        setBackgroundColor(palette.keyBoxFocused);
     else if (!ui::Theme::dark() && enabled())
-        setBackgroundColor(kKeyBox);
+        setBackgroundColor(palette.keyBox);
     else
         setBackgroundColor(std::nullopt);
 }
@@ -73,8 +77,8 @@ AssignDialog::AssignDialog(AssignForm& form, std::function<LastKeyDown()> lastKe
     : form_(form), lastKeyDown_(std::move(lastKeyDown)) {}
 
 int AssignDialog::EditSlot(HWND owner, int joystick, SlotIndex slot, const std::string& caption) {
+    // The window is made by showModal; its first layout shows the row.
     form_.EditSlot(joystick, slot, caption);
-    closing_ = false;
     setTitle(form_.state().title);
     const int result = showModal(owner);
     form_.clearCloseResult();
@@ -87,7 +91,7 @@ void AssignDialog::createControls() {
     lblHeading.create(hwnd(), "割り当てる機能を１つ選んでください。", {.wordWrap = false});
     PageControl1.createFlatButtons(hwnd());
     for (const char* caption : kPageCaptions) PageControl1.addTab(caption);
-    PageControl1.onChange = [this](int page) { route([page](AssignForm& f) { f.PageControl1Change(page); }); };
+    PageControl1.onChange = [this](int page) { link_([page](AssignForm& f) { f.PageControl1Change(page); }); };
     for (ui::Panel& page : pages_) page.create(hwnd(), {.clipChildren = false});
 
     createKeyboardPage();
@@ -122,56 +126,53 @@ void AssignDialog::createCommonControls() {
     const HWND d = hwnd();
     groupCommon.create(d, "自動連射・トグル入力設定");
     cbAutoRepeat.create(d, "自動連射機能");
-    cbAutoRepeat.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbAutoRepeatClick(on); }); };
+    cbAutoRepeat.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbAutoRepeatClick(on); }); };
     lblPerSecond.create(d, "一秒間に", {.wordWrap = false});
     editAutoRepeatPerSec.create(d);
     editAutoRepeatPeriod.create(d);
     lblPeriod.create(d, "秒間に一回", {.wordWrap = false});
-    for (auto [box, which, field] :
-         {std::tuple{&editAutoRepeatPerSec, RateBox::PerSecond, &AssignFormState::editAutoRepeatPerSec},
-          std::tuple{&editAutoRepeatPeriod, RateBox::Period, &AssignFormState::editAutoRepeatPeriod}}) {
-        bindText(*box, field);
-        box->onChar = [](wchar_t c) { return AssignForm::editAutoRepeatPerSecKeyPress(c); };
-        box->onExit = whenLeft([which](AssignForm& f) { f.editAutoRepeatPerSecExit(which); });
+    for (auto [box, which] : {std::pair{&editAutoRepeatPerSec, RateBox::PerSecond},
+                              std::pair{&editAutoRepeatPeriod, RateBox::Period}}) {
+        box->onChange = [this, box, which] {
+            link_([which, text = box->text()](AssignForm& f) { f.editAutoRepeatPerSecChange(which, text); });
+        };
+        box->onChar = [this](wchar_t c) {
+            return link_([c](AssignForm& f) { return f.editAutoRepeatPerSecKeyPress(c); });
+        };
+        box->onExit = [this, which] { link_([which](AssignForm& f) { f.editAutoRepeatPerSecExit(which); }); };
     }
     cbAutoDelayed.create(d, "一定時間経ってから連射させる");
-    cbAutoDelayed.onChange = [this](bool on) { route([on](AssignForm& f) { f.cbAutoDelayedClick(on); }); };
+    cbAutoDelayed.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbAutoDelayedClick(on); }); };
     editAutoRepeatDelay.create(d);
-    bindIntegerBox(editAutoRepeatDelay, IntegerBox::AutoRepeatDelay);
+    linkIntegerBox(editAutoRepeatDelay, IntegerBox::AutoRepeatDelay);
     lblDelayUnit.create(d, "ミリ秒", {.wordWrap = false});
     cbToggle.create(d, "押すたびに ON/OFF 切り替え（トグル）");
-    cbToggle.onChange = [this](bool on) { form_.state().cbToggle = on; };
+    cbToggle.onChange = [this](bool on) { link_([on](AssignForm& f) { f.cbToggleClick(on); }); };
 
     lblComment.create(d, "Comment: ", {.wordWrap = false});
     editComment.create(d, {}, {.wantAllKeys = true});
-    bindText(editComment, &AssignFormState::editComment);
+    editComment.onChange = [this] {
+        link_([text = editComment.text()](AssignForm& f) { f.editCommentChange(text); });
+    };
     editComment.onChar = [this](wchar_t c) {
-        // The box takes every key so that Enter and Tab reach it; Escape
-        // still cancels.
-        if (c == VK_ESCAPE) {
-            cancel();
-            return true;
-        }
-        bool swallowed = false;
-        route([&swallowed, c](AssignForm& f) { swallowed = f.editCommentKeyPress(c); });
-        return swallowed;
+        return link_([c](AssignForm& f) { return f.editCommentKeyPress(c); });
     };
 
     btnClear.create(d, "すべて消去 (無効化)");
-    btnClear.onClick = [this] { route([](AssignForm& f) { f.btnClearClick(); }); };
+    btnClear.onClick = [this] { link_([](AssignForm& f) { f.btnClearClick(); }); };
     btnGoToPrev.create(d, "<<");
     btnGoToPrev.setHint("前のボタンへ");
     btnGoToPrev.onClick = [this] {
-        if (takeFocus(btnGoToPrev)) route([](AssignForm& f) { f.btnGoToPrevClick(); });
+        if (takeFocus(btnGoToPrev)) link_([](AssignForm& f) { f.btnGoToPrevClick(); });
     };
     btnGoToNext.create(d, ">>");
     btnGoToNext.setHint("次のボタンへ");
     btnGoToNext.onClick = [this] {
-        if (takeFocus(btnGoToNext)) route([](AssignForm& f) { f.btnGoToNextClick(); });
+        if (takeFocus(btnGoToNext)) link_([](AssignForm& f) { f.btnGoToNextClick(); });
     };
     btnOK.create(d, "OK", true, IDOK);
     btnOK.onClick = [this] {
-        if (takeFocus(btnOK)) route([](AssignForm& f) { f.btnOKClick(); });
+        if (takeFocus(btnOK)) link_([](AssignForm& f) { f.btnOKClick(); });
     };
     btnCancel.create(d, "Cancel", false, IDCANCEL);
     btnCancel.onClick = [this] { cancel(); };
@@ -185,42 +186,30 @@ void AssignDialog::createKeyBox(int box, HWND parent) {
     KeyBox& keyBox = keyBoxes_[static_cast<size_t>(box)];
     keyBox.create(parent);
     name(keyBoxName(box), keyBox);
+    // Every key is taken, whatever the box makes of it.
     keyBox.onKeyDown = [this, box](int virtualKey) {
-        LastKeyDown key = lastKeyDown_ ? lastKeyDown_() : LastKeyDown{};
-        if (key.virtualKey != virtualKey) key = LastKeyDown{virtualKey, 0, false};
-        route([box, key](AssignForm& f) {
-            if (box == 0)
-                f.Key0KeyDown(key);
-            else
-                f.Key1KeyDown(box, key);
-        });
+        const LastKeyDown last = lastKeyDown_ ? lastKeyDown_() : LastKeyDown{};
+        link_([box, virtualKey, last](AssignForm& f) { f.keyBoxKeyDown(box, virtualKey, last); });
         return true;
     };
-    // Key0KeyPress, Key1KeyPress: the key was taken as it went down.
-    keyBox.onChar = [](wchar_t) { return true; };
     keyBox.onContextMenu = [this, box](POINT screen) { showSpecialKeyPopup(box, screen); };
 }
 
 void AssignDialog::showSpecialKeyPopup(int box, POINT screen) {
     const int chosen = PMSpecialKeys.popupAt(hwnd(), screen);
     if (chosen == kClearItem) {
-        route([box](AssignForm& f) { f.PMKeyClearClick(box); });
+        link_([box](AssignForm& f) { f.PMKeyClearClick(box); });
     } else if (const auto code = popupCodes_.find(chosen); code != popupCodes_.end()) {
-        route([box, code = code->second](AssignForm& f) { f.PMSpecialKeyClick(box, code); });
+        link_([box, code = code->second](AssignForm& f) { f.PMSpecialKeyClick(box, code); });
     }
 }
 
-void AssignDialog::bindText(ui::Edit& box, std::string AssignFormState::*field) {
-    box.onChange = [this, &box, field] {
-        if (!syncing_) form_.state().*field = box.text();
+void AssignDialog::linkIntegerBox(ui::Edit& box, IntegerBox which) {
+    name(integerBoxField(which).name, box);
+    box.onChange = [this, &box, which] {
+        link_([which, text = box.text()](AssignForm& f) { f.integerBoxChange(which, text); });
     };
-}
-
-void AssignDialog::bindIntegerBox(ui::Edit& box, IntegerBox which) {
-    const IntegerBoxField& field = integerBoxField(which);
-    bindText(box, field.text);
-    name(field.name, box);
-    box.onExit = whenLeft([which](AssignForm& f) { f.validateIntegerInput(which); });
+    box.onExit = [this, which] { link_([which](AssignForm& f) { f.validateIntegerInput(which); }); };
 }
 
 bool AssignDialog::takeFocus(ui::Button& button) {
@@ -262,11 +251,10 @@ void AssignDialog::layout() {
     lvCommand.setDpi(dpi());
     // Filled once the buttons have their width: a strip told to show a
     // page it has no room for scrolls, and stays scrolled.
-    sync();
+    link_.refresh();
 }
 
-void AssignDialog::sync() {
-    syncing_ = true;
+void AssignDialog::refresh() {
     const AssignFormState& s = form_.state();
     PageControl1.setSelected(s.page);
     for (int page = 0; page < kAssignPageCount; ++page) pages_[static_cast<size_t>(page)].setVisible(page == s.page);
@@ -284,32 +272,27 @@ void AssignDialog::sync() {
     editAutoRepeatPeriod.showText(s.editAutoRepeatPeriod);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&editAutoRepeatPerSec, &editAutoRepeatPeriod,
                                                               &cbAutoDelayed, &lblPerSecond, &lblPeriod})
-        c->setEnabled(group && form_.rateBoxesEnabled());
+        c->setEnabled(form_.rateBoxesEnabled());
     cbAutoDelayed.setChecked(s.cbAutoDelayed);
     editAutoRepeatDelay.showText(s.editAutoRepeatDelay);
-    editAutoRepeatDelay.setEnabled(group && form_.autoRepeatDelayEnabled());
-    lblDelayUnit.setEnabled(group && form_.autoRepeatDelayEnabled());
+    editAutoRepeatDelay.setEnabled(form_.autoRepeatDelayEnabled());
+    lblDelayUnit.setEnabled(form_.autoRepeatDelayEnabled());
     cbToggle.setChecked(s.cbToggle);
     lblComment.setVisible(form_.commentVisible());
     editComment.setVisible(form_.commentVisible());
     editComment.showText(s.editComment);
 
-    syncKeyPages();
-    syncMousePages();
-    syncOtherPages();
-    syncing_ = false;
-}
+    showKeyPages();
+    showMousePages();
+    showOtherPages();
 
-void AssignDialog::afterHandler() {
-    sync();
     if (const std::optional<AssignFocus> request = form_.takeFocus()) moveFocus(*request);
-    if (const std::optional<int> result = form_.closeResult()) {
-        closing_ = true;
-        endDialog(*result);
-    }
+    if (const std::optional<int> result = form_.closeResult()) endDialog(*result);
 }
 
-void AssignDialog::activated() { moveFocus(form_.FormActivate()); }
+void AssignDialog::activated() {
+    moveFocus(link_([](AssignForm& f) { return f.FormActivate(); }));
+}
 
 void AssignDialog::moveFocus(const AssignFocus& request) {
     const auto found = named_.find(request.control);
@@ -320,7 +303,7 @@ void AssignDialog::moveFocus(const AssignFocus& request) {
 }
 
 void AssignDialog::cancel() {
-    route([](AssignForm& f) { f.btnCancelClick(); });
+    link_([](AssignForm& f) { f.btnCancelClick(); });
 }
 
 }  // namespace vrx

@@ -5,7 +5,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <tuple>
 #include <string>
 
 #include "Dialogs/AssignForm.h"
@@ -13,6 +12,7 @@
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/ListView_win.h"
 #include "Ui/Menu_win.h"
@@ -24,8 +24,9 @@
 namespace vrx {
 
 // A box that takes a key by its press: every key, Tab and Escape included,
-// reaches onKeyDown; it is yellow while it has the focus and opens the
-// special-key popup on a right click.
+// reaches onKeyDown, and the characters they type are swallowed; it is
+// yellow while it has the focus and opens the special-key popup on a right
+// click.
 class KeyBox : public ui::Edit {
 public:
     bool create(HWND parent);
@@ -76,35 +77,18 @@ private:
     void layoutKeyboardPages();
     void layoutMousePages();
     void layoutOtherPages();
-    void syncKeyPages();
-    void syncMousePages();
-    void syncOtherPages();
     void createKeyBox(int box, HWND parent);
     void paintPreview(HDC dc, const RECT& client);
     void showSpecialKeyPopup(int box, POINT screen);
 
-    // Copies the model's state into every control.
-    void sync();
-    // After a handler: copy the state, move the focus it asked for, close
-    // when it closed.
-    void afterHandler();
-    template <typename Handler>
-    void route(Handler handler) {
-        handler(form_);
-        afterHandler();
-    }
-    // The check of a box as the focus leaves it; a box that loses the focus
-    // because the dialog closes has nothing left to check.
-    template <typename Handler>
-    std::function<void()> whenLeft(Handler handler) {
-        return [this, handler] {
-            if (!closing_) route(handler);
-        };
-    }
-    // An edit box whose text is a field of the state.
-    void bindText(ui::Edit& box, std::string AssignFormState::*field);
-    // An integer box: its text, its name and its check as the focus leaves it.
-    void bindIntegerBox(ui::Edit& box, IntegerBox which);
+    // After every handler: copies the model's state into every control,
+    // moves the focus where the handler asked, and closes when it closed.
+    void refresh();
+    void showKeyPages();
+    void showMousePages();
+    void showOtherPages();
+    // An integer box: its text and its check as the focus leaves it.
+    void linkIntegerBox(ui::Edit& box, IntegerBox which);
     // A click moves the focus to its button before the button acts, so the
     // box the user typed in is checked as it is left (a typed rate is read);
     // Enter and the tests' clicks press a button without that. False when
@@ -115,10 +99,11 @@ private:
     void moveFocus(const AssignFocus& request);
 
     AssignForm& form_;
+    ui::FormLink<AssignForm> link_{form_, [this] { refresh(); }};
     std::function<LastKeyDown()> lastKeyDown_;
-    bool syncing_ = false;
-    bool closing_ = false;
     std::map<std::string, ui::Control*> named_;
+    // The preview as last drawn (the model's count of its redrawings).
+    int previewShown_ = -1;
 
     ui::Label lblHeading;
     ui::TabStrip PageControl1;

@@ -1,11 +1,8 @@
 #include "Dialogs/AssignEditor_win.h"
 
-#include <shlobj.h>
-
 #include "Dialogs/ShellAddress_win.h"
 #include "Ui/FileDialogs_win.h"
 #include "Ui/MessageBoxes_win.h"
-#include "Utils/WideText_win.h"
 
 namespace vrx {
 
@@ -34,44 +31,12 @@ void AssignEditor::showError(const std::string& text) {
     ui::showMessageBox(front(), text, "Error", MessageIcon::Error);
 }
 
-std::optional<std::string> AssignEditor::pickProgram() { return ui::openFileDialog(front(), "*.*|*.*", "C:\\"); }
-
-namespace {
-
-struct FolderStart {
-    std::wstring folder;
-};
-
-// https://learn.microsoft.com/windows/win32/api/shlobj_core/nc-shlobj_core-bffcallback
-// Once the picker is up it starts at the folder and labels its button.
-int CALLBACK folderPickerEvent(HWND picker, UINT message, LPARAM, LPARAM data) {
-    if (message == BFFM_INITIALIZED) {
-        const auto* start = reinterpret_cast<const FolderStart*>(data);
-        if (!start->folder.empty())
-            SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->folder.c_str()));
-        SendMessageW(picker, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(L"OK"));
-    }
-    return 0;
+std::optional<std::string> AssignEditor::pickProgram(const std::string& filter, const std::string& startFolder) {
+    return ui::openFileDialog(front(), filter.c_str(), startFolder);
 }
 
-}  // namespace
-
 std::optional<std::string> AssignEditor::pickFolder(const std::string& title, const std::string& start) {
-    const std::wstring caption = toWide(title);
-    FolderStart starting{toWide(start)};
-    BROWSEINFOW browse{};
-    browse.hwndOwner = front();
-    browse.lpszTitle = caption.c_str();
-    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    browse.lpfn = folderPickerEvent;
-    browse.lParam = reinterpret_cast<LPARAM>(&starting);
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
-    if (!chosen) return std::nullopt;
-    wchar_t path[MAX_PATH] = L"";
-    const bool found = SHGetPathFromIDListW(chosen, path);
-    CoTaskMemFree(chosen);
-    if (!found) return std::nullopt;
-    return toUtf8(std::wstring_view(path));
+    return ui::pickFolder(front(), title, start, "OK");
 }
 
 void AssignEditor::openAddress(const std::string& address) { openAddressWithShell(address); }

@@ -38,7 +38,7 @@ public:
 
     // AssignFormUi
     void showError(const std::string& text) override;
-    std::optional<std::string> pickProgram() override;
+    std::optional<std::string> pickProgram(const std::string& filter, const std::string& startFolder) override;
     std::optional<std::string> pickFolder(const std::string& title, const std::string& start) override;
     void openAddress(const std::string& address) override;
 

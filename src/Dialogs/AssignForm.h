@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Dialogs/AssignFormState.h"
 #include "Dialogs/AssignKeys.h"
 #include "Dialogs/FormDialogs.h"
 #include "Dialogs/LastKeyDown.h"
@@ -24,8 +25,9 @@ public:
     virtual ~AssignFormUi() = default;
     // A message box titled "Error".
     virtual void showError(const std::string& text) = 0;
-    // The file dialog of the program box; nothing when cancelled.
-    virtual std::optional<std::string> pickProgram() = 0;
+    // The file dialog of the program box, with its filter ("name|pattern"
+    // pairs) and the folder it starts in; nothing when cancelled.
+    virtual std::optional<std::string> pickProgram(const std::string& filter, const std::string& startFolder) = 0;
     // The folder picker, starting at start; nothing when cancelled.
     virtual std::optional<std::string> pickFolder(const std::string& title, const std::string& start) = 0;
     virtual void openAddress(const std::string& address) = 0;
@@ -39,141 +41,11 @@ struct AssignFormParts {
     AssignFormUi& ui;
 };
 
-// The pages, in the order of the page control.
-enum AssignPage : int {
-    kPageKeyboard = 0,
-    kPageKeyboardMulti = 1,
-    kPageMouse = 2,
-    kPageMouseAbsolute = 3,
-    kPageCommand = 4,
-    kPageSpecial = 5,
-    kPageText = 6,
-};
-inline constexpr int kAssignPageCount = 7;
-
-// The five mouse buttons of a click row, in the order of the boxes.
-enum MouseClick : int { kClickLeft, kClickMiddle, kClickRight, kClick4, kClick5, kClickCount };
-
-// The boxes checked as integers when the focus leaves them.
-enum class IntegerBox {
-    KeySwitchDelay,
-    KeyAnalogThreshold1,
-    KeyAnalogThreshold2,
-    MinimumHoldDuration,
-    KeyRepeatSwitch,
-    ShiftKeyDelay,
-    SwitchProfileDelay,
-    AutoRepeatDelay,
-    CounterResetDuration,  // may be empty too
-};
-
-enum class RateBox { PerSecond, Period };
-enum class CentreBox { X, Y };
-
-// Where the focus goes after a handler: a control by its name, or the
-// control after it in the tab order.
-struct AssignFocus {
-    std::string control;
-    bool next = false;
-
-    friend bool operator==(const AssignFocus&, const AssignFocus&) = default;
-};
-
-// What the controls show, as plain values; the view copies them in and
-// writes the user's typing and clicking back. Enabled and visible states
-// that follow from these are the form's methods.
-// What boxes show where no slot gives them a value, and after Clear.
-inline constexpr const char* kDefaultAutoRepeatDelay = "700";
-inline constexpr const char* kDefaultKeySwitchDelay = "500";
-inline constexpr const char* kDefaultMinimumHoldDuration = "20";
-inline constexpr const char* kDefaultAnalogThreshold2 = "95";
-inline constexpr const char* kDefaultMouseCentre = "50.00";
-inline constexpr int kDefaultMouseSpeed = 50;
-
-struct AssignFormState {
-    std::string title;
-    int page = kPageKeyboard;
-
-    // Shared by the keyboard and mouse pages.
-    bool cbAutoRepeat = false;
-    std::string editAutoRepeatPerSec;
-    std::string editAutoRepeatPeriod;
-    bool cbAutoDelayed = false;
-    std::string editAutoRepeatDelay = kDefaultAutoRepeatDelay;
-    bool cbToggle = false;
-    std::string editComment;
-
-    // Key boxes (kKeyBoxCount, named by keyBoxName) and the special-key list.
-    std::array<std::string, kKeyBoxCount> keyBoxes;
-    int cbKeySelect = 0;
-    int cbKeyNum = 0;
-
-    // Multi-key page.
-    SwitchMode multiMode = SwitchMode::AnalogSwitch;
-    std::string editKeySwitchDelay = kDefaultKeySwitchDelay;
-    std::string editKeyAnalogThreshold1 = "50";
-    std::string editKeyAnalogThreshold2 = kDefaultAnalogThreshold2;
-    std::string editMinimumHoldDuration = kDefaultMinimumHoldDuration;
-    std::string editKeyRepeatSwitch = "300";
-    std::string editCounterResetDuration;
-
-    // Mouse page.
-    bool cbMouseUp = false, cbMouseDown = false, cbMouseLeft = false, cbMouseRight = false;
-    std::array<bool, kClickCount> mouseClicks{};  // cbMouseL, cbMouseM, cbMouseR, cbMouse4, cbMouse5
-    int tbMouseSpeed = kDefaultMouseSpeed;        // 0 to 100
-    int tbMouseWheelV = 0;                        // -100 (top) to 100
-    int tbMouseWheelH = 0;                        // -100 to 100
-    int tbAccelerationFactor = 10;                // 1 to 50, tenths
-    int tbAnalogFactor = 100;                     // 0 to 400
-
-    // Absolute-position page.
-    std::array<bool, kClickCount> mouseClicks2{};  // cbMouseL_2 ... cbMouse5_2
-    std::string editMouseCenterX = kDefaultMouseCentre;
-    std::string editMouseCenterY = kDefaultMouseCentre;
-    bool rbMouseAbsRange = true;  // else rbMouseAbsTarget
-    int tbMouseAbsRangeX = 0;     // -100 to 100
-    int tbMouseAbsRangeY = 0;
-
-    // Command page: the working step list and the row selected in it.
-    std::vector<CommandStep> steps;
-    int selectedStep = -1;
-    std::string editCmdDuration;
-
-    // Special page.
-    std::vector<std::string> cbShiftKeyItems{"None"};
-    int cbShiftKey = 0;
-    bool cbShiftKeyDelayed = false;
-    std::string editShiftKeyDelay = "700";
-    std::vector<std::string> cbSwitchProfileItems{"None"};
-    int cbSwitchProfile = 0;
-    bool cbSwitchProfileDelayed = false;
-    std::string editSwitchProfileDelay = "2000";
-    std::string editExternalProgram;
-    std::string editExternalProgramParameters;
-    std::string editExternalProgramStartFrom;
-
-    // Text page: lines separated by "\r\n", as a multi-line box holds them.
-    std::string memoText;
-};
-
-// An integer box: the name its control goes by and where its text lives.
-struct IntegerBoxField {
-    const char* name;
-    std::string AssignFormState::*text;
-};
-const IntegerBoxField& integerBoxField(IntegerBox box);
-
-// The preview of the absolute-position page in a box of w x h pixels.
-struct AbsolutePreview {
-    int centreX = 0, centreY = 0;
-    bool line = false;  // range mode: a line from the centre to the range's end
-    int lineEndX = 0, lineEndY = 0;
-};
-
 // The assignment dialog without its window: one object per editing run
 // over the rows of a joystick, so what a slot does not set stays as the
-// user left it for the previous row. The view copies state() into its
-// controls after every handler and reads takeFocus() and closeResult().
+// user left it for the previous row. Every user action is one handler;
+// after it the view copies state() into its controls and reads takeFocus()
+// and closeResult().
 class AssignForm {
 public:
     static constexpr int kResultOk = 1;
@@ -184,7 +56,6 @@ public:
     AssignForm(const AssignForm&) = delete;
     AssignForm& operator=(const AssignForm&) = delete;
 
-    AssignFormState& state() { return state_; }
     const AssignFormState& state() const { return state_; }
     const EditRun& run() const { return run_; }
     KeyCode keyEntry(int tag) const { return keys_[static_cast<size_t>(tag)]; }
@@ -194,8 +65,10 @@ public:
     // --- Derived control states ---
     bool groupCommonVisible() const;  // enabled alike
     bool commentVisible() const { return state_.page != kPageText; }
-    bool rateBoxesEnabled() const { return state_.cbAutoRepeat; }  // and cbAutoDelayed
-    bool autoRepeatDelayEnabled() const { return state_.cbAutoRepeat && state_.cbAutoDelayed; }
+    // The rate boxes and cbAutoDelayed; like all of groupCommon, only
+    // while the group is.
+    bool rateBoxesEnabled() const { return groupCommonVisible() && state_.cbAutoRepeat; }
+    bool autoRepeatDelayEnabled() const { return rateBoxesEnabled() && state_.cbAutoDelayed; }
     bool keyBoxEnabled(int box) const;
     bool lblKey3Enabled() const;
     bool lblKey4Enabled() const;
@@ -214,6 +87,9 @@ public:
     std::string lblMouseAbsX() const { return std::to_string(state_.tbMouseAbsRangeX); }
     std::string lblMouseAbsY() const { return std::to_string(state_.tbMouseAbsRangeY); }
     AbsolutePreview preview(int width, int height) const;
+    // Counts the times the preview is to be drawn again: as a centre box is
+    // left, not while it is typed in, and as the range or the mode changes.
+    int previewRevision() const { return previewRevision_; }
     // One row per step: "#", the four key names (empty for none), the duration.
     std::vector<std::vector<std::string>> commandRows() const;
     bool stepEditorEnabled() const { return state_.selectedStep >= 0; }  // also btnCmdDelete
@@ -240,27 +116,46 @@ public:
     // tells the sides apart), Tab included.
     void Key0KeyDown(LastKeyDown key);
     void Key1KeyDown(int box, LastKeyDown key);
+    // A key reaching any key box, with the program's record of the last key
+    // that went down: Key0KeyDown for Key0, Key1KeyDown for the others.
+    void keyBoxKeyDown(int box, int virtualKey, LastKeyDown lastRecord);
     void PMKeyClearClick(int box);
     // An item of the special-key popup with a code.
     void PMSpecialKeyClick(int box, KeyCode code);
+    void cbKeySelectChange(int entry) { state_.cbKeySelect = entry; }
+    void cbKeyNumChange(int box) { state_.cbKeyNum = box; }
     void btnKeyAssignClick();
 
     void rbKeyDelayedSwitchClick(SwitchMode mode);
+    // The text of an integer box as typed, and its check as it is left.
+    void integerBoxChange(IntegerBox box, std::string text) { state_.*(integerBoxField(box).text) = std::move(text); }
     void validateIntegerInput(IntegerBox box);
+    void editMouseCenterChange(CentreBox box, std::string text);
     void validateFloatInput(CentreBox box);
 
     // The rate boxes: letters are refused (true: swallow the character).
     static bool editAutoRepeatPerSecKeyPress(char32_t character);
+    void editAutoRepeatPerSecChange(RateBox box, std::string text);
     void editAutoRepeatPerSecExit(RateBox box);
     void cbAutoRepeatClick(bool checked) { state_.cbAutoRepeat = checked; }
     void cbAutoDelayedClick(bool checked) { state_.cbAutoDelayed = checked; }
+    void cbToggleClick(bool checked) { state_.cbToggle = checked; }
 
     void cbMouseUpClick(bool checked);
     void cbMouseDownClick(bool checked);
     void cbMouseLeftClick(bool checked);
     void cbMouseRightClick(bool checked);
+    // The click boxes of the mouse page (cbMouseL ... cbMouse5) and of the
+    // absolute page (cbMouseL_2 ... cbMouse5_2).
+    void cbMouseClick(MouseClick button, bool checked) { state_.mouseClicks[button] = checked; }
+    void cbMouse_2Click(MouseClick button, bool checked) { state_.mouseClicks2[button] = checked; }
+    void tbMouseSpeedChange(int value) { state_.tbMouseSpeed = value; }
+    void tbAnalogFactorChange(int value) { state_.tbAnalogFactor = value; }
+    void tbMouseWheelVChange(int value) { state_.tbMouseWheelV = value; }
+    void tbMouseWheelHChange(int value) { state_.tbMouseWheelH = value; }
+    void tbAccelerationFactorChange(int value) { state_.tbAccelerationFactor = value; }
     void btnAnalogFactorDefaultClick() { state_.tbAnalogFactor = 100; }
-    void rbMouseAbsRangeClick(bool range) { state_.rbMouseAbsRange = range; }
+    void rbMouseAbsRangeClick(bool range);
     void tbMouseAbsRangeXChange(int value);
     void tbMouseAbsRangeYChange(int value);
 
@@ -271,10 +166,22 @@ public:
     void btnCmdDownClick();
     void editCmdDurationChange(const std::string& text);
 
+    void cbShiftKeyChange(int entry) { state_.cbShiftKey = entry; }
+    void cbShiftKeyDelayedClick(bool checked) { state_.cbShiftKeyDelayed = checked; }
+    void cbSwitchProfileChange(int entry) { state_.cbSwitchProfile = entry; }
+    void cbSwitchProfileDelayedClick(bool checked) { state_.cbSwitchProfileDelayed = checked; }
+    void editExternalProgramChange(std::string text) { state_.editExternalProgram = std::move(text); }
+    void editExternalProgramParametersChange(std::string text) {
+        state_.editExternalProgramParameters = std::move(text);
+    }
+    void editExternalProgramStartFromChange(std::string text) { state_.editExternalProgramStartFrom = std::move(text); }
     void btnExternalProgramClick();
     void btnExternalProgramStartFromClick();
+    void memoTextChange(std::string text) { state_.memoText = std::move(text); }
     void lblSupportedVariablesClick();
-    // Enter, line feed or Tab in the comment box go to OK (true: swallowed).
+    void editCommentChange(std::string text) { state_.editComment = std::move(text); }
+    // The comment box takes every key so that Enter and Tab reach it: they
+    // go to OK, and Escape still cancels (true: swallowed).
     bool editCommentKeyPress(char32_t character);
 
     // The focus the last handler asked for, then cleared.
@@ -286,6 +193,9 @@ public:
 private:
     JoyButton& slot() const;
     bool multiSwitchMode() const;
+    // Boxes lose the focus as the dialog closes too; then there is nothing
+    // left to check.
+    bool closing() const { return closeResult_.has_value(); }
     void fillKeys(const JoyButton& slot);
     void fillMultiPage(const JoyButton& slot);
     void fillMousePages(const JoyButton& slot);
@@ -299,6 +209,7 @@ private:
     void fillStepEditor();
     void selectStep(int row);
     void focus(std::string control, bool next = false) { focus_ = AssignFocus{std::move(control), next}; }
+    void redrawPreview() { ++previewRevision_; }
 
     AssignFormParts parts_;
     EditRun run_;
@@ -309,6 +220,7 @@ private:
     SlotIndex slot_ = 0;
     float pendingRate_ = 0.0f;
     bool fillingStepEditor_ = false;
+    int previewRevision_ = 0;
     std::optional<AssignFocus> focus_;
     std::optional<int> closeResult_;
 };

@@ -5,6 +5,7 @@
 
 #include "AppInfo/WebPages.h"
 #include "Dialogs/AssignForm.h"
+#include "Joybutton/KeyCode.h"
 #include "Joybutton/KeyName.h"
 #include "Joybutton/UncapturableKeys.h"
 #include "Utils/NumberFormat.h"
@@ -15,6 +16,10 @@ namespace {
 
 constexpr float kMostPressesPerSecond = 30.0f;
 constexpr float kShortestPeriod = 0.033f;
+
+// The program box's file dialog: any file, from the top of the system drive.
+constexpr const char* kProgramFilter = "*.*|*.*";
+constexpr const char* kProgramStartFolder = "C:\\";
 
 }  // namespace
 
@@ -40,6 +45,14 @@ void AssignForm::Key0KeyDown(LastKeyDown key) { keyCaptured(0, capturedKeyCode(k
 
 void AssignForm::Key1KeyDown(int box, LastKeyDown key) {
     if (box >= 0 && box < kKeyBoxCount) keyCaptured(box, capturedKeyCode(key));
+}
+
+void AssignForm::keyBoxKeyDown(int box, int virtualKey, LastKeyDown lastRecord) {
+    const LastKeyDown key = pressedKey(virtualKey, lastRecord);
+    if (box == 0)
+        Key0KeyDown(key);
+    else
+        Key1KeyDown(box, key);
 }
 
 void AssignForm::PMKeyClearClick(int box) {
@@ -77,6 +90,7 @@ const IntegerBoxField& integerBoxField(IntegerBox box) {
 }
 
 void AssignForm::validateIntegerInput(IntegerBox box) {
+    if (closing()) return;
     const IntegerBoxField& field = integerBoxField(box);
     const std::string& text = state_.*(field.text);
     if (parseInteger(text) || (box == IntegerBox::CounterResetDuration && text.empty())) return;
@@ -84,7 +98,13 @@ void AssignForm::validateIntegerInput(IntegerBox box) {
     focus(field.name);
 }
 
+void AssignForm::editMouseCenterChange(CentreBox box, std::string text) {
+    (box == CentreBox::X ? state_.editMouseCenterX : state_.editMouseCenterY) = std::move(text);
+}
+
 void AssignForm::validateFloatInput(CentreBox box) {
+    if (closing()) return;
+    redrawPreview();
     const std::string& text = box == CentreBox::X ? state_.editMouseCenterX : state_.editMouseCenterY;
     const std::optional<double> value = parseNumber(text);
     if (value && *value >= 0.0) return;
@@ -96,7 +116,12 @@ bool AssignForm::editAutoRepeatPerSecKeyPress(char32_t character) {
     return (character >= U'A' && character <= U'Z') || (character >= U'a' && character <= U'z');
 }
 
+void AssignForm::editAutoRepeatPerSecChange(RateBox box, std::string text) {
+    (box == RateBox::PerSecond ? state_.editAutoRepeatPerSec : state_.editAutoRepeatPeriod) = std::move(text);
+}
+
 void AssignForm::editAutoRepeatPerSecExit(RateBox box) {
+    if (closing()) return;
     const bool perSecond = box == RateBox::PerSecond;
     std::string& text = perSecond ? state_.editAutoRepeatPerSec : state_.editAutoRepeatPeriod;
     std::string& other = perSecond ? state_.editAutoRepeatPeriod : state_.editAutoRepeatPerSec;
@@ -128,6 +153,10 @@ void AssignForm::editAutoRepeatPerSecExit(RateBox box) {
 }
 
 bool AssignForm::editCommentKeyPress(char32_t character) {
+    if (character == static_cast<char32_t>(kEscapeKey)) {
+        btnCancelClick();
+        return true;
+    }
     if (character != U'\r' && character != U'\n' && character != U'\t') return false;
     focus("btnOK");
     return true;
@@ -155,15 +184,22 @@ void AssignForm::cbMouseRightClick(bool checked) {
     if (checked) state_.cbMouseLeft = false;
 }
 
+void AssignForm::rbMouseAbsRangeClick(bool range) {
+    state_.rbMouseAbsRange = range;
+    redrawPreview();
+}
+
 // The range lies along one axis only.
 void AssignForm::tbMouseAbsRangeXChange(int value) {
     state_.tbMouseAbsRangeX = value;
     state_.tbMouseAbsRangeY = 0;
+    redrawPreview();
 }
 
 void AssignForm::tbMouseAbsRangeYChange(int value) {
     state_.tbMouseAbsRangeY = value;
     state_.tbMouseAbsRangeX = 0;
+    redrawPreview();
 }
 
 // --- Command steps ---
@@ -232,7 +268,8 @@ void AssignForm::editCmdDurationChange(const std::string& text) {
 // --- Special and text pages ---
 
 void AssignForm::btnExternalProgramClick() {
-    if (std::optional<std::string> file = parts_.ui.pickProgram()) state_.editExternalProgram = *file;
+    if (std::optional<std::string> file = parts_.ui.pickProgram(kProgramFilter, kProgramStartFolder))
+        state_.editExternalProgram = *file;
 }
 
 void AssignForm::btnExternalProgramStartFromClick() {

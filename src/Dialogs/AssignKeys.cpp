@@ -1,8 +1,7 @@
 #include "Dialogs/AssignKeys.h"
 
-#include "Joybutton/UncapturableKeys.h"
-
 #include "Joybutton/KeyCode.h"
+#include "Joybutton/UncapturableKeys.h"
 
 namespace vrx {
 namespace {
@@ -41,6 +40,11 @@ KeyCode capturedKeyCode(LastKeyDown key) {
         }
     }
     return static_cast<KeyCode>(code);
+}
+
+LastKeyDown pressedKey(int virtualKey, LastKeyDown lastRecord) {
+    if (lastRecord.virtualKey == virtualKey) return lastRecord;
+    return LastKeyDown{virtualKey, 0, false};
 }
 
 std::vector<PopupItem> specialKeyPopupItems(const std::vector<std::string>& buttonLabels) {

@@ -29,6 +29,11 @@ int keyBoxTag(int box);
 // the others; the extended-key bit and the scan code do.
 KeyCode capturedKeyCode(LastKeyDown key);
 
+// The key that reached a box, with the program's record of the last key
+// that went down: the record tells its sides apart only when it is of that
+// same key; otherwise the key alone is known.
+LastKeyDown pressedKey(int virtualKey, LastKeyDown lastRecord);
+
 // An item of the key boxes' popup: a code to set, or a submenu.
 struct PopupItem {
     std::string caption;

@@ -1,6 +1,7 @@
 #include "Ui/FileDialogs_win.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -18,6 +19,23 @@ std::wstring dialogFilter(const char* filter) {
     wide.push_back(L'\0');
     wide.push_back(L'\0');
     return wide;
+}
+
+struct FolderPickerStart {
+    std::wstring folder;
+    std::wstring okCaption;
+};
+
+// https://learn.microsoft.com/windows/win32/api/shlobj_core/nc-shlobj_core-bffcallback
+// Once the picker is up it starts at the folder and labels its button.
+int CALLBACK folderPickerEvent(HWND picker, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED) {
+        const auto* start = reinterpret_cast<const FolderPickerStart*>(data);
+        if (!start->folder.empty())
+            SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->folder.c_str()));
+        SendMessageW(picker, BFFM_SETOKTEXT, 0, reinterpret_cast<LPARAM>(start->okCaption.c_str()));
+    }
+    return 0;
 }
 
 }  // namespace
@@ -39,6 +57,25 @@ std::optional<std::string> openFileDialog(HWND owner, const char* filter, const 
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return toUtf8(std::wstring_view(file.data()));
+}
+
+std::optional<std::string> pickFolder(HWND owner, const std::string& title, const std::string& startFolder,
+                                      const std::string& okCaption) {
+    const std::wstring heading = toWide(title);
+    FolderPickerStart start{toWide(startFolder), toWide(okCaption)};
+    BROWSEINFOW browse{};
+    browse.hwndOwner = owner;
+    browse.lpszTitle = heading.c_str();
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    browse.lpfn = folderPickerEvent;
+    browse.lParam = reinterpret_cast<LPARAM>(&start);
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    if (!chosen) return std::nullopt;
+    wchar_t path[MAX_PATH] = L"";
+    const bool found = SHGetPathFromIDListW(chosen, path);
+    CoTaskMemFree(chosen);
+    if (!found) return std::nullopt;
+    return toUtf8(std::wstring_view(path));
 }
 
 }  // namespace vrx::ui

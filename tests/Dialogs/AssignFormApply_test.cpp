@@ -36,12 +36,12 @@ TEST(AssignFormApply, PageZeroNeedsTheFirstKey) {
 
     f.open();
     f.form.Key0KeyDown(keyDown('A'));
-    f.state().cbAutoRepeat = true;
-    f.state().editAutoRepeatPerSec = "8";
+    f.form.cbAutoRepeatClick(true);
+    f.form.editAutoRepeatPerSecChange(RateBox::PerSecond, "8");
     f.form.editAutoRepeatPerSecExit(RateBox::PerSecond);
-    f.state().cbAutoDelayed = true;
-    f.state().editAutoRepeatDelay = "350";
-    f.state().editComment = "jump";
+    f.form.cbAutoDelayedClick(true);
+    f.form.integerBoxChange(IntegerBox::AutoRepeatDelay, "350");
+    f.form.editCommentChange("jump");
     f.ok();
     EXPECT_EQ(f.slot().type, AssignType::Keyboard);
     EXPECT_FLOAT_EQ(f.slot().autoRepeatRate, 8.0f);
@@ -94,9 +94,9 @@ TEST(AssignFormApply, ClearResetsTheControls) {
     record.mouseCenterX = 10;
     record.mouseLeft = 1;
     f.open(record);
-    f.state().cbShiftKey = 1;
-    f.state().cbSwitchProfileDelayed = true;
-    f.state().tbAccelerationFactor = 40;
+    f.form.cbShiftKeyChange(1);
+    f.form.cbSwitchProfileDelayedClick(true);
+    f.form.tbAccelerationFactorChange(40);
     f.form.rbKeyDelayedSwitchClick(SwitchMode::RepeatSwitch);
     f.form.btnClearClick();
     const AssignFormState& s = f.state();
@@ -146,9 +146,9 @@ TEST(AssignFormApply, CancelLeavesTheRecord) {
 TEST(AssignFormApply, ControlsNotFilledCarryOverToTheNextRow) {
     AssignFormFixture f;
     f.open();
-    f.state().cbKeySelect = 7;
-    f.state().editShiftKeyDelay = "900";
-    f.state().editKeyRepeatSwitch = "222";
+    f.form.cbKeySelectChange(7);
+    f.form.integerBoxChange(IntegerBox::ShiftKeyDelay, "900");
+    f.form.integerBoxChange(IntegerBox::KeyRepeatSwitch, "222");
     f.form.btnGoToNextClick();
     EXPECT_EQ(f.form.closeResult(), kEditNext);
     f.form.EditSlot(0, 57, "ボタン 2");

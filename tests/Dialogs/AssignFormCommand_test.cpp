@@ -137,12 +137,12 @@ TEST(AssignFormSpecial, ShiftWinsOverProfileWhichWinsOverProgram) {
         AssignFormFixture f;
         f.open();
         f.form.PageControl1Change(kPageSpecial);
-        f.state().cbShiftKey = c.shift;
-        f.state().cbShiftKeyDelayed = true;
-        f.state().editShiftKeyDelay = "450";
-        f.state().cbSwitchProfile = c.profile;
-        f.state().editExternalProgram = c.program;
-        f.state().editExternalProgramParameters = "-fast";
+        f.form.cbShiftKeyChange(c.shift);
+        f.form.cbShiftKeyDelayedClick(true);
+        f.form.integerBoxChange(IntegerBox::ShiftKeyDelay, "450");
+        f.form.cbSwitchProfileChange(c.profile);
+        f.form.editExternalProgramChange(c.program);
+        f.form.editExternalProgramParametersChange("-fast");
         f.ok();
         const JoyButton& stored = f.slot();
         EXPECT_EQ(stored.type, c.type) << c.shift << c.profile << c.program;
@@ -165,13 +165,15 @@ TEST(AssignFormSpecial, PickersAndTheVariablesPage) {
     f.open();
     f.ui.picks = {std::string("C:\\Tools\\run.exe"), std::nullopt, std::string("D:\\Work")};
     f.form.btnExternalProgramClick();
-    f.state().editExternalProgramStartFrom = "C:\\Start";
+    f.form.editExternalProgramStartFromChange("C:\\Start");
     f.form.btnExternalProgramStartFromClick();  // cancelled
     EXPECT_EQ(f.state().editExternalProgramStartFrom, "C:\\Start");
     f.form.btnExternalProgramStartFromClick();
     f.form.lblSupportedVariablesClick();
     EXPECT_EQ(f.state().editExternalProgram, "C:\\Tools\\run.exe");
     EXPECT_EQ(f.state().editExternalProgramStartFrom, "D:\\Work");
+    EXPECT_EQ(f.ui.programFilter, "*.*|*.*");
+    EXPECT_EQ(f.ui.programStart, "C:\\");
     EXPECT_EQ(f.ui.shown, (std::vector<std::string>{
                               "program",
                               "folder フォルダを指定してください [C:\\Start]",
@@ -189,7 +191,7 @@ TEST(AssignFormText, LineBreaksAreStoredAsBackslashN) {
     f.open(record);
     EXPECT_EQ(f.state().memoText, "Hello\r\nWorld");
     EXPECT_FALSE(f.form.commentVisible());
-    f.state().memoText = "a\nb\r\nc";
+    f.form.memoTextChange("a\nb\r\nc");
     f.ok();
     EXPECT_EQ(f.slot().pasteText, "a\\nb\\nc");
     EXPECT_EQ(f.slot().comment, "");  // a pasted text keeps no comment

@@ -180,14 +180,14 @@ TEST(AssignFormKeys, PopupAndListAssignCodes) {
     f.open();
     f.form.PMSpecialKeyClick(2, 0x900 + 6);
     EXPECT_EQ(f.form.keyEntry(2), 0x906u);
-    f.state().cbKeySelect = 11;  // R-Shift
-    f.state().cbKeyNum = 3;
+    f.form.cbKeySelectChange(11);  // R-Shift
+    f.form.cbKeyNumChange(3);
     f.form.btnKeyAssignClick();
     EXPECT_EQ(f.form.keyEntry(3), key::RShift);
     EXPECT_EQ(f.state().keyBoxes[3], "R-Shift");
     EXPECT_EQ(f.form.takeFocus(), (AssignFocus{"Key3", false}));
-    f.state().cbKeySelect = 0;  // cursor up: its base code from the list
-    f.state().cbKeyNum = 0;
+    f.form.cbKeySelectChange(0);  // cursor up: its base code from the list
+    f.form.cbKeyNumChange(0);
     f.form.btnKeyAssignClick();
     EXPECT_EQ(f.form.keyEntry(0), key::CursorUp);
 }
@@ -206,12 +206,13 @@ TEST(AssignFormRates, BoxesAreLimitedAndFormatted) {
     for (const auto& c : cases) {
         AssignFormFixture f;
         f.open();
-        f.state().cbAutoRepeat = true;
-        std::string& typed = c.box == RateBox::PerSecond ? f.state().editAutoRepeatPerSec : f.state().editAutoRepeatPeriod;
-        std::string& other = c.box == RateBox::PerSecond ? f.state().editAutoRepeatPeriod : f.state().editAutoRepeatPerSec;
-        other = "5";
-        typed = c.typed;
+        f.form.cbAutoRepeatClick(true);
+        const bool perSecond = c.box == RateBox::PerSecond;
+        f.form.editAutoRepeatPerSecChange(perSecond ? RateBox::Period : RateBox::PerSecond, "5");
+        f.form.editAutoRepeatPerSecChange(c.box, c.typed);
         f.form.editAutoRepeatPerSecExit(c.box);
+        const std::string& typed = perSecond ? f.state().editAutoRepeatPerSec : f.state().editAutoRepeatPeriod;
+        const std::string& other = perSecond ? f.state().editAutoRepeatPeriod : f.state().editAutoRepeatPerSec;
         EXPECT_EQ(typed, c.shown) << c.typed;
         EXPECT_EQ(other, "") << c.typed;
         EXPECT_FLOAT_EQ(f.form.pendingRate(), c.rate) << c.typed;
@@ -225,10 +226,10 @@ TEST(AssignFormRates, EmptyingBothBoxesUnchecksAutoRepeat) {
     record.keys[0] = 'A';
     record.autoRepeatRate = 10;
     f.open(record);
-    f.state().editAutoRepeatPeriod = "";
+    f.form.editAutoRepeatPerSecChange(RateBox::Period, "");
     f.form.editAutoRepeatPerSecExit(RateBox::Period);  // the other box still holds 10
     EXPECT_TRUE(f.state().cbAutoRepeat);
-    f.state().editAutoRepeatPerSec = "";
+    f.form.editAutoRepeatPerSecChange(RateBox::PerSecond, "");
     f.form.editAutoRepeatPerSecExit(RateBox::PerSecond);
     EXPECT_FALSE(f.state().cbAutoRepeat);
     EXPECT_EQ(f.form.pendingRate(), 0.0f);
@@ -242,7 +243,7 @@ TEST(AssignFormRates, LettersAndNegativeNumbersAreRefused) {
 
     AssignFormFixture f;
     f.open();
-    f.state().editAutoRepeatPerSec = "-5";
+    f.form.editAutoRepeatPerSecChange(RateBox::PerSecond, "-5");
     f.form.editAutoRepeatPerSecExit(RateBox::PerSecond);
     EXPECT_EQ(f.ui.shown, (std::vector<std::string>{"Error: -5は数字ではありません"}));
     EXPECT_EQ(f.form.takeFocus(), (AssignFocus{"editAutoRepeatPerSec", false}));
@@ -252,7 +253,7 @@ TEST(AssignFormRates, LettersAndNegativeNumbersAreRefused) {
 TEST(AssignFormRates, OkWithAutoRepeatButNoRateStaysOpen) {
     AssignFormFixture f;
     f.open();
-    f.state().cbAutoRepeat = true;
+    f.form.cbAutoRepeatClick(true);
     f.ok();
     EXPECT_EQ(f.ui.shown,
               (std::vector<std::string>{"Error: 自動連射機能を使うためには、1秒間に何回連射するのか指定してください。"}));
@@ -266,13 +267,13 @@ TEST(AssignFormRates, OkWithAutoRepeatButNoRateStaysOpen) {
 TEST(AssignFormNumbers, IntegerBoxesRefuseOtherText) {
     AssignFormFixture f;
     f.open();
-    f.state().editKeySwitchDelay = "12a";
+    f.form.integerBoxChange(IntegerBox::KeySwitchDelay, "12a");
     f.form.validateIntegerInput(IntegerBox::KeySwitchDelay);
-    f.state().editAutoRepeatDelay = "-30";
+    f.form.integerBoxChange(IntegerBox::AutoRepeatDelay, "-30");
     f.form.validateIntegerInput(IntegerBox::AutoRepeatDelay);  // no range check
-    f.state().editCounterResetDuration = "";
+    f.form.integerBoxChange(IntegerBox::CounterResetDuration, "");
     f.form.validateIntegerInput(IntegerBox::CounterResetDuration);  // empty is allowed here
-    f.state().editShiftKeyDelay = "";
+    f.form.integerBoxChange(IntegerBox::ShiftKeyDelay, "");
     f.form.validateIntegerInput(IntegerBox::ShiftKeyDelay);
     EXPECT_EQ(f.ui.shown, (std::vector<std::string>{"Error: 12aは数字ではありません", "Error: は数字ではありません"}));
     EXPECT_EQ(f.form.takeFocus(), (AssignFocus{"editShiftKeyDelay", false}));
@@ -357,9 +358,9 @@ TEST(AssignFormMulti, StoringFollowsTheCheckedMode) {
     f.form.Key1KeyDown(4, keyDown('A'));
     f.form.Key1KeyDown(8, keyDown('B'));
     f.form.rbKeyDelayedSwitchClick(SwitchMode::DelayedSwitch);
-    f.state().editKeySwitchDelay = "350";
-    f.state().editMinimumHoldDuration = "30";
-    f.state().cbToggle = true;  // not written outside the MultiSwitch modes
+    f.form.integerBoxChange(IntegerBox::KeySwitchDelay, "350");
+    f.form.integerBoxChange(IntegerBox::MinimumHoldDuration, "30");
+    f.form.cbToggleClick(true);  // not written outside the MultiSwitch modes
     f.ok();
     const JoyButton& stored = f.slot();
     EXPECT_EQ(stored.type, AssignType::KeyboardMulti);
@@ -372,8 +373,8 @@ TEST(AssignFormMulti, StoringFollowsTheCheckedMode) {
 
     f.open();
     f.form.rbKeyDelayedSwitchClick(SwitchMode::MultiSwitch4);
-    f.state().editCounterResetDuration = "";
-    f.state().cbToggle = true;
+    f.form.integerBoxChange(IntegerBox::CounterResetDuration, "");
+    f.form.cbToggleClick(true);
     f.ok();
     EXPECT_EQ(f.slot().switchMode, SwitchMode::MultiSwitch4);
     EXPECT_EQ(f.slot().counterResetDuration, 0);

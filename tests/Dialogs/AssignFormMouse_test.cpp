@@ -67,21 +67,21 @@ TEST(AssignFormMouse, OppositeDirectionsExcludeEachOther) {
 TEST(AssignFormMouse, PageTwoStoresNoneUntilSomethingIsSet) {
     const struct {
         const char* name;
-        void (*set)(AssignFormState&);
+        void (*set)(AssignForm&);
         AssignType type;
     } cases[] = {
-        {"nothing", [](AssignFormState&) {}, AssignType::None},
-        {"analog factor 150", [](AssignFormState& s) { s.tbAnalogFactor = 150; }, AssignType::Mouse},
-        {"a click", [](AssignFormState& s) { s.mouseClicks[kClick5] = true; }, AssignType::Mouse},
-        {"a wheel", [](AssignFormState& s) { s.tbMouseWheelH = -3; }, AssignType::Mouse},
-        {"a direction", [](AssignFormState& s) { s.cbMouseRight = true; }, AssignType::Mouse},
-        {"only the speed", [](AssignFormState& s) { s.tbMouseSpeed = 80; }, AssignType::None},
+        {"nothing", [](AssignForm&) {}, AssignType::None},
+        {"analog factor 150", [](AssignForm& form) { form.tbAnalogFactorChange(150); }, AssignType::Mouse},
+        {"a click", [](AssignForm& form) { form.cbMouseClick(kClick5, true); }, AssignType::Mouse},
+        {"a wheel", [](AssignForm& form) { form.tbMouseWheelHChange(-3); }, AssignType::Mouse},
+        {"a direction", [](AssignForm& form) { form.cbMouseRightClick(true); }, AssignType::Mouse},
+        {"only the speed", [](AssignForm& form) { form.tbMouseSpeedChange(80); }, AssignType::None},
     };
     for (const auto& c : cases) {
         AssignFormFixture f;
         f.open();
         f.form.PageControl1Change(kPageMouse);
-        c.set(f.state());
+        c.set(f.form);
         f.ok();
         EXPECT_EQ(f.slot().type, c.type) << c.name;
     }
@@ -93,10 +93,10 @@ TEST(AssignFormMouse, StoresMovementFactorsAndClicks) {
     f.form.PageControl1Change(kPageMouse);
     f.form.cbMouseLeftClick(true);
     f.form.cbMouseDownClick(true);
-    f.state().tbMouseSpeed = 70;
-    f.state().tbAccelerationFactor = 35;
-    f.state().mouseClicks[kClickRight] = true;
-    f.state().mouseClicks2[kClickLeft] = true;  // the other page's row is not stored
+    f.form.tbMouseSpeedChange(70);
+    f.form.tbAccelerationFactorChange(35);
+    f.form.cbMouseClick(kClickRight, true);
+    f.form.cbMouse_2Click(kClickLeft, true);  // the other page's row is not stored
     f.ok();
     const JoyButton& stored = f.slot();
     EXPECT_EQ(stored.type, AssignType::Mouse);
@@ -144,8 +144,8 @@ TEST(AssignFormAbsolute, RangeLiesAlongOneAxis) {
 TEST(AssignFormAbsolute, PreviewGeometry) {
     AssignFormFixture f;
     f.open();
-    f.state().editMouseCenterX = "25";
-    f.state().editMouseCenterY = "50";
+    f.form.editMouseCenterChange(CentreBox::X, "25");
+    f.form.editMouseCenterChange(CentreBox::Y, "50");
     f.form.rbMouseAbsRangeClick(true);
     f.form.tbMouseAbsRangeXChange(-10);
     AbsolutePreview shown = f.form.preview(200, 100);
@@ -166,7 +166,7 @@ TEST(AssignFormAbsolute, CentreBoxesWantANumberOfAtLeastZero) {
     for (const auto& c : cases) {
         AssignFormFixture f;
         f.open();
-        f.state().editMouseCenterY = c.text;
+        f.form.editMouseCenterChange(CentreBox::Y, c.text);
         f.form.validateFloatInput(CentreBox::Y);
         EXPECT_EQ(f.ui.shown.size(), c.refused ? 1u : 0u) << c.text;
         if (c.refused) {
@@ -180,10 +180,10 @@ TEST(AssignFormAbsolute, StoresRangeOnlyInRangeMode) {
     AssignFormFixture f;
     f.open();
     f.form.PageControl1Change(kPageMouseAbsolute);
-    f.state().editMouseCenterX = "33.25";
-    f.state().editMouseCenterY = "120";
+    f.form.editMouseCenterChange(CentreBox::X, "33.25");
+    f.form.editMouseCenterChange(CentreBox::Y, "120");
     f.form.tbMouseAbsRangeYChange(30);
-    f.state().mouseClicks2[kClickLeft] = true;
+    f.form.cbMouse_2Click(kClickLeft, true);
     f.form.rbMouseAbsRangeClick(false);
     f.ok();
     const JoyButton& stored = f.slot();

@@ -20,12 +20,16 @@ namespace vrx::test {
 // is kept as text lines.
 class ScriptedAssignUi final : public AssignFormUi {
 public:
-    std::vector<std::string> shown;  // "Error: text", "folder title [start]", "open address"
+    std::vector<std::string> shown;  // "Error: text", "program", "folder title [start]", "open address"
     std::deque<std::optional<std::string>> picks;
+    // The filter and the start folder the last program picker was given.
+    std::string programFilter, programStart;
 
     void showError(const std::string& text) override { shown.push_back("Error: " + text); }
-    std::optional<std::string> pickProgram() override {
+    std::optional<std::string> pickProgram(const std::string& filter, const std::string& startFolder) override {
         shown.push_back("program");
+        programFilter = filter;
+        programStart = startFolder;
         return next();
     }
     std::optional<std::string> pickFolder(const std::string& title, const std::string& start) override {
@@ -75,7 +79,7 @@ struct AssignFormFixture {
 
     JoyButton& slot(int joystick, SlotIndex index) { return profile.joystick(joystick)->slot(index); }
     JoyButton& slot() { return slot(form.run().joystick, kSlot); }
-    AssignFormState& state() { return form.state(); }
+    const AssignFormState& state() const { return form.state(); }
 
     // Opens the test slot of the run's joystick.
     void open() { form.EditSlot(form.run().joystick, kSlot, "ボタン 1"); }
