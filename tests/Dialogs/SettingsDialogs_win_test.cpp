@@ -28,6 +28,18 @@ void showOptionsPage(MainWindowFixture& f) {
     pump();
 }
 
+// The options page of a profile without rumble, whose check box the user
+// then ticks: the time becomes 500 and the details button opens the dialog.
+void switchVibrationOn(MainWindowFixture& f) {
+    showOptionsPage(f);
+    ProfileSettings& stored = f.manager.currentProfile()->settings;
+    stored.vibrationSpeed1 = stored.vibrationSpeed2 = stored.vibrationDuration = 0;
+    f.form.RefreshDisplay();
+    f.window.sync();
+    pump();
+    f.click(L"コントローラーを振動させる");
+}
+
 constexpr const wchar_t* kIgnoreCaption = L"切り替え直後に、もともと押されていたボタン入力処理を一定時間無効化する";
 
 TEST(SettingsDialogsView, PreferenceFromTheMenuStoresTheControlsRestartsTheTimerAndSaves) {
@@ -142,13 +154,8 @@ TEST(SettingsDialogsView, ButtonAliasFromTheOptionsPageWritesEachChoiceIntoThePr
 
 TEST(SettingsDialogsView, VibrationFromTheOptionsPageStoresTheBarsAndTheTimeOnOk) {
     MainWindowFixture f;
-    showOptionsPage(f);
+    switchVibrationOn(f);
     ProfileSettings& stored = f.manager.currentProfile()->settings;
-    stored.vibrationSpeed1 = stored.vibrationSpeed2 = stored.vibrationDuration = 0;
-    f.form.RefreshDisplay();
-    f.window.sync();
-    pump();
-    f.click(L"コントローラーを振動させる");
     ASSERT_EQ(stored.vibrationDuration, 500);
     Lines seen;
     DialogSteps steps({
@@ -185,13 +192,8 @@ TEST(SettingsDialogsView, VibrationFromTheOptionsPageStoresTheBarsAndTheTimeOnOk
 // not on the way to Cancel, which keeps nothing.
 TEST(SettingsDialogsView, VibrationChecksTheTimeWhenTheFocusMovesOnButNotOnTheWayToCancel) {
     MainWindowFixture f;
-    showOptionsPage(f);
+    switchVibrationOn(f);
     ProfileSettings& stored = f.manager.currentProfile()->settings;
-    stored.vibrationSpeed1 = stored.vibrationSpeed2 = stored.vibrationDuration = 0;
-    f.form.RefreshDisplay();
-    f.window.sync();
-    pump();
-    f.click(L"コントローラーを振動させる");
     ASSERT_EQ(stored.vibrationDuration, 500);
     Lines seen;
     DialogSteps steps({
