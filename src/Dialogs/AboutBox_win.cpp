@@ -22,10 +22,10 @@ void AboutBox::createControls() {
 }
 
 void AboutBox::layout() {
-    ProductName.setBounds(dpi().scale(12), dpi().scale(18), dpi().scale(296), dpi().scale(22));
-    Version.setBounds(dpi().scale(12), dpi().scale(46), dpi().scale(296), dpi().scale(20));
-    lblHomepage.setBounds(dpi().scale(12), dpi().scale(80), dpi().scale(296), dpi().scale(20));
-    OKButton.setBounds(dpi().scale(110), dpi().scale(124), dpi().scale(100), dpi().scale(30));
+    place(ProductName, 12, 18, 296, 22);
+    place(Version, 12, 46, 296, 20);
+    place(lblHomepage, 12, 80, 296, 20);
+    place(OKButton, 110, 124, 100, 30);
 }
 
 }  // namespace vrx

@@ -34,43 +34,52 @@ void ButtonAliasDialog::createControls() {
     btnOK.create(p, "OK", true, IDOK);
     setDefaultButton(btnOK);
 
-    form_.FormCreate();
-    for (const AliasRow& row : form_.rows()) lvButtonAlias.addRow({row.caption, row.text}, row.slot);
     lvButtonAlias.rowLook = [this](int row) {
         ui::RowLook look;
         look.bold = form_.lvButtonAliasCustomDrawItem(row);
         return look;
     };
     lvButtonAlias.onSelectionChange = [this](int row) {
-        form_.lvButtonAliasSelectItem(row);
-        showSelection();
+        link_([row](ButtonAliasForm& f) { f.lvButtonAliasSelectItem(row); });
     };
-    cbAssignment1.onChange = [this](int index) { assignmentChanged(1, index); };
-    cbAssignment2.onChange = [this](int index) { assignmentChanged(2, index); };
-    cbAssignment3.onChange = [this](int index) { assignmentChanged(3, index); };
+    cbAssignment1.onChange = [this](int index) {
+        link_([index](ButtonAliasForm& f) { f.cbAssignmentChange(1, index); });
+    };
+    cbAssignment2.onChange = [this](int index) {
+        link_([index](ButtonAliasForm& f) { f.cbAssignmentChange(2, index); });
+    };
+    cbAssignment3.onChange = [this](int index) {
+        link_([index](ButtonAliasForm& f) { f.cbAssignmentChange(3, index); });
+    };
     btnOK.onClick = [this] { endDialog(IDOK); };
-    if (form_.selectedRow() >= 0) lvButtonAlias.setSelectedRow(form_.selectedRow());
-    showSelection();
+    link_([](ButtonAliasForm& f) { f.FormCreate(); });
 }
 
 void ButtonAliasDialog::activated() { lvButtonAlias.setFocus(); }
 
-void ButtonAliasDialog::showSelection() {
+void ButtonAliasDialog::refresh() {
+    const std::vector<AliasRow>& rows = form_.rows();
+    // The rows come once, from FormCreate; after it only their texts change.
+    if (lvButtonAlias.rowCount() != static_cast<int>(rows.size())) {
+        lvButtonAlias.clear();
+        for (const AliasRow& row : rows) lvButtonAlias.addRow({row.caption, row.text}, row.slot);
+    }
+    bool rowsChanged = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const std::string& text = rows[i].text;
+        if (lvButtonAlias.cellText(row, 1) == text) continue;
+        lvButtonAlias.setCellText(row, 1, text);
+        rowsChanged = true;
+    }
+    // A changed entry may change its row's weight.
+    if (rowsChanged) lvButtonAlias.redrawRows();
+    if (lvButtonAlias.selectedRow() != form_.selectedRow()) lvButtonAlias.setSelectedRow(form_.selectedRow());
     const AliasSelection& s = form_.selection();
     lblSelected.setText(s.caption);
     cbAssignment1.setSelected(s.assignment1);
     cbAssignment2.setSelected(s.assignment2);
     cbAssignment3.setSelected(s.assignment3);
-}
-
-void ButtonAliasDialog::assignmentChanged(int list, int index) {
-    form_.cbAssignmentChange(list, index);
-    const int row = form_.selectedRow();
-    if (row >= 0) {
-        lvButtonAlias.setCellText(row, 1, form_.rows()[static_cast<size_t>(row)].text);
-        lvButtonAlias.redrawRows();
-    }
-    showSelection();
 }
 
 void ButtonAliasDialog::layout() {

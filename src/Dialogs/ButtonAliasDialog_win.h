@@ -4,6 +4,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/ListView_win.h"
 
@@ -23,10 +24,10 @@ protected:
     void activated() override;
 
 private:
-    void showSelection();
-    void assignmentChanged(int list, int index);
+    void refresh();
 
     ButtonAliasForm& form_;
+    ui::FormLink<ButtonAliasForm> link_{form_, [this] { refresh(); }};
     ui::Label Label3;
     ui::ListView lvButtonAlias;
     ui::GroupBox lblSelected;

@@ -24,11 +24,11 @@ void GreetingDialog::createControls() {
 }
 
 void GreetingDialog::layout() {
-    Label1.setBounds(dpi().scale(16), dpi().scale(14), dpi().scale(448), dpi().scale(20));
-    Label2.setBounds(dpi().scale(16), dpi().scale(38), dpi().scale(448), dpi().scale(20));
-    LabelURL.setBounds(dpi().scale(32), dpi().scale(64), dpi().scale(432), dpi().scale(20));
-    LabelExtra.setBounds(dpi().scale(16), dpi().scale(96), dpi().scale(448), dpi().scale(84));
-    btnClose.setBounds(dpi().scale(190), dpi().scale(192), dpi().scale(100), dpi().scale(30));
+    place(Label1, 16, 14, 448, 20);
+    place(Label2, 16, 38, 448, 20);
+    place(LabelURL, 32, 64, 432, 20);
+    place(LabelExtra, 16, 96, 448, 84);
+    place(btnClose, 190, 192, 100, 30);
 }
 
 }  // namespace vrx

@@ -31,28 +31,43 @@ private:
     HRESULT result_;
 };
 
+// A memory device context compatible with another, for one drawing.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    ~MemoryDc() {
+        if (dc_) DeleteDC(dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
 }  // namespace
 
-HBITMAP loadPicture(const std::filesystem::path& path, int& width, int& height) {
+ui::Bitmap loadPicture(const std::filesystem::path& path, int& width, int& height) {
     ComScope com;
     ComPointer<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(kWicFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
                                 reinterpret_cast<void**>(factory.put()))))
-        return nullptr;
+        return {};
     ComPointer<IWICBitmapDecoder> decoder;
     if (FAILED(factory->CreateDecoderFromFilename(path.wstring().c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, decoder.put())))
-        return nullptr;
+        return {};
     ComPointer<IWICBitmapFrameDecode> frame;
-    if (FAILED(decoder->GetFrame(0, frame.put()))) return nullptr;
+    if (FAILED(decoder->GetFrame(0, frame.put()))) return {};
     ComPointer<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.put())) ||
         FAILED(converter->Initialize(frame.get(), kFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)))
-        return nullptr;
+        return {};
     UINT pictureWidth = 0, pictureHeight = 0;
     if (FAILED(converter->GetSize(&pictureWidth, &pictureHeight)) || pictureWidth == 0 || pictureHeight == 0)
-        return nullptr;
+        return {};
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -62,13 +77,10 @@ HBITMAP loadPicture(const std::filesystem::path& path, int& width, int& height) 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return nullptr;
+    ui::Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return {};
     const UINT stride = pictureWidth * 4;
-    if (FAILED(converter->CopyPixels(nullptr, stride, stride * pictureHeight, static_cast<BYTE*>(bits)))) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * pictureHeight, static_cast<BYTE*>(bits)))) return {};
     width = static_cast<int>(pictureWidth);
     height = static_cast<int>(pictureHeight);
     return bitmap;
@@ -76,7 +88,6 @@ HBITMAP loadPicture(const std::filesystem::path& path, int& width, int& height) 
 
 ImageForm::~ImageForm() {
     if (window_) DestroyWindow(window_);
-    releasePicture();
 }
 
 bool ImageForm::create() {
@@ -102,13 +113,12 @@ bool ImageForm::ShowImage(const std::filesystem::path& path, int position, unsig
     if (!window_ && !create()) return false;
     if (showing()) KillTimer(window_, kCloseTimer);
     int width = 0, height = 0;
-    HBITMAP picture = loadPicture(path, width, height);
+    ui::Bitmap picture = loadPicture(path, width, height);
     if (!picture) {
         HideImage();
         return false;
     }
-    releasePicture();
-    picture_ = picture;
+    picture_ = std::move(picture);
     pictureWidth_ = width;
     pictureHeight_ = height;
     const ImageRect place = placeImage(width, height, desktopWidth_, desktopHeight_, fullScreenRatio, position);
@@ -132,24 +142,18 @@ void ImageForm::HideImage() {
 
 bool ImageForm::showing() const { return window_ && IsWindowVisible(window_); }
 
-void ImageForm::releasePicture() {
-    if (picture_) DeleteObject(picture_);
-    picture_ = nullptr;
-}
-
 void ImageForm::paint() {
     PAINTSTRUCT paintInfo;
     HDC dc = BeginPaint(window_, &paintInfo);
     RECT client;
     GetClientRect(window_, &client);
     if (picture_) {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, picture_);
+        const MemoryDc memory(dc);
+        const ui::Selected picture(memory.get(), picture_.get());
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, pictureWidth_, pictureHeight_, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, pictureWidth_, pictureHeight_,
+                   SRCCOPY);
     }
     EndPaint(window_, &paintInfo);
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "Ui/GdiObjects_win.h"
+
 namespace vrx {
 
 // The profile image pop-up: a borderless, always-on-top picture that never
@@ -37,10 +39,9 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
-    void releasePicture();
 
     HWND window_ = nullptr;
-    HBITMAP picture_ = nullptr;
+    ui::Bitmap picture_;
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
     int desktopWidth_ = 0;
@@ -48,7 +49,7 @@ private:
 };
 
 // Decodes a picture file through the Windows Imaging Component into a
-// 32-bit top-down bitmap; null when it cannot. Owned by the caller.
-HBITMAP loadPicture(const std::filesystem::path& path, int& width, int& height);
+// 32-bit top-down bitmap; an empty one when it cannot.
+ui::Bitmap loadPicture(const std::filesystem::path& path, int& width, int& height);
 
 }  // namespace vrx

@@ -1,66 +1,57 @@
 #include "Dialogs/InputNameDialog_win.h"
 
-#include "Joybutton/KeyCode.h"
-
 namespace vrx {
 
-InputNameDialog::InputNameDialog() : DialogWindow(ui::DialogPlacement::CentreOnOwner) {}
+InputNameDialog::InputNameDialog(InputNameForm& form)
+    : DialogWindow(ui::DialogPlacement::CentreOnOwner), form_(form) {}
 
 std::string InputNameDialog::ask(HWND owner) {
     showModal(owner);
-    return form_.editNewName;
+    return form_.text();
 }
 
 void InputNameDialog::createControls() {
-    lblExplanation.create(hwnd(), form_.explanation);
-    editNewName.create(hwnd(), form_.editNewName);
+    lblExplanation.create(hwnd(), form_.explanation());
+    editNewName.create(hwnd(), form_.text());
+    editNewName.onChange = [this] {
+        link_([text = editNewName.text()](InputNameForm& f) { f.editNewNameChange(text); });
+    };
     editNewName.onKeyDown = [this](int virtualKey) {
-        if (virtualKey == kEnterKey) form_.editNewName = editNewName.text();
-        const bool consumed = form_.editNewNameKeyDown(virtualKey);
-        closeIfAsked();
-        return consumed;
+        return link_([virtualKey](InputNameForm& f) { return f.editNewNameKeyDown(virtualKey); });
     };
     // Enter anywhere but on Cancel presses OK (the default button).
     btnOK.create(hwnd(), "OK", true, IDOK);
-    btnOK.onClick = [this] {
-        form_.editNewName = editNewName.text();
-        form_.btnOKClick();
-        closeIfAsked();
-    };
+    btnOK.onClick = [this] { link_([](InputNameForm& f) { f.btnOKClick(); }); };
     setDefaultButton(btnOK);
     btnCancel.create(hwnd(), "Cancel", false, IDCANCEL);
     btnCancel.onClick = [this] { cancel(); };
 }
 
 void InputNameDialog::layout() {
-    lblExplanation.setBounds(dpi().scale(12), dpi().scale(12), dpi().scale(356), dpi().scale(20));
-    editNewName.setBounds(dpi().scale(12), dpi().scale(38), dpi().scale(356), dpi().scale(24));
-    btnOK.setBounds(dpi().scale(176), dpi().scale(80), dpi().scale(92), dpi().scale(30));
-    btnCancel.setBounds(dpi().scale(276), dpi().scale(80), dpi().scale(92), dpi().scale(30));
+    place(lblExplanation, 12, 12, 356, 20);
+    place(editNewName, 12, 38, 356, 24);
+    place(btnOK, 176, 80, 92, 30);
+    place(btnCancel, 276, 80, 92, 30);
 }
 
 void InputNameDialog::activated() {
-    form_.FormActivate();
+    link_([](InputNameForm& f) { f.FormActivate(); });
     editNewName.setFocus();
     editNewName.selectAll();
 }
 
-void InputNameDialog::cancel() {
-    form_.btnCancelClick();
-    editNewName.setText(form_.editNewName);
-    closeIfAsked();
-}
+void InputNameDialog::cancel() { link_([](InputNameForm& f) { f.btnCancelClick(); }); }
 
-void InputNameDialog::closeIfAsked() {
-    if (form_.closeRequested()) endDialog(form_.editNewName.empty() ? IDCANCEL : IDOK);
+void InputNameDialog::refresh() {
+    editNewName.showText(form_.text());
+    if (form_.closeRequested()) endDialog(form_.accepted() ? IDOK : IDCANCEL);
 }
 
 std::string askNameOver(HWND owner, const std::string& title, const std::string& explanation,
                         const std::string& initial) {
-    InputNameDialog dialog;
+    InputNameForm form(initial, explanation);
+    InputNameDialog dialog(form);
     dialog.setTitle(title);
-    if (!explanation.empty()) dialog.setExplanation(explanation);
-    dialog.setText(initial);
     return dialog.ask(owner);
 }
 

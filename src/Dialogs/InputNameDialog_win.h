@@ -5,20 +5,18 @@
 #include "Dialogs/InputNameForm.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 
 namespace vrx {
 
-// Asks for a name (profiles, devices, tabs). The caller sets the title, the
-// explanation and the initial text; an empty text() afterwards means
-// cancelled.
+// Asks for a name (profiles, devices, tabs) over the form the caller
+// filled with the explanation and the initial text; the caller sets the
+// title. An empty text afterwards means cancelled.
 class InputNameDialog : public ui::DialogWindow {
 public:
-    InputNameDialog();
+    explicit InputNameDialog(InputNameForm& form);
 
-    void setExplanation(std::string text) { form_.explanation = std::move(text); }
-    void setText(std::string text) { form_.editNewName = std::move(text); }
-    const std::string& text() const { return form_.editNewName; }
     // Shows the dialog modally and returns the text.
     std::string ask(HWND owner);
 
@@ -30,9 +28,10 @@ protected:
     void cancel() override;
 
 private:
-    void closeIfAsked();
+    void refresh();
 
-    InputNameForm form_;
+    InputNameForm& form_;
+    ui::FormLink<InputNameForm> link_{form_, [this] { refresh(); }};
     ui::Label lblExplanation;
     ui::Edit editNewName;
     ui::Button btnOK;

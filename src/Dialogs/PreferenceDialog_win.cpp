@@ -8,13 +8,6 @@ constexpr const char* kIgnoreNote = "（次に押され直すまで無効化す�
 constexpr const char* kMilliseconds = "ミリ秒";
 
 template <size_t N>
-int checkedIndex(const std::array<ui::RadioButton, N>& radios) {
-    for (size_t i = 0; i < N; ++i)
-        if (radios[i].checked()) return static_cast<int>(i);
-    return -1;
-}
-
-template <size_t N>
 void checkIndex(std::array<ui::RadioButton, N>& radios, int index) {
     for (size_t i = 0; i < N; ++i) radios[i].setChecked(static_cast<int>(i) == index);
 }
@@ -75,56 +68,53 @@ void PreferenceDialog::createControls() {
     btnCancel.create(p, "Cancel", false, IDCANCEL);
 
     wireEvents();
-    form_.FormCreate();
-    showState();
+    link_([](PreferenceForm& f) { f.FormCreate(); });
 }
 
+// Each control's event is its handler on the model, named after the
+// control as the model names them.
 void PreferenceDialog::wireEvents() {
-    cbNotifySound.onChange = [this](bool on) { route([on](PreferenceForm& f) { f.cbNotifySoundClick(on); }); };
-    btnSoundFile.onClick = [this] { route([](PreferenceForm& f) { f.btnSoundFileClick(); }); };
-    cbNotifyProfileImage.onChange = [this](bool on) {
-        route([on](PreferenceForm& f) { f.cbNotifyProfileImageClick(on); });
+    const auto checkBox = [this](ui::CheckBox& box, void (PreferenceForm::*handler)(bool)) {
+        box.onChange = [this, handler](bool on) { link_([&](PreferenceForm& f) { (f.*handler)(on); }); };
     };
-    cbIgnoreInputAfterProfileSwitch.onChange = [this](bool on) {
-        route([on](PreferenceForm& f) { f.cbIgnoreInputAfterProfileSwitchClick(on); });
+    const auto textBox = [this](ui::Edit& box, void (PreferenceForm::*handler)(std::string)) {
+        box.onChange = [this, &box, handler] {
+            link_([&, text = box.text()](PreferenceForm& f) { (f.*handler)(text); });
+        };
     };
-    cbIgnoreInputAfterShiftSwitch.onChange = [this](bool on) {
-        route([on](PreferenceForm& f) { f.cbIgnoreInputAfterShiftSwitchClick(on); });
+    const auto radioGroup = [this](auto& radios, void (PreferenceForm::*handler)(int)) {
+        for (size_t i = 0; i < radios.size(); ++i)
+            radios[i].onClick = [this, handler, index = static_cast<int>(i)] {
+                link_([&](PreferenceForm& f) { (f.*handler)(index); });
+            };
     };
-    cbHighlightButtons.onChange = [this](bool on) {
-        route([on](PreferenceForm& f) { f.cbHighlightButtonsClick(on); });
-    };
-    cbHighlightButtonsForAllTabs.onChange = [this](bool on) {
-        route([on](PreferenceForm& f) { f.cbHighlightButtonsForAllTabsClick(on); });
+    checkBox(cbStartIconified, &PreferenceForm::cbStartIconifiedClick);
+    checkBox(cbExitMeansMinimize, &PreferenceForm::cbExitMeansMinimizeClick);
+    checkBox(cbHideWhenMinimized, &PreferenceForm::cbHideWhenMinimizedClick);
+    checkBox(cbNotifyBalloon, &PreferenceForm::cbNotifyBalloonClick);
+    checkBox(cbNotifySound, &PreferenceForm::cbNotifySoundClick);
+    textBox(editSoundFile, &PreferenceForm::editSoundFileChange);
+    btnSoundFile.onClick = [this] { link_([](PreferenceForm& f) { f.btnSoundFileClick(); }); };
+    checkBox(cbNotifyProfileImage, &PreferenceForm::cbNotifyProfileImageClick);
+    textBox(editProfileImageDuration, &PreferenceForm::editProfileImageDurationChange);
+    radioGroup(profileImagePositions, &PreferenceForm::radioProfileImagePositionClick);
+    checkBox(cbIgnoreInputAfterProfileSwitch, &PreferenceForm::cbIgnoreInputAfterProfileSwitchClick);
+    textBox(editIgnoreInputAfterProfileSwitch, &PreferenceForm::editIgnoreInputAfterProfileSwitchChange);
+    checkBox(cbIgnoreInputAfterShiftSwitch, &PreferenceForm::cbIgnoreInputAfterShiftSwitchClick);
+    textBox(editIgnoreInputAfterShiftSwitch, &PreferenceForm::editIgnoreInputAfterShiftSwitchChange);
+    checkBox(cbHighlightButtons, &PreferenceForm::cbHighlightButtonsClick);
+    checkBox(cbHighlightButtonsForAllTabs, &PreferenceForm::cbHighlightButtonsForAllTabsClick);
+    checkBox(cbSkipForegroundProcessing, &PreferenceForm::cbSkipForegroundProcessingClick);
+    checkBox(cbShowDebugLog, &PreferenceForm::cbShowDebugLogClick);
+    radioGroup(turboModes, &PreferenceForm::rgTurboModeClick);
+    cbXInputSupport.onChange = [this](int index) {
+        link_([index](PreferenceForm& f) { f.cbXInputSupportChange(index); });
     };
     btnOK.onClick = [this] { btnOKClick(); };
     btnCancel.onClick = [this] { cancel(); };
 }
 
-void PreferenceDialog::readControls() {
-    PreferenceState& s = form_.mutableState();
-    s.startIconified = cbStartIconified.checked();
-    s.exitMeansMinimize = cbExitMeansMinimize.checked();
-    s.hideWhenMinimized = cbHideWhenMinimized.checked();
-    s.notifyBalloon = cbNotifyBalloon.checked();
-    s.notifySound = cbNotifySound.checked();
-    s.soundFile = editSoundFile.text();
-    s.notifyProfileImage = cbNotifyProfileImage.checked();
-    s.profileImageDuration = editProfileImageDuration.text();
-    s.profileImagePosition = checkedIndex(profileImagePositions);
-    s.ignoreAfterProfileSwitch = cbIgnoreInputAfterProfileSwitch.checked();
-    s.ignoreAfterProfileSwitchText = editIgnoreInputAfterProfileSwitch.text();
-    s.ignoreAfterShiftSwitch = cbIgnoreInputAfterShiftSwitch.checked();
-    s.ignoreAfterShiftSwitchText = editIgnoreInputAfterShiftSwitch.text();
-    s.highlightButtons = cbHighlightButtons.checked();
-    s.highlightButtonsForAllTabs = cbHighlightButtonsForAllTabs.checked();
-    s.skipForegroundProcessing = cbSkipForegroundProcessing.checked();
-    s.showDebugLog = cbShowDebugLog.checked();
-    s.turboMode = checkedIndex(turboModes);
-    s.xInputSupport = cbXInputSupport.selected();
-}
-
-void PreferenceDialog::showState() {
+void PreferenceDialog::refresh() {
     const PreferenceState& s = form_.state();
     cbStartIconified.setChecked(s.startIconified);
     cbExitMeansMinimize.setChecked(s.exitMeansMinimize);
@@ -142,10 +132,10 @@ void PreferenceDialog::showState() {
     for (ui::RadioButton& radio : profileImagePositions) radio.setEnabled(s.profileImageEnabled);
     cbIgnoreInputAfterProfileSwitch.setChecked(s.ignoreAfterProfileSwitch);
     editIgnoreInputAfterProfileSwitch.showText(s.ignoreAfterProfileSwitchText);
-    editIgnoreInputAfterProfileSwitch.setEnabled(s.ignoreAfterProfileSwitch);
+    editIgnoreInputAfterProfileSwitch.setEnabled(s.ignoreAfterProfileSwitchEnabled);
     cbIgnoreInputAfterShiftSwitch.setChecked(s.ignoreAfterShiftSwitch);
     editIgnoreInputAfterShiftSwitch.showText(s.ignoreAfterShiftSwitchText);
-    editIgnoreInputAfterShiftSwitch.setEnabled(s.ignoreAfterShiftSwitch);
+    editIgnoreInputAfterShiftSwitch.setEnabled(s.ignoreAfterShiftSwitchEnabled);
     cbHighlightButtons.setChecked(s.highlightButtons);
     cbHighlightButtonsForAllTabs.setChecked(s.highlightButtonsForAllTabs);
     cbSkipForegroundProcessing.setChecked(s.skipForegroundProcessing);
@@ -155,12 +145,10 @@ void PreferenceDialog::showState() {
 }
 
 void PreferenceDialog::btnOKClick() {
-    readControls();
-    if (form_.btnOKClick()) {
+    if (link_([](PreferenceForm& f) { return f.btnOKClick(); })) {
         endDialog(IDOK);
         return;
     }
-    showState();
     switch (form_.takeFocusRequest()) {
         case PreferenceForm::Focus::SoundFile: editSoundFile.setFocus(); break;
         case PreferenceForm::Focus::ProfileImageDuration: editProfileImageDuration.setFocus(); break;

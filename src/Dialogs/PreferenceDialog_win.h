@@ -7,12 +7,13 @@
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 
 namespace vrx {
 
 // "設定": the global settings, over the preference form model. OK closes
-// only when the model stored the controls; Cancel leaves the settings alone.
+// only when the model stored the settings; Cancel leaves them alone.
 class PreferenceDialog : public ui::DialogWindow {
 public:
     explicit PreferenceDialog(PreferenceForm& form);
@@ -24,19 +25,12 @@ protected:
 
 private:
     void wireEvents();
-    // The controls into the model's state, before a handler runs.
-    void readControls();
-    // The model's state into the controls, after it ran.
-    void showState();
-    template <typename Handler>
-    void route(Handler handler) {
-        readControls();
-        handler(form_);
-        showState();
-    }
+    // The model's state into the controls, after each handler.
+    void refresh();
     void btnOKClick();
 
     PreferenceForm& form_;
+    ui::FormLink<PreferenceForm> link_{form_, [this] { refresh(); }};
     ui::GroupBox GroupBox1;
     ui::CheckBox cbStartIconified, cbExitMeansMinimize, cbHideWhenMinimized;
     ui::GroupBox GroupBox2;

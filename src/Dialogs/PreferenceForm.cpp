@@ -59,9 +59,9 @@ void PreferenceForm::FormCreate() {
     s.notifyProfileImage = s.profileImageEnabled = g.notifyProfileImage;
     s.profileImageDuration = std::to_string(g.profileImageDuration);
     s.profileImagePosition = g.profileImagePosition;
-    s.ignoreAfterProfileSwitch = g.ignoreInputAfterProfileSwitch != 0;
+    s.ignoreAfterProfileSwitch = s.ignoreAfterProfileSwitchEnabled = g.ignoreInputAfterProfileSwitch != 0;
     s.ignoreAfterProfileSwitchText = std::to_string(g.ignoreInputAfterProfileSwitch);
-    s.ignoreAfterShiftSwitch = g.ignoreInputAfterShiftSwitch != 0;
+    s.ignoreAfterShiftSwitch = s.ignoreAfterShiftSwitchEnabled = g.ignoreInputAfterShiftSwitch != 0;
     s.ignoreAfterShiftSwitchText = std::to_string(g.ignoreInputAfterShiftSwitch);
     s.highlightButtons = g.highlightButtons;
     s.highlightButtonsForAllTabs = g.highlightButtonsForAllTabs;
@@ -71,7 +71,19 @@ void PreferenceForm::FormCreate() {
     s.xInputSupport = g.xInputSupport;
 }
 
+void PreferenceForm::cbStartIconifiedClick(bool checked) { state_.startIconified = checked; }
+
+void PreferenceForm::cbExitMeansMinimizeClick(bool checked) { state_.exitMeansMinimize = checked; }
+
+void PreferenceForm::cbHideWhenMinimizedClick(bool checked) { state_.hideWhenMinimized = checked; }
+
+void PreferenceForm::cbNotifyBalloonClick(bool checked) { state_.notifyBalloon = checked; }
+
+// A box that follows a check box is enabled exactly while it is checked;
+// switched off, it keeps its text for the next time.
 void PreferenceForm::cbNotifySoundClick(bool checked) { state_.notifySound = state_.soundFileEnabled = checked; }
+
+void PreferenceForm::editSoundFileChange(std::string text) { state_.soundFile = std::move(text); }
 
 void PreferenceForm::btnSoundFileClick() {
     const std::optional<std::string> chosen =
@@ -83,11 +95,25 @@ void PreferenceForm::cbNotifyProfileImageClick(bool checked) {
     state_.notifyProfileImage = state_.profileImageEnabled = checked;
 }
 
-// The ignore boxes follow their check boxes through the state: the view
-// enables each box as its check box shows.
-void PreferenceForm::cbIgnoreInputAfterProfileSwitchClick(bool checked) { state_.ignoreAfterProfileSwitch = checked; }
+void PreferenceForm::editProfileImageDurationChange(std::string text) { state_.profileImageDuration = std::move(text); }
 
-void PreferenceForm::cbIgnoreInputAfterShiftSwitchClick(bool checked) { state_.ignoreAfterShiftSwitch = checked; }
+void PreferenceForm::radioProfileImagePositionClick(int index) { state_.profileImagePosition = index; }
+
+void PreferenceForm::cbIgnoreInputAfterProfileSwitchClick(bool checked) {
+    state_.ignoreAfterProfileSwitch = state_.ignoreAfterProfileSwitchEnabled = checked;
+}
+
+void PreferenceForm::editIgnoreInputAfterProfileSwitchChange(std::string text) {
+    state_.ignoreAfterProfileSwitchText = std::move(text);
+}
+
+void PreferenceForm::cbIgnoreInputAfterShiftSwitchClick(bool checked) {
+    state_.ignoreAfterShiftSwitch = state_.ignoreAfterShiftSwitchEnabled = checked;
+}
+
+void PreferenceForm::editIgnoreInputAfterShiftSwitchChange(std::string text) {
+    state_.ignoreAfterShiftSwitchText = std::move(text);
+}
 
 // The all-tabs highlight is a variant of the plain one, not an addition:
 // at most one of them is on.
@@ -100,6 +126,14 @@ void PreferenceForm::cbHighlightButtonsForAllTabsClick(bool checked) {
     state_.highlightButtonsForAllTabs = checked;
     if (checked) state_.highlightButtons = false;
 }
+
+void PreferenceForm::cbSkipForegroundProcessingClick(bool checked) { state_.skipForegroundProcessing = checked; }
+
+void PreferenceForm::cbShowDebugLogClick(bool checked) { state_.showDebugLog = checked; }
+
+void PreferenceForm::rgTurboModeClick(int index) { state_.turboMode = index; }
+
+void PreferenceForm::cbXInputSupportChange(int index) { state_.xInputSupport = index; }
 
 void PreferenceForm::error(const std::string& text) {
     parts_.dialogs.message(text, "Error", MessageIcon::Error, MessageButtons::Ok);

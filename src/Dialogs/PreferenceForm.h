@@ -25,7 +25,8 @@ public:
 };
 
 // The controls of the preference dialog as plain values, top to bottom.
-// The number boxes hold their text as typed; OK reads them.
+// The number boxes hold their text as typed; OK reads them. Each box that
+// follows a check box has its enabled flag here.
 struct PreferenceState {
     bool startIconified = false;
     bool exitMeansMinimize = false;
@@ -40,8 +41,10 @@ struct PreferenceState {
     bool profileImageEnabled = false;  // the duration box and the position radios
     bool ignoreAfterProfileSwitch = false;
     std::string ignoreAfterProfileSwitchText = "0";
+    bool ignoreAfterProfileSwitchEnabled = false;  // editIgnoreInputAfterProfileSwitch
     bool ignoreAfterShiftSwitch = false;
     std::string ignoreAfterShiftSwitchText = "0";
+    bool ignoreAfterShiftSwitchEnabled = false;  // editIgnoreInputAfterShiftSwitch
     bool highlightButtons = false;
     bool highlightButtonsForAllTabs = false;
     bool skipForegroundProcessing = false;
@@ -61,9 +64,9 @@ struct PreferenceParts {
 };
 
 // The preference dialog without its window: the global settings that are
-// not part of a profile. The view copies state() into its controls after
-// every call, writes what the user changed back into mutableState() before
-// a handler runs, and honours takeFocusRequest().
+// not part of a profile. Every change the user makes to a control is one
+// handler; the view copies state() into its controls after each and
+// honours takeFocusRequest() after a refused OK.
 class PreferenceForm {
 public:
     enum class Focus { None, SoundFile, ProfileImageDuration, IgnoreAfterProfileSwitch, IgnoreAfterShiftSwitch };
@@ -78,18 +81,31 @@ public:
     static const std::array<const char*, kChoices>& xInputSupportItems();
 
     const PreferenceState& state() const { return state_; }
-    PreferenceState& mutableState() { return state_; }
     Focus takeFocusRequest();
 
     // --- Handlers ---
     void FormCreate();
+    void cbStartIconifiedClick(bool checked);
+    void cbExitMeansMinimizeClick(bool checked);
+    void cbHideWhenMinimizedClick(bool checked);
+    void cbNotifyBalloonClick(bool checked);
     void cbNotifySoundClick(bool checked);
+    void editSoundFileChange(std::string text);
     void btnSoundFileClick();
     void cbNotifyProfileImageClick(bool checked);
+    void editProfileImageDurationChange(std::string text);
+    // index: the radio button chosen, 0 to kChoices - 1.
+    void radioProfileImagePositionClick(int index);
     void cbIgnoreInputAfterProfileSwitchClick(bool checked);
+    void editIgnoreInputAfterProfileSwitchChange(std::string text);
     void cbIgnoreInputAfterShiftSwitchClick(bool checked);
+    void editIgnoreInputAfterShiftSwitchChange(std::string text);
     void cbHighlightButtonsClick(bool checked);
     void cbHighlightButtonsForAllTabsClick(bool checked);
+    void cbSkipForegroundProcessingClick(bool checked);
+    void cbShowDebugLogClick(bool checked);
+    void rgTurboModeClick(int index);
+    void cbXInputSupportChange(int index);
     // Stores every control into the settings; false, with nothing stored
     // and the focus asked for the box at fault, when a box is refused.
     bool btnOKClick();

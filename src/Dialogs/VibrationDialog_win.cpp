@@ -29,45 +29,50 @@ void VibrationDialog::createControls() {
     btnCancel.create(p, "Cancel", false, IDCANCEL);
 
     tbVibration1.onChange = [this](int position) {
-        form_.tbVibration1Change(position);
-        showState();
+        link_([position](VibrationForm& f) { f.tbVibration1Change(position); });
     };
     tbVibration2.onChange = [this](int position) {
-        form_.tbVibration2Change(position);
-        showState();
+        link_([position](VibrationForm& f) { f.tbVibration2Change(position); });
+    };
+    editVibrationDuration.onChange = [this] {
+        link_([text = editVibrationDuration.text()](VibrationForm& f) { f.editVibrationDurationChange(text); });
     };
     // No box may be shown while the focus moves: the check runs once it has.
     editVibrationDuration.onExit = [this] { PostMessageW(hwnd(), kCheckDuration, 0, 0); };
     btnOK.onClick = [this] {
-        if (form_.btnOKClick(editVibrationDuration.text()))
+        if (link_([](VibrationForm& f) { return f.btnOKClick(); }))
             endDialog(IDOK);
         else
             focusDurationIfAsked();
     };
     btnCancel.onClick = [this] { cancel(); };
 
-    form_.FormCreate();
-    tbVibration1.setValue(form_.state().speed1);
-    tbVibration2.setValue(form_.state().speed2);
-    editVibrationDuration.setText(form_.state().duration);
-    showState();
+    link_([](VibrationForm& f) { f.FormCreate(); });
 }
 
-// Only a box left for another control of this dialog is checked; one left
-// for Cancel, or because the dialog lost the focus, is not.
 bool VibrationDialog::handleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     if (message != kCheckDuration) return false;
-    const HWND focus = GetFocus();
-    if (focus && IsChild(hwnd(), focus) && !btnCancel.focused() && !editVibrationDuration.focused() &&
-        !form_.editVibrationDurationExit(editVibrationDuration.text()))
-        focusDurationIfAsked();
+    link_([next = focusMove()](VibrationForm& f) { f.editVibrationDurationExit(next); });
+    focusDurationIfAsked();
     result = 0;
     return true;
 }
 
-void VibrationDialog::showState() {
-    lblVibration1Value.setText(form_.state().speed1Label);
-    lblVibration2Value.setText(form_.state().speed2Label);
+VibrationForm::FocusMove VibrationDialog::focusMove() const {
+    const HWND focus = GetFocus();
+    if (!focus || !IsChild(hwnd(), focus)) return VibrationForm::FocusMove::OutOfTheDialog;
+    if (btnCancel.focused()) return VibrationForm::FocusMove::ToCancel;
+    if (editVibrationDuration.focused()) return VibrationForm::FocusMove::BackToTheBox;
+    return VibrationForm::FocusMove::ToAnotherControl;
+}
+
+void VibrationDialog::refresh() {
+    const VibrationState& s = form_.state();
+    tbVibration1.setValue(s.speed1);
+    lblVibration1Value.setText(s.speed1Label);
+    tbVibration2.setValue(s.speed2);
+    lblVibration2Value.setText(s.speed2Label);
+    editVibrationDuration.showText(s.duration);
 }
 
 void VibrationDialog::focusDurationIfAsked() {

@@ -4,6 +4,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/TrackBar_win.h"
 
@@ -22,10 +23,13 @@ protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void showState();
+    void refresh();
+    // Where the focus is now that it left the duration box.
+    VibrationForm::FocusMove focusMove() const;
     void focusDurationIfAsked();
 
     VibrationForm& form_;
+    ui::FormLink<VibrationForm> link_{form_, [this] { refresh(); }};
     ui::Label lblVibration1;
     ui::TrackBar tbVibration1;
     ui::Label lblVibration1Value;

@@ -28,10 +28,12 @@ void VibrationForm::tbVibration2Change(int position) {
     state_.speed2Label = percentLabel(state_.speed2);
 }
 
+void VibrationForm::editVibrationDurationChange(std::string text) { state_.duration = std::move(text); }
+
 // A negative time is refused with the text: the rumble takes milliseconds,
 // and 0 already means none.
-std::optional<int> VibrationForm::checkDuration(const std::string& text) {
-    state_.duration = text;
+std::optional<int> VibrationForm::checkDuration() {
+    const std::string& text = state_.duration;
     const std::optional<int> duration = parseInteger(text);
     focusDuration_ = !duration || *duration < 0;
     if (!focusDuration_) return duration;
@@ -40,10 +42,18 @@ std::optional<int> VibrationForm::checkDuration(const std::string& text) {
     return std::nullopt;
 }
 
-bool VibrationForm::editVibrationDurationExit(const std::string& text) { return checkDuration(text).has_value(); }
+// Only a box left for another control of this dialog is checked. Cancel
+// keeps nothing, so its duration does not matter; a box left for another
+// window (or a message box) is checked when the user leaves it within the
+// dialog, or on OK.
+bool VibrationForm::editVibrationDurationExit(FocusMove next) {
+    focusDuration_ = false;
+    if (next != FocusMove::ToAnotherControl) return true;
+    return checkDuration().has_value();
+}
 
-bool VibrationForm::btnOKClick(const std::string& durationText) {
-    const std::optional<int> duration = checkDuration(durationText);
+bool VibrationForm::btnOKClick() {
+    const std::optional<int> duration = checkDuration();
     if (!duration) return false;
     ProfileSettings& s = profile_.settings;
     s.vibrationSpeed1 = state_.speed1;

@@ -25,26 +25,35 @@ struct VibrationState {
 // profile switch. Only OK stores, and only a duration that is a number.
 class VibrationForm {
 public:
+    // Where the focus went when it left the duration box.
+    enum class FocusMove {
+        ToAnotherControl,  // of this dialog
+        ToCancel,
+        BackToTheBox,      // it came back before the check ran
+        OutOfTheDialog,    // another window, or a message box over this one
+    };
+
     VibrationForm(ConfigFile& profile, FormDialogs& dialogs);
 
     const VibrationState& state() const { return state_; }
-    // After a call that returned false the focus goes back to the box.
+    // After a call that refused the duration the focus goes back to the box.
     bool focusDurationRequested() const { return focusDuration_; }
 
     // --- Handlers ---
     void FormCreate();
     void tbVibration1Change(int position);
     void tbVibration2Change(int position);
+    void editVibrationDurationChange(std::string text);
     // Leaving the box: its text is checked, and the user told when it is no
     // duration. False then.
-    bool editVibrationDurationExit(const std::string& text);
+    bool editVibrationDurationExit(FocusMove next);
     // Stores the three values; false, storing nothing, for a duration that
     // is not one.
-    bool btnOKClick(const std::string& durationText);
+    bool btnOKClick();
 
 private:
-    // The duration the text holds, or nothing after telling the user.
-    std::optional<int> checkDuration(const std::string& text);
+    // The duration the box holds, or nothing after telling the user.
+    std::optional<int> checkDuration();
 
     ConfigFile& profile_;
     FormDialogs& dialogs_;

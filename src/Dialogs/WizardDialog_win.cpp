@@ -1,5 +1,7 @@
 #include "Dialogs/WizardDialog_win.h"
 
+#include "Ui/Theme_win.h"
+
 namespace vrx {
 
 WizardDialog::WizardDialog() : DialogWindow(ui::DialogPlacement::CentreOnScreen) { setTitle("簡易設定ウィザード"); }
@@ -12,46 +14,40 @@ int WizardDialog::showFor(HWND owner) {
 void WizardDialog::createControls() {
     lblExplanation.create(hwnd(), explanation_, {.align = ui::TextAlign::Centre});
     Edit1.create(hwnd(), {}, {.wantAllKeys = true});
-    Edit1.setBackgroundColor(RGB(255, 255, 0));
+    // The box waits for the next key press, as a focused key box does.
+    Edit1.setBackgroundColor(ui::palette().keyBoxFocused);
     Edit1.onKeyDown = [this](int virtualKey) {
-        form_.Edit1KeyDown(virtualKey);
-        closeIfAsked();
-        return true;
+        return link_([virtualKey](WizardForm& f) { return f.Edit1KeyDown(virtualKey); });
     };
-    Edit1.onChar = [this](wchar_t character) { return form_.Edit1KeyPress(character); };
+    Edit1.onChar = [this](wchar_t character) {
+        return link_([character](WizardForm& f) { return f.Edit1KeyPress(character); });
+    };
     btnSkip.create(hwnd(), "スキップ");
     btnSkip.setHint("このボタンの設定は変更せずに、次のボタンへ移る");
-    btnSkip.onClick = [this] {
-        form_.btnSkipClick();
-        closeIfAsked();
-    };
+    btnSkip.onClick = [this] { link_([](WizardForm& f) { f.btnSkipClick(); }); };
     btnExit.create(hwnd(), "設定終了");
     btnExit.setHint("簡易設定ウィザードを終了する");
-    btnExit.onClick = [this] {
-        form_.btnExitClick();
-        closeIfAsked();
-    };
+    btnExit.onClick = [this] { link_([](WizardForm& f) { f.btnExitClick(); }); };
 }
 
 void WizardDialog::layout() {
-    lblExplanation.setBounds(dpi().scale(12), dpi().scale(14), dpi().scale(416), dpi().scale(36));
-    Edit1.setBounds(dpi().scale(140), dpi().scale(58), dpi().scale(160), dpi().scale(24));
-    btnSkip.setBounds(dpi().scale(104), dpi().scale(106), dpi().scale(110), dpi().scale(30));
-    btnExit.setBounds(dpi().scale(226), dpi().scale(106), dpi().scale(110), dpi().scale(30));
+    place(lblExplanation, 12, 14, 416, 36);
+    place(Edit1, 140, 58, 160, 24);
+    place(btnSkip, 104, 106, 110, 30);
+    place(btnExit, 226, 106, 110, 30);
 }
 
 void WizardDialog::activated() {
-    form_.FormActivate();
+    link_([](WizardForm& f) { f.FormActivate(); });
     Edit1.setFocus();
 }
 
 void WizardDialog::cancel() {
     // The close box (and Escape away from the key box) ends the wizard.
-    form_.btnExitClick();
-    closeIfAsked();
+    link_([](WizardForm& f) { f.btnExitClick(); });
 }
 
-void WizardDialog::closeIfAsked() {
+void WizardDialog::refresh() {
     if (form_.closeRequested()) endDialog(form_.result());
 }
 

@@ -5,6 +5,7 @@
 #include "Dialogs/WizardForm.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 
 namespace vrx {
@@ -30,9 +31,11 @@ protected:
     void cancel() override;
 
 private:
-    void closeIfAsked();
+    // The form decides only when the dialog closes, and with what.
+    void refresh();
 
     WizardForm form_;
+    ui::FormLink<WizardForm> link_{form_, [this] { refresh(); }};
     std::string explanation_;
     ui::Label lblExplanation;
     ui::Edit Edit1;

@@ -8,10 +8,11 @@ void WizardForm::FormActivate() {
     close_ = false;
 }
 
-void WizardForm::Edit1KeyDown(int virtualKey) {
+bool WizardForm::Edit1KeyDown(int virtualKey) {
     key_ = virtualKey;
     result_ = kKey;
     close_ = true;
+    return true;
 }
 
 bool WizardForm::Edit1KeyPress(wchar_t) { return true; }

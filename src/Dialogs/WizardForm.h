@@ -7,7 +7,6 @@ namespace vrx {
 class WizardForm {
 public:
     enum Result { kExit = 0, kKey = 1, kSkip = 2 };
-    static constexpr int kTabKey = 9;
 
     int result() const { return result_; }
     int key() const { return key_; }
@@ -17,7 +16,8 @@ public:
     void FormActivate();
     // A key went down in the key box: it is the answer. Tab comes here too
     // (the box keeps it from the dialog's navigation) and becomes key 9.
-    void Edit1KeyDown(int virtualKey);
+    // Returns true: the key is consumed, whichever it is.
+    bool Edit1KeyDown(int virtualKey);
     // A character typed in the key box: always swallowed, the box stays
     // empty. Returns true (swallowed).
     bool Edit1KeyPress(wchar_t character);

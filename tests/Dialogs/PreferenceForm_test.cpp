@@ -37,7 +37,6 @@ struct PreferenceFixture {
     PreferenceForm form{PreferenceParts{settings, lock, restart, dialogs, data.path(), log}};
 
     PreferenceFixture() { data.write("chime.wav", "RIFF"); }
-    PreferenceState& s() { return form.mutableState(); }
     void open() { form.FormCreate(); }
 };
 
@@ -71,6 +70,56 @@ TEST(PreferenceForm, FillingShowsTheSettingsAndEnablesTheBoxesOfCheckedOptions) 
     EXPECT_TRUE(f.form.state().profileImageEnabled);
 }
 
+// A check box and the boxes it switches: their enabled flag follows the
+// check mark, from the settings at opening and from each click.
+struct FollowingBoxes {
+    const char* name;
+    void (*setting)(GlobalSettings&, bool on);
+    void (PreferenceForm::*click)(bool);
+    bool PreferenceState::*checked;
+    bool PreferenceState::*enabled;
+    std::string PreferenceState::*text;
+};
+
+class PreferenceFollowingBoxes : public testing::TestWithParam<FollowingBoxes> {};
+
+TEST_P(PreferenceFollowingBoxes, AreEnabledExactlyWhileTheirCheckBoxIsCheckedAndKeepTheirText) {
+    const FollowingBoxes& c = GetParam();
+    for (const bool on : {false, true}) {
+        PreferenceFixture f;
+        c.setting(f.settings, on);
+        f.open();
+        const PreferenceState& s = f.form.state();
+        EXPECT_EQ((std::pair{s.*c.checked, s.*c.enabled}), (std::pair{on, on})) << "opened " << on;
+        const std::string text = s.*c.text;
+        (f.form.*c.click)(!on);
+        EXPECT_EQ((std::pair{s.*c.checked, s.*c.enabled}), (std::pair{!on, !on})) << "clicked " << !on;
+        (f.form.*c.click)(on);
+        EXPECT_EQ((std::pair{s.*c.checked, s.*c.enabled}), (std::pair{on, on})) << "clicked back " << on;
+        EXPECT_EQ(s.*c.text, text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, PreferenceFollowingBoxes,
+    testing::Values(
+        FollowingBoxes{"Sound", [](GlobalSettings& g, bool on) { g.notifySoundFile = on ? "chime.wav" : ""; },
+                       &PreferenceForm::cbNotifySoundClick, &PreferenceState::notifySound,
+                       &PreferenceState::soundFileEnabled, &PreferenceState::soundFile},
+        FollowingBoxes{"ProfileImage", [](GlobalSettings& g, bool on) { g.notifyProfileImage = on; },
+                       &PreferenceForm::cbNotifyProfileImageClick, &PreferenceState::notifyProfileImage,
+                       &PreferenceState::profileImageEnabled, &PreferenceState::profileImageDuration},
+        FollowingBoxes{"IgnoreAfterProfileSwitch",
+                       [](GlobalSettings& g, bool on) { g.ignoreInputAfterProfileSwitch = on ? -1 : 0; },
+                       &PreferenceForm::cbIgnoreInputAfterProfileSwitchClick,
+                       &PreferenceState::ignoreAfterProfileSwitch, &PreferenceState::ignoreAfterProfileSwitchEnabled,
+                       &PreferenceState::ignoreAfterProfileSwitchText},
+        FollowingBoxes{"IgnoreAfterShiftSwitch",
+                       [](GlobalSettings& g, bool on) { g.ignoreInputAfterShiftSwitch = on ? 300 : 0; },
+                       &PreferenceForm::cbIgnoreInputAfterShiftSwitchClick, &PreferenceState::ignoreAfterShiftSwitch,
+                       &PreferenceState::ignoreAfterShiftSwitchEnabled, &PreferenceState::ignoreAfterShiftSwitchText}),
+    [](const testing::TestParamInfo<FollowingBoxes>& info) { return std::string(info.param.name); });
+
 TEST(PreferenceForm, TheTwoHighlightModesExcludeEachOtherButMayBothBeOff) {
     PreferenceFixture f;
     f.open();
@@ -88,16 +137,18 @@ TEST(PreferenceForm, TheTwoHighlightModesExcludeEachOtherButMayBothBeOff) {
 TEST(PreferenceForm, OkStoresEveryControl) {
     PreferenceFixture f;
     f.open();
-    PreferenceState& s = f.s();
-    s.startIconified = s.hideWhenMinimized = s.notifyBalloon = true;
-    s.exitMeansMinimize = s.skipForegroundProcessing = false;
+    f.form.cbStartIconifiedClick(true);
+    f.form.cbHideWhenMinimizedClick(true);
+    f.form.cbNotifyBalloonClick(true);
+    f.form.cbExitMeansMinimizeClick(false);
+    f.form.cbSkipForegroundProcessingClick(false);
     f.form.cbNotifyProfileImageClick(true);
-    s.profileImageDuration = "750";
-    s.profileImagePosition = 0;
+    f.form.editProfileImageDurationChange("750");
+    f.form.radioProfileImagePositionClick(0);
     f.form.cbIgnoreInputAfterProfileSwitchClick(true);
-    s.ignoreAfterProfileSwitchText = "-1";
+    f.form.editIgnoreInputAfterProfileSwitchChange("-1");
     f.form.cbIgnoreInputAfterShiftSwitchClick(true);
-    s.ignoreAfterShiftSwitchText = " 250 ";
+    f.form.editIgnoreInputAfterShiftSwitchChange(" 250 ");
     ASSERT_TRUE(f.form.btnOKClick());
     const GlobalSettings& g = f.settings;
     EXPECT_TRUE(g.startIconified && g.hideWhenMinimized && g.notifyBalloon && g.notifyProfileImage);
@@ -121,9 +172,9 @@ TEST(PreferenceForm, UncheckedBoxesStoreTheirOffValueWhateverTheyHold) {
     f.form.cbIgnoreInputAfterProfileSwitchClick(false);
     f.form.cbIgnoreInputAfterShiftSwitchClick(false);
     f.form.cbNotifyProfileImageClick(false);
-    f.s().ignoreAfterShiftSwitchText = "not a number";
-    f.s().profileImageDuration = "";
-    f.s().profileImagePosition = 4;
+    f.form.editIgnoreInputAfterShiftSwitchChange("not a number");
+    f.form.editProfileImageDurationChange("");
+    f.form.radioProfileImagePositionClick(4);
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_EQ(f.settings.ignoreInputAfterProfileSwitch, 0);
     EXPECT_EQ(f.settings.ignoreInputAfterShiftSwitch, 0);
@@ -146,8 +197,8 @@ class PreferenceRefusedBoxes : public testing::TestWithParam<RefusedBox> {};
 TEST_P(PreferenceRefusedBoxes, OkIsRefusedWithAMessageAndTheFocusOnTheBox) {
     PreferenceFixture f;
     f.open();
-    f.s().startIconified = true;
-    f.s().turboMode = 2;
+    f.form.cbStartIconifiedClick(true);
+    f.form.rgTurboModeClick(2);
     GetParam().type(f.form);
     EXPECT_FALSE(f.form.btnOKClick());
     EXPECT_EQ(f.dialogs.shown, (Lines{GetParam().message}));
@@ -164,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedBox{"MissingSound",
                    [](PreferenceForm& form) {
                        form.cbNotifySoundClick(true);
-                       form.mutableState().soundFile = "missing.wav";
+                       form.editSoundFileChange("missing.wav");
                    },
                    PreferenceForm::Focus::SoundFile, "Error: \"missing.wav\" は有効なファイルではありません"},
         RefusedBox{"EmptySound", [](PreferenceForm& form) { form.cbNotifySoundClick(true); },
@@ -172,28 +223,28 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedBox{"ImageDurationText",
                    [](PreferenceForm& form) {
                        form.cbNotifyProfileImageClick(true);
-                       form.mutableState().profileImageDuration = "2 s";
+                       form.editProfileImageDurationChange("2 s");
                    },
                    PreferenceForm::Focus::ProfileImageDuration,
                    "Error: \"2 s\" は有効な数値ではありません。0 以上の整数を入力してください。"},
         RefusedBox{"NegativeImageDuration",
                    [](PreferenceForm& form) {
                        form.cbNotifyProfileImageClick(true);
-                       form.mutableState().profileImageDuration = "-5";
+                       form.editProfileImageDurationChange("-5");
                    },
                    PreferenceForm::Focus::ProfileImageDuration,
                    "Error: \"-5\" は有効な数値ではありません。0 以上の整数を入力してください。"},
         RefusedBox{"IgnoreAfterProfileSwitchEmpty",
                    [](PreferenceForm& form) {
                        form.cbIgnoreInputAfterProfileSwitchClick(true);
-                       form.mutableState().ignoreAfterProfileSwitchText = "";
+                       form.editIgnoreInputAfterProfileSwitchChange("");
                    },
                    PreferenceForm::Focus::IgnoreAfterProfileSwitch,
                    "Error: \"\" は有効な数値ではありません。整数を入力してください。"},
         RefusedBox{"IgnoreAfterShiftSwitchTooLarge",
                    [](PreferenceForm& form) {
                        form.cbIgnoreInputAfterShiftSwitchClick(true);
-                       form.mutableState().ignoreAfterShiftSwitchText = "99999999999";
+                       form.editIgnoreInputAfterShiftSwitchChange("99999999999");
                    },
                    PreferenceForm::Focus::IgnoreAfterShiftSwitch,
                    "Error: \"99999999999\" は有効な数値ではありません。整数を入力してください。"}),
@@ -203,7 +254,7 @@ TEST(PreferenceForm, ARelativeSoundNameInTheDataFolderIsAcceptedAndStoredAsTyped
     PreferenceFixture f;
     f.open();
     f.form.cbNotifySoundClick(true);
-    f.s().soundFile = "chime.wav";
+    f.form.editSoundFileChange("chime.wav");
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_EQ(f.settings.notifySoundFile, "chime.wav");
 
@@ -231,12 +282,12 @@ TEST(PreferenceForm, TheChosenSoundFileIsRelativeInsideTheDataFolderAndFullOutsi
 TEST(PreferenceForm, DebugLoggingSwitchesAtOnceAndSaysSo) {
     PreferenceFixture f;
     f.open();
-    f.s().showDebugLog = true;
+    f.form.cbShowDebugLogClick(true);
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_TRUE(f.log.debugEnabled());
     EXPECT_TRUE(f.settings.showDebugLog);
     f.open();
-    f.s().showDebugLog = false;
+    f.form.cbShowDebugLogClick(false);
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_FALSE(f.log.debugEnabled());
     EXPECT_EQ(f.log.messages(LogLevel::Info), (Lines{"Debug logging is enabled", "Debug logging is disabled"}));
@@ -249,7 +300,7 @@ TEST(PreferenceForm, ANewInputApiModeIsLoggedAndDetectsDevicesWithTheForceFlag) 
     EXPECT_TRUE(f.restart.calls.empty());
 
     f.open();
-    f.s().xInputSupport = 4;
+    f.form.cbXInputSupportChange(4);
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_EQ(f.settings.xInputSupport, 4);
     EXPECT_EQ(f.restart.calls, (Lines{"detect forced"}));
@@ -271,7 +322,7 @@ TEST_P(PreferenceSpeed, OnlyANewSpeedRestartsTheTimer) {
     PreferenceFixture f;
     f.settings.turboMode = GetParam().from;
     f.open();
-    f.s().turboMode = GetParam().to;
+    f.form.rgTurboModeClick(GetParam().to);
     ASSERT_TRUE(f.form.btnOKClick());
     EXPECT_EQ(f.settings.turboMode, GetParam().to);
     EXPECT_EQ(f.restart.calls, GetParam().calls);
@@ -300,8 +351,8 @@ TEST(PreferenceForm, TheMenuItemOpensItAndSavesTheSettingsAfterwards) {
     f.settings.showDebugLog = true;  // as the harness's log
     r.preference = [&](PreferenceForm& form) {
         form.FormCreate();
-        form.mutableState().turboMode = 1;
-        form.mutableState().xInputSupport = 0;
+        form.rgTurboModeClick(1);
+        form.cbXInputSupportChange(0);
         EXPECT_EQ(f.store.saves, 0);
         EXPECT_TRUE(form.btnOKClick());
     };

@@ -28,6 +28,18 @@ void showOptionsPage(MainWindowFixture& f) {
     pump();
 }
 
+// The options page of a profile without rumble, whose check box the user
+// then ticks: the time becomes 500 and the details button opens the dialog.
+void switchVibrationOn(MainWindowFixture& f) {
+    showOptionsPage(f);
+    ProfileSettings& stored = f.manager.currentProfile()->settings;
+    stored.vibrationSpeed1 = stored.vibrationSpeed2 = stored.vibrationDuration = 0;
+    f.form.RefreshDisplay();
+    f.window.sync();
+    pump();
+    f.click(L"コントローラーを振動させる");
+}
+
 constexpr const wchar_t* kIgnoreCaption = L"切り替え直後に、もともと押されていたボタン入力処理を一定時間無効化する";
 
 TEST(SettingsDialogsView, PreferenceFromTheMenuStoresTheControlsRestartsTheTimerAndSaves) {
@@ -49,7 +61,7 @@ TEST(SettingsDialogsView, PreferenceFromTheMenuStoresTheControlsRestartsTheTimer
             seen.push_back(IsWindowEnabled(nextControl(shiftIgnore)) ? "box enabled" : "box disabled");
             type(nextControl(shiftIgnore), "-1");
             clickButton(dialog, L"処理速度４倍速");
-            SendMessageW(findChild(dialog, L"ComboBox"), CB_SETCURSEL, 1, 0);
+            choose(findChild(dialog, L"ComboBox"), 1);
             clickButton(dialog, L"OK");
         },
         [&](HWND box) {
@@ -142,13 +154,8 @@ TEST(SettingsDialogsView, ButtonAliasFromTheOptionsPageWritesEachChoiceIntoThePr
 
 TEST(SettingsDialogsView, VibrationFromTheOptionsPageStoresTheBarsAndTheTimeOnOk) {
     MainWindowFixture f;
-    showOptionsPage(f);
+    switchVibrationOn(f);
     ProfileSettings& stored = f.manager.currentProfile()->settings;
-    stored.vibrationSpeed1 = stored.vibrationSpeed2 = stored.vibrationDuration = 0;
-    f.form.RefreshDisplay();
-    f.window.sync();
-    pump();
-    f.click(L"コントローラーを振動させる");
     ASSERT_EQ(stored.vibrationDuration, 500);
     Lines seen;
     DialogSteps steps({
@@ -179,6 +186,40 @@ TEST(SettingsDialogsView, VibrationFromTheOptionsPageStoresTheBarsAndTheTimeOnOk
     EXPECT_EQ(cancelled.left(), 0u);
     EXPECT_EQ((std::vector<int>{stored.vibrationSpeed1, stored.vibrationSpeed2, stored.vibrationDuration}),
               (std::vector<int>{30, 0, 800}));
+}
+
+// The time is checked once the focus has moved on within the dialog, but
+// not on the way to Cancel, which keeps nothing.
+TEST(SettingsDialogsView, VibrationChecksTheTimeWhenTheFocusMovesOnButNotOnTheWayToCancel) {
+    MainWindowFixture f;
+    switchVibrationOn(f);
+    ProfileSettings& stored = f.manager.currentProfile()->settings;
+    ASSERT_EQ(stored.vibrationDuration, 500);
+    Lines seen;
+    DialogSteps steps({
+        [&](HWND dialog) {
+            HWND box = findChild(dialog, L"Edit");
+            SetFocus(box);
+            type(box, "soon");
+            SetFocus(findChild(dialog, L"Button", L"Cancel"));
+            pump();  // the check of the box left for Cancel
+            SetFocus(box);
+            SetFocus(findChild(dialog, TRACKBAR_CLASSW));
+        },
+        [&](HWND box) {
+            seen.push_back(toUtf8(windowText(box)));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        },
+        [&](HWND dialog) {
+            // The focus is back in the box, which still holds the text.
+            seen.push_back(toUtf8(windowText(GetFocus())));
+            clickButton(dialog, L"Cancel");
+        },
+    });
+    f.click(L"詳細...");
+    EXPECT_EQ(steps.left(), 0u);
+    EXPECT_EQ(seen, (Lines{"Error", "soon"}));
+    EXPECT_EQ(stored.vibrationDuration, 500);
 }
 
 }  // namespace

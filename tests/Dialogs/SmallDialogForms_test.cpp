@@ -46,29 +46,73 @@ TEST(WizardForm, ActivationForgetsThePreviousAnswer) {
 
 TEST(InputNameForm, CancelEmptiesTheTextOkKeepsIt) {
     InputNameForm cancelled;
-    cancelled.editNewName = "typed by the user";
+    cancelled.editNewNameChange("typed by the user");
     cancelled.btnCancelClick();
-    EXPECT_EQ(cancelled.editNewName, "");
+    EXPECT_EQ(cancelled.text(), "");
     EXPECT_TRUE(cancelled.closeRequested());
 
     InputNameForm accepted;
-    accepted.editNewName = "ゲーム";
+    accepted.editNewNameChange("ゲーム");
     accepted.btnOKClick();
-    EXPECT_EQ(accepted.editNewName, "ゲーム");
+    EXPECT_EQ(accepted.text(), "ゲーム");
     EXPECT_TRUE(accepted.closeRequested());
-    EXPECT_EQ(std::string(accepted.explanation), "設定ファイルの名前を入力してください");
+    EXPECT_EQ(accepted.explanation(), "設定ファイルの名前を入力してください");
 }
 
 TEST(InputNameForm, OnlyEnterInTheBoxClosesAsOk) {
     InputNameForm form;
-    form.editNewName = "abc";
+    form.editNewNameChange("abc");
     EXPECT_FALSE(form.editNewNameKeyDown('A'));
     EXPECT_FALSE(form.closeRequested());
     EXPECT_TRUE(form.editNewNameKeyDown(13));
     EXPECT_TRUE(form.closeRequested());
-    EXPECT_EQ(form.editNewName, "abc");
+    EXPECT_EQ(form.text(), "abc");
     form.FormActivate();
     EXPECT_FALSE(form.closeRequested());
+}
+
+struct NameCase {
+    const char* name;
+    const char* initial;
+    void (*act)(InputNameForm&);
+    const char* text;
+    bool accepted;
+};
+
+class InputNameFormEndings : public testing::TestWithParam<NameCase> {};
+
+// The caller reads an empty text as cancelled, so the dialog ends as
+// Cancel whenever its text is empty, whichever way it was closed.
+TEST_P(InputNameFormEndings, AnEmptyNameEndsAsCancel) {
+    InputNameForm form(GetParam().initial);
+    form.FormActivate();
+    GetParam().act(form);
+    EXPECT_TRUE(form.closeRequested());
+    EXPECT_EQ(form.text(), GetParam().text);
+    EXPECT_EQ(form.accepted(), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, InputNameFormEndings,
+    testing::Values(NameCase{"OkKeepsTheInitialText", "Game", [](InputNameForm& f) { f.btnOKClick(); }, "Game", true},
+                    NameCase{"EnterOnTypedText", "Game",
+                             [](InputNameForm& f) {
+                                 f.editNewNameChange("Race");
+                                 f.editNewNameKeyDown(13);
+                             },
+                             "Race", true},
+                    NameCase{"OkOnAnEmptyBox", "Game",
+                             [](InputNameForm& f) {
+                                 f.editNewNameChange("");
+                                 f.btnOKClick();
+                             },
+                             "", false},
+                    NameCase{"Cancel", "Game", [](InputNameForm& f) { f.btnCancelClick(); }, "", false}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+
+TEST(InputNameForm, TheCallersExplanationReplacesTheDefaultUnlessEmpty) {
+    EXPECT_EQ(InputNameForm("x", "デバイスの名前を入力してください").explanation(), "デバイスの名前を入力してください");
+    EXPECT_EQ(InputNameForm("x", "").explanation(), InputNameForm::kDefaultExplanation);
 }
 
 }  // namespace

@@ -82,9 +82,9 @@ TEST(WizardDialog, LetterIsTakenAsItsKeyAndEachShowingStartsAfresh) {
 }
 
 TEST(InputNameDialog, CancelGivesAnEmptyTextEvenAfterTyping) {
-    InputNameDialog dialog;
+    InputNameForm form("Game");
+    InputNameDialog dialog(form);
     dialog.setTitle("名前の変更");
-    dialog.setText("Game");
     std::string shownTitle, typed;
     dialog.onShown = [&](ui::DialogWindow& shown) {
         closeLater(shown);
@@ -96,13 +96,13 @@ TEST(InputNameDialog, CancelGivesAnEmptyTextEvenAfterTyping) {
         PostMessageW(child(shown.hwnd(), L"Button", L"Cancel"), BM_CLICK, 0, 0);
     };
     EXPECT_EQ(dialog.ask(nullptr), "");
-    EXPECT_EQ(dialog.text(), "");
+    EXPECT_EQ(form.text(), "");
     EXPECT_EQ(shownTitle, "ok");
 }
 
 TEST(InputNameDialog, EnterInTheBoxKeepsTheTypedText) {
-    InputNameDialog dialog;
-    dialog.setText("Game");
+    InputNameForm form("Game");
+    InputNameDialog dialog(form);
     dialog.onShown = [](ui::DialogWindow& shown) {
         closeLater(shown);
         HWND box = GetFocus();
@@ -114,8 +114,8 @@ TEST(InputNameDialog, EnterInTheBoxKeepsTheTypedText) {
 }
 
 TEST(InputNameDialog, EscapeCancels) {
-    InputNameDialog dialog;
-    dialog.setText("Game");
+    InputNameForm form("Game");
+    InputNameDialog dialog(form);
     dialog.onShown = [](ui::DialogWindow& shown) {
         closeLater(shown);
         postKey(GetFocus(), VK_ESCAPE);

@@ -38,7 +38,8 @@ TEST(VibrationForm, OkStoresTheBarsAndTheDuration) {
     form.FormCreate();
     form.tbVibration1Change(30);
     form.tbVibration2Change(60);
-    EXPECT_TRUE(form.btnOKClick("800"));
+    form.editVibrationDurationChange("800");
+    EXPECT_TRUE(form.btnOKClick());
     EXPECT_EQ(f.values(), (std::vector<int>{30, 60, 800}));
     EXPECT_TRUE(f.profile().modified);
 }
@@ -50,9 +51,10 @@ TEST(VibrationForm, ADurationThatIsNoNumberIsReportedOnLeavingAndRefusedOnOk) {
         VibrationForm form(f.profile(), f.dialogs);
         form.FormCreate();
         form.tbVibration1Change(50);
-        EXPECT_FALSE(form.editVibrationDurationExit(typed));
+        form.editVibrationDurationChange(typed);
+        EXPECT_FALSE(form.editVibrationDurationExit(VibrationForm::FocusMove::ToAnotherControl));
         EXPECT_TRUE(form.focusDurationRequested());
-        EXPECT_FALSE(form.btnOKClick(typed));
+        EXPECT_FALSE(form.btnOKClick());
         const std::string message = std::string("Error: \"") + typed +
                                     "\" は有効な振動時間ではありません。0 以上の整数 (ミリ秒) を入力してください。";
         EXPECT_EQ(f.dialogs.shown, (Texts{message, message})) << typed;
@@ -61,8 +63,36 @@ TEST(VibrationForm, ADurationThatIsNoNumberIsReportedOnLeavingAndRefusedOnOk) {
     }
     VibrationFixture f;
     VibrationForm form(f.profile(), f.dialogs);
-    EXPECT_TRUE(form.editVibrationDurationExit("0"));
+    form.editVibrationDurationChange("0");
+    EXPECT_TRUE(form.editVibrationDurationExit(VibrationForm::FocusMove::ToAnotherControl));
     EXPECT_FALSE(form.focusDurationRequested());
+}
+
+// The box is checked only when the focus moved on within the dialog: on
+// the way to Cancel, to another window or back into the box the user is
+// not stopped, and an earlier request for the focus is dropped.
+TEST(VibrationForm, OnlyLeavingTheBoxForAnotherControlOfTheDialogChecksIt) {
+    using Move = VibrationForm::FocusMove;
+    const struct {
+        Move move;
+        bool checked;
+    } cases[] = {{Move::ToCancel, false},
+                 {Move::BackToTheBox, false},
+                 {Move::OutOfTheDialog, false},
+                 {Move::ToAnotherControl, true}};
+    for (const auto& c : cases) {
+        VibrationFixture f;
+        const std::vector<int> before = f.values();
+        VibrationForm form(f.profile(), f.dialogs);
+        form.FormCreate();
+        form.editVibrationDurationChange("soon");
+        EXPECT_FALSE(form.btnOKClick());
+        f.dialogs.shown.clear();
+        EXPECT_EQ(form.editVibrationDurationExit(c.move), !c.checked) << static_cast<int>(c.move);
+        EXPECT_EQ(form.focusDurationRequested(), c.checked) << static_cast<int>(c.move);
+        EXPECT_EQ(f.dialogs.shown.size(), c.checked ? 1u : 0u) << static_cast<int>(c.move);
+        EXPECT_EQ(f.values(), before);
+    }
 }
 
 }  // namespace

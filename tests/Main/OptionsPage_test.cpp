@@ -241,7 +241,8 @@ TEST(OptionsPageDialogs, TheVibrationCheckBoxRuleThenTheDetailsDialog) {
         form.FormCreate();
         opened = {form.state().speed1Label, form.state().speed2Label, form.state().duration};
         form.tbVibration2Change(25);
-        return form.btnOKClick("300");
+        form.editVibrationDurationChange("300");
+        return form.btnOKClick();
     };
     f.page.btnVibrationDetailsClick();
     EXPECT_EQ(opened, (Texts{"0 %", "0 %", "500"}));
@@ -250,7 +251,8 @@ TEST(OptionsPageDialogs, TheVibrationCheckBoxRuleThenTheDetailsDialog) {
     // OK with no time left switches the rumble off on the page too.
     f.dialogs.vibrationDialog = [](VibrationForm& form) {
         form.FormCreate();
-        return form.btnOKClick("0");
+        form.editVibrationDurationChange("0");
+        return form.btnOKClick();
     };
     f.page.btnVibrationDetailsClick();
     EXPECT_FALSE(f.page.state().triggerVibration || f.page.state().vibrationDetailsEnabled);

@@ -427,9 +427,9 @@ const std::map<std::string, std::function<int()>>& windows() {
         {"image", showImage},
         {"name",
          [] {
-             InputNameDialog dialog;
+             InputNameForm form("ゲーム用");
+             InputNameDialog dialog(form);
              dialog.setTitle("名前の変更");
-             dialog.setText("ゲーム用");
              dialog.ask(nullptr);
              return 0;
          }},
