@@ -19,7 +19,8 @@ public:
     virtual ~MainWindowActions() = default;
     virtual void restore() = 0;
     virtual void minimize() = 0;
-    virtual void close() = 0;  // the program ends with the window
+    // The session ends: the window closes, and the program with it.
+    virtual void close() = 0;
     virtual void showError(const char* text, const char* caption) = 0;
     virtual void profileSwitched() = 0;
     // Device detection again, with the processing timer stopped around it.

@@ -39,9 +39,10 @@ struct ButtonRow {
 // The two pages inside the tab strip.
 enum class FormPage { Joystick, Options };
 
-// The control that has the keyboard focus when the tab strip changes, as far
-// as the tab change cares: the number boxes check themselves on leaving.
-enum class FocusedControl { Other, NumJoysticks, NumButtons };
+// The control that has the keyboard focus, as far as the model cares: Enter
+// and Escape belong to it, and a tab change must not leave a number box
+// unchecked.
+enum class FocusedControl { Other, NumJoysticks, NumButtons, ButtonList };
 
 // Where a handler wants the keyboard focus to go; the view moves it and the
 // request is consumed.
@@ -174,6 +175,9 @@ public:
     void setProcessingSuspended(bool suspended);
     // A row selected by click or keyboard; -1 for none.
     void selectRow(int row);
+    // Enter or Escape, which the window's dialog keyboard takes from the
+    // control with the focus and hands on here. True when taken.
+    bool dialogKey(int virtualKey, FocusedControl focused);
 
     // --- Handlers ---
     void btnAddNewClick();
@@ -186,14 +190,20 @@ public:
     // itemAtPointer: the item under the pointer, or -1 when the pointer is
     // below the last item.
     void lbConfigListMouseDown(bool rightButton, int itemAtPointer);
-    // The tab strip's new selection and the control that has the focus.
+    // The tab strip's new selection and the control that has the focus (a
+    // number box that lost it to the same click still counts).
     void tcJoystickChange(int tab, FocusedControl focused);
     void lvButtonListDblClick();
+    // A double click on a row selects it and edits; one beside the rows
+    // does nothing.
+    void lvButtonListDblClick(int rowAtPointer);
     // True when the key was taken (Enter).
     bool lvButtonListKeyDown(int virtualKey);
-    // In-place editing of a row is always refused.
-    static constexpr bool lvButtonListEditing() { return false; }
-    ButtonListMenu PMButtonListPopup();
+    // With Ctrl held, C, V and X are the popup's copy, paste and clear.
+    bool lvButtonListKeyDown(int virtualKey, bool ctrlDown);
+    // The row under the pointer becomes the selected one; with none there
+    // the selection stays.
+    ButtonListMenu PMButtonListPopup(int rowAtPointer = -1);
     void PMButtonListSwapClick(SlotIndex other);
     void PMButtonListCopyClick();
     void PMButtonListPasteClick();
@@ -223,10 +233,6 @@ private:
     void updateAllRows();
     void showTab(int tab);
     void markModified();
-    // Replaces a slot's assignment under the engine lock, after it let go of
-    // what it held.
-    template <typename Edit>
-    void rewrite(JoyButton& slot, Edit edit);
     void change(unsigned what) { changes_ |= what; }
 
     MainFormParts parts_;

@@ -6,6 +6,7 @@
 #include "Main/OptionsPageView_win.h"
 #include "Main/WindowGeometry.h"
 #include "Ui/Dpi_win.h"
+#include "Ui/PaletteRules.h"
 #include "Ui/Theme_win.h"
 
 // The main window's controls: where they are, and how the model's state
@@ -39,53 +40,30 @@ void MainWindow::createControls() {
     btnEditSelected_.create(tsJoystick_.hwnd(), "このボタン設定を編集");
     btnConfigWizard_.create(tsJoystick_.hwnd(), "簡易設定ウィザード");
     tsJoystick_.onResize = [this](int width, int height) { layoutJoystickPage(width, height); };
-    tsOptions_ = std::make_unique<OptionsPageView>(window_);
+    tsOptions_ = std::make_unique<OptionsPageView>(window_, link_);
 
-    lbConfigList_.onChange = [this](int index) { route([this, index] { form_->lbConfigListClick(index); }); };
-    btnAddNew_.onClick = [this] { route([this] { form_->btnAddNewClick(); }); };
-    btnRename_.onClick = [this] { route([this] { form_->btnRenameClick(); }); };
-    btnCopy_.onClick = [this] { route([this] { form_->btnCopyClick(); }); };
-    btnDelete_.onClick = [this] { route([this] { form_->btnDeleteClick(); }); };
+    lbConfigList_.onChange = [this](int index) { link_([index](MainForm& f) { f.lbConfigListClick(index); }); };
+    btnAddNew_.onClick = [this] { link_([](MainForm& f) { f.btnAddNewClick(); }); };
+    btnRename_.onClick = [this] { link_([](MainForm& f) { f.btnRenameClick(); }); };
+    btnCopy_.onClick = [this] { link_([](MainForm& f) { f.btnCopyClick(); }); };
+    btnDelete_.onClick = [this] { link_([](MainForm& f) { f.btnDeleteClick(); }); };
 
     tcJoystick_.onChange = [this](int tab) {
-        const FocusedControl focused = tsOptions_->focusedNumberBox();
-        route([this, tab, focused] { form_->tcJoystickChange(tab, focused); });
+        link_([tab, focused = tsOptions_->focusedNumberBox()](MainForm& f) { f.tcJoystickChange(tab, focused); });
     };
     tcJoystick_.onRightClick = [this](int tab, POINT screen) { showTabMenu(tab, screen); };
 
     lvButtonList_.rowLook = [this](int row) { return rowLook(row); };
-    lvButtonList_.onSelectionChange = [this](int row) {
-        if (form_ && row != form_->selectedRow()) form_->selectRow(row);
-    };
-    lvButtonList_.onDoubleClick = [this](int row) {
-        if (row < 0) return;
-        route([this, row] {
-            form_->selectRow(row);
-            form_->lvButtonListDblClick();
+    lvButtonList_.onSelectionChange = [this](int row) { link_([row](MainForm& f) { f.selectRow(row); }); };
+    lvButtonList_.onDoubleClick = [this](int row) { link_([row](MainForm& f) { f.lvButtonListDblClick(row); }); };
+    lvButtonList_.onRightClick = [this](int row, POINT screen) { showButtonListMenu(row, screen); };
+    lvButtonList_.onKeyDown = [this](int key) {
+        return link_([key, ctrl = GetKeyState(VK_CONTROL) < 0](MainForm& f) {
+            return f.lvButtonListKeyDown(key, ctrl);
         });
     };
-    lvButtonList_.onRightClick = [this](int row, POINT screen) {
-        if (form_ && row >= 0) form_->selectRow(row);
-        showButtonListMenu(screen);
-    };
-    lvButtonList_.onKeyDown = [this](int key) {
-        // The popup's shortcuts: Ctrl+C, Ctrl+V and Ctrl+X.
-        if (GetKeyState(VK_CONTROL) < 0) {
-            const Command shortcut = key == 'C'   ? Command::ButtonListCopy
-                                     : key == 'V' ? Command::ButtonListPaste
-                                     : key == 'X' ? Command::ButtonListClear
-                                                  : Command::None;
-            if (shortcut != Command::None) {
-                runCommand(static_cast<int>(shortcut));
-                return true;
-            }
-        }
-        bool taken = false;
-        route([this, key, &taken] { taken = form_->lvButtonListKeyDown(key); });
-        return taken;
-    };
-    btnEditSelected_.onClick = [this] { route([this] { form_->lvButtonListDblClick(); }); };
-    btnConfigWizard_.onClick = [this] { route([this] { form_->btnConfigWizardClick(); }); };
+    btnEditSelected_.onClick = [this] { link_([](MainForm& f) { f.lvButtonListDblClick(); }); };
+    btnConfigWizard_.onClick = [this] { link_([](MainForm& f) { f.btnConfigWizardClick(); }); };
     createFonts();
 }
 
@@ -164,13 +142,13 @@ void MainWindow::dragSplitter(int x) {
     layout();
 }
 
-void MainWindow::syncProfileList() {
+void MainWindow::refreshProfileList() {
     lbConfigList_.setItems(form_->profileItems());
     lbConfigList_.setSelected(form_->profileSelection());
     lbConfigList_.invalidate();
 }
 
-void MainWindow::syncTabs() {
+void MainWindow::refreshTabs() {
     const std::vector<std::string>& texts = form_->tabTexts();
     if (shownTabs_.size() != texts.size()) {
         tcJoystick_.setTabs(texts);
@@ -186,7 +164,7 @@ void MainWindow::syncTabs() {
     tcJoystick_.setSelected(form_->currentTab());
 }
 
-void MainWindow::syncRows() {
+void MainWindow::refreshRows() {
     const std::vector<ButtonRow>& rows = form_->rows();
     lvButtonList_.setRedraw(false);
     lvButtonList_.clear();
@@ -196,7 +174,7 @@ void MainWindow::syncRows() {
     lvButtonList_.redrawRows();
 }
 
-void MainWindow::syncRowTexts() {
+void MainWindow::refreshRowTexts() {
     const std::vector<ButtonRow>& rows = form_->rows();
     for (int i = 0; i < static_cast<int>(rows.size()) && i < lvButtonList_.rowCount(); ++i) {
         const ButtonRow& row = rows[static_cast<size_t>(i)];
@@ -204,7 +182,7 @@ void MainWindow::syncRowTexts() {
     }
 }
 
-void MainWindow::syncPage() {
+void MainWindow::refreshPage() {
     const bool options = form_->page() == FormPage::Options;
     tsJoystick_.setVisible(!options);
     tsOptions_->setVisible(options);
@@ -221,15 +199,16 @@ void MainWindow::applyFocusRequest() {
     }
 }
 
+FocusedControl MainWindow::focusedControl() const {
+    return lvButtonList_.focused() ? FocusedControl::ButtonList : tsOptions_->numberBoxWithFocus();
+}
+
 ui::RowLook MainWindow::rowLook(int row) const {
     ui::RowLook look;
     if (!form_) return look;
-    if (const std::optional<uint32_t> colour = form_->rowHighlight(row)) {
+    if (const std::optional<Rgb> colour = form_->rowHighlight(row)) {
         look.background = ui::colorRefOf(*colour);
-        // Dark highlight colours (maroon, green, olive, navy) need light text.
-        const uint32_t c = *colour;
-        const int brightness = ((c >> 16) & 0xFF) * 3 + ((c >> 8) & 0xFF) * 6 + (c & 0xFF);
-        look.text = brightness < 1000 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+        look.text = ui::colorRefOf(readableTextOn(*colour));
     }
     return look;
 }

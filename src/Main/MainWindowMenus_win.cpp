@@ -41,28 +41,30 @@ std::vector<ui::MenuEntry> treeOf(std::span<const MenuEntry> table) {
     return treeOf(table, at, table.empty() ? 0 : table.front().depth);
 }
 
+void setCheckMarks(ui::Menu& menu, const std::vector<MenuItemState>& marks) {
+    for (const MenuItemState& mark : marks) menu.setChecked(idOf(mark.command), mark.on);
+}
+
+void setEnabled(ui::Menu& menu, const std::vector<MenuItemState>& items) {
+    for (const MenuItemState& item : items) menu.setEnabled(idOf(item.command), item.on);
+}
+
 }  // namespace
 
 void MainWindow::createMenus() {
     mainMenu_.buildBar(treeOf(mainMenuTable()));
     mainMenu_.attachTo(window_);
-    tsOptions_->onDetect = [this] { route([this] { shell_->btnDetectClick(); }); };
+    tsOptions_->onDetect = [this] { shellLink_([](ShellCommands& s) { s.btnDetectClick(); }); };
     tsOptions_->onCalibrate = [this] { runCommand(idOf(Command::JoystickProperty)); };
-    syncMenuChecks();
+    refreshMenuChecks();
 }
 
-void MainWindow::syncMenuChecks() {
-    if (!shell_) return;
-    mainMenu_.setChecked(idOf(Command::DisableAppLink), shell_->appLinkSuspended());
-    mainMenu_.setChecked(idOf(Command::DisableJoystick), shell_->joystickSuspended());
-    mainMenu_.setChecked(idOf(Command::DarkMode), shell_->darkMode());
-    mainMenu_.setChecked(idOf(Command::AutoStartup), shell_->autoStartup());
+void MainWindow::refreshMenuChecks() {
+    if (shell_) setCheckMarks(mainMenu_, shell_->checkMarks(mainMenuTable()));
 }
 
 void MainWindow::runCommand(int command) {
-    if (!shell_) return;
-    const auto handle = reinterpret_cast<uintptr_t>(window_);
-    route([this, command, handle] { shell_->run(command, handle); });
+    shellLink_([command, handle = reinterpret_cast<uintptr_t>(window_)](ShellCommands& s) { s.run(command, handle); });
 }
 
 void MainWindow::showConfigListMenu(POINT screen) {
@@ -70,18 +72,11 @@ void MainWindow::showConfigListMenu(POINT screen) {
     if (const int command = menu.popupAt(window_, screen)) runCommand(command);
 }
 
-void MainWindow::showButtonListMenu(POINT screen) {
-    if (!form_) return;
-    const ButtonListMenu state = form_->PMButtonListPopup();
+void MainWindow::showButtonListMenu(int row, POINT screen) {
+    if (!link_.attached()) return;
+    const ButtonListMenu state = link_([row](MainForm& f) { return f.PMButtonListPopup(row); });
     ui::Menu menu(treeOf(buttonListMenuTable()));
-    for (Command row : {Command::ButtonListEdit, Command::ButtonListCopy, Command::ButtonListPaste,
-                        Command::ButtonListClear, Command::ButtonListSwap})
-        menu.setEnabled(idOf(row), state.rowItems);
-    menu.setEnabled(idOf(Command::ButtonListAllClear), state.joystickItems);
-    menu.setEnabled(idOf(Command::RenameDeviceName2), state.renameDeviceName);
-    menu.setEnabled(idOf(Command::EditDeviceTemplate2), state.editDeviceTemplate);
-    menu.setEnabled(idOf(Command::RenameTabName2), state.renameTabName);
-    menu.setEnabled(idOf(Command::SpecifyTabTemplate2), state.specifyTabTemplate);
+    setEnabled(menu, enabledItems(state));
     std::vector<ui::MenuEntry> swaps;
     swaps.reserve(state.swapItems.size());
     for (const SwapItem& item : state.swapItems) swaps.push_back({.id = swapCommand(item.slot), .caption = item.caption});
@@ -90,28 +85,23 @@ void MainWindow::showButtonListMenu(POINT screen) {
 }
 
 void MainWindow::showTabMenu(int tab, POINT screen) {
-    if (!form_) return;
-    const FocusedControl focused = tsOptions_->focusedNumberBox();
-    JoystickTabMenu state;
-    route([&] { state = form_->PMJoystickTabPopup(tab, focused); });
+    const JoystickTabMenu state = link_([tab, focused = tsOptions_->focusedNumberBox()](MainForm& f) {
+        return f.PMJoystickTabPopup(tab, focused);
+    });
     if (!state.opens) return;
     ui::Menu menu(treeOf(joystickTabMenuTable()));
-    menu.setEnabled(idOf(Command::RenameDeviceName), state.renameDeviceName);
-    menu.setEnabled(idOf(Command::ClearDeviceName), state.clearDeviceName);
-    menu.setEnabled(idOf(Command::EditDeviceTemplate), state.editDeviceTemplate);
-    menu.setEnabled(idOf(Command::RenameTabName), state.renameTabName);
-    menu.setEnabled(idOf(Command::SpecifyTabTemplate), state.specifyTabTemplate);
+    setEnabled(menu, enabledItems(state));
     if (const int command = menu.popupAt(window_, screen)) runCommand(command);
 }
 
 void MainWindow::showTrayMenu() {
+    if (!shell_) return;
     std::vector<ui::MenuEntry> entries;
     for (const TrayProfileItem& item : shell_->trayProfileItems())
         entries.push_back({.id = trayProfileCommand(item.index), .caption = item.caption, .checked = item.checked});
     for (ui::MenuEntry& entry : treeOf(trayMenuTable())) entries.push_back(std::move(entry));
     ui::Menu menu(entries);
-    menu.setChecked(idOf(Command::TrayDisableAppLink), shell_->appLinkSuspended());
-    menu.setChecked(idOf(Command::TrayDisableJoystick), shell_->joystickSuspended());
+    setCheckMarks(menu, shell_->checkMarks(trayMenuTable()));
     if (const int command = menu.popupAtCursor(window_)) runCommand(command);
 }
 

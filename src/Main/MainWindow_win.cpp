@@ -10,6 +10,7 @@
 #include "Main/WindowGeometry.h"
 #include "Ui/Control_win.h"
 #include "Ui/Dpi_win.h"
+#include "Ui/GdiObjects_win.h"
 #include "Ui/MessageBoxes_win.h"
 #include "Ui/Theme_win.h"
 #include "Utils/Logger.h"
@@ -47,7 +48,8 @@ bool MainWindow::create(HINSTANCE instance, const char* title) {
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    // The background is the palette's, painted on WM_ERASEBKGND.
+    windowClass.hbrBackground = nullptr;
     windowClass.lpszClassName = kClassName;
     // A second window of the class in one process (the view tests) finds
     // it registered.
@@ -69,12 +71,13 @@ void MainWindow::attach(MainForm& form, ShellCommands& shell, AppMessages& messa
     form_ = &form;
     shell_ = &shell;
     messages_ = &messages;
-    tsOptions_->attach(form, [this] { sync(); });
+    link_.attach(form);
+    shellLink_.attach(shell);
     createMenus();
-    trayIcon_.onClick = [this] { route([this] { shell_->TrayIconClick(); }); };
+    trayIcon_.onClick = [this] { shellLink_([](ShellCommands& s) { s.TrayIconClick(); }); };
     // Any button going down re-detects; the menu is built with the profiles
     // as they are when it opens.
-    trayIcon_.onMouseDown = [this] { route([this] { shell_->TrayIconMouseDown(false); }); };
+    trayIcon_.onMouseDown = [this] { shellLink_([](ShellCommands& s) { s.TrayIconMouseDown(false); }); };
     trayIcon_.onRightClick = [this] { showTrayMenu(); };
 }
 
@@ -98,11 +101,13 @@ void MainWindow::restoreGeometry() {
     layout();
 }
 
-void MainWindow::show(int showCommand) {
-    ShowWindow(window_, showCommand);
-    // A minimised start tells the commands model through WM_SIZE; a hidden
-    // one is a start in the notification area, which a tray click restores.
-    if (showCommand == SW_HIDE) route([this] { shell_->ApplicationMinimize(); });
+void MainWindow::show(StartShow how, int askedShowCommand) {
+    switch (how) {
+        case StartShow::AsAsked: ShowWindow(window_, askedShowCommand); break;
+        case StartShow::Minimized: ShowWindow(window_, SW_SHOWMINNOACTIVE); break;
+        case StartShow::Hidden: ShowWindow(window_, SW_HIDE); break;
+    }
+    shellLink_([how](ShellCommands& s) { s.FormShow(how); });
     UpdateWindow(window_);
 }
 
@@ -131,12 +136,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             data = copy->lpData;
             size = copy->cbData;
         }
-        if (const auto answer = messages_->handle(message, wParam, lParam, data, size)) {
-            // The end of the session closes the window through the close
-            // request, which must then exit.
-            if (message == WM_QUERYENDSESSION && shell_) shell_->setReallyExit();
-            return *answer;
-        }
+        if (const auto answer = messages_->handle(message, wParam, lParam, data, size)) return *answer;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -149,7 +149,7 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
             return true;
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) {
-                route([this] { shell_->ApplicationMinimize(); });
+                shellLink_([](ShellCommands& s) { s.ApplicationMinimize(); });
             } else {
                 layout();
             }
@@ -197,37 +197,34 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
                 RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
             }
             return true;
-        case WM_ERASEBKGND:
-            if (!ui::Theme::dark()) return false;
-            {
-                RECT client;
-                GetClientRect(window_, &client);
-                FillRect(reinterpret_cast<HDC>(wParam), &client, ui::Theme::windowBrush());
-            }
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, ui::solidBrush(ui::palette().window).get());
             result = 1;
             return true;
+        }
         case WM_ACTIVATE:
-            if (form_) route([this, wParam] { form_->setActive(LOWORD(wParam) != WA_INACTIVE); });
+            link_([active = LOWORD(wParam) != WA_INACTIVE](MainForm& f) { f.setActive(active); });
             if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
                 activatedOnce_ = true;
                 PostMessageW(window_, kFormActivate, 0, 0);
             }
             return false;
         case wm::kVrxRefreshHighlight:
-            if (form_) route([this] { form_->RefreshTabHighlights(); });
+            link_([](MainForm& f) { f.RefreshTabHighlights(); });
             return true;
         case wm::kVrxUpdateJoysticks:
-            if (form_) route([this] { form_->UpdateJoystickCount(hooks_.detectedCount()); });
+            link_([this](MainForm& f) { f.UpdateJoystickCount(hooks_.detectedCount()); });
             return true;
         case kFormActivate:
-            route([this] { shell_->FormActivate(); });
+            shellLink_([](ShellCommands& s) { s.FormActivate(); });
             return true;
         case WM_ACTIVATEAPP:
-            if (!form_) return false;
             if (wParam) {
-                route([this] { form_->ApplicationEventsActivate(); });
+                link_([](MainForm& f) { f.ApplicationEventsActivate(); });
             } else {
-                route([this] { shell_->ApplicationDeactivate(); });
+                shellLink_([](ShellCommands& s) { s.ApplicationDeactivate(); });
             }
             return false;
         case WM_COMMAND:
@@ -238,17 +235,13 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
             // belong to the control that has the focus.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 const int key = LOWORD(wParam) == IDOK ? VK_RETURN : VK_ESCAPE;
-                if (lvButtonList_.focused()) {
-                    if (key == VK_RETURN) route([this] { form_->lvButtonListKeyDown(VK_RETURN); });
-                } else {
-                    tsOptions_->dialogKey(key);
-                }
+                link_([key, focused = focusedControl()](MainForm& f) { return f.dialogKey(key, focused); });
                 return true;
             }
             runCommand(LOWORD(wParam));
             return true;
         case WM_CONTEXTMENU:
-            if (reinterpret_cast<HWND>(wParam) == lbConfigList_.hwnd() && form_) {
+            if (reinterpret_cast<HWND>(wParam) == lbConfigList_.hwnd() && link_.attached()) {
                 POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
                 int item = lbConfigList_.selected();
                 if (screen.x != -1 || screen.y != -1) {
@@ -261,23 +254,23 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
                     screen = {bounds.left, bounds.top};
                     ClientToScreen(leftPanel_.hwnd(), &screen);
                 }
-                route([this, item] { form_->lbConfigListMouseDown(true, item); });
+                link_([item](MainForm& f) { f.lbConfigListMouseDown(true, item); });
                 showConfigListMenu(screen);
                 return true;
             }
             return false;
         case WM_TIMER:
-            if (wParam == kDelayedExecTimer && shell_) {
-                const auto handle = reinterpret_cast<uintptr_t>(window_);
-                route([this, handle] { shell_->DelayedExecTimerTimer(hooks_.menuOpen(), handle); });
+            if (wParam == kDelayedExecTimer) {
+                shellLink_([this](ShellCommands& s) {
+                    s.DelayedExecTimerTimer(hooks_.menuOpen(), reinterpret_cast<uintptr_t>(window_));
+                });
                 return true;
             }
             return false;
         case WM_CLOSE:
-            if (shell_ && !shell_->FormCloseQuery()) {
-                sync();
+            // Refused, the commands model has minimised the window instead.
+            if (shellLink_.attached() && !shellLink_([](ShellCommands& s) { return s.FormCloseQuery(); }))
                 return true;
-            }
             DestroyWindow(window_);
             return true;
         case WM_ENDSESSION:
@@ -292,6 +285,8 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
             trayIcon_.remove();
             KillTimer(window_, kDelayedExecTimer);
             if (hooks_.destroying) hooks_.destroying();
+            link_.detach();
+            shellLink_.detach();
             form_ = nullptr;
             shell_ = nullptr;
             messages_ = nullptr;
@@ -304,23 +299,23 @@ bool MainWindow::handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
-void MainWindow::sync() {
-    if (!form_ || !window_) return;
+void MainWindow::refresh() {
+    if (!window_) return;
     const unsigned changes = form_->takeChanges();
-    if (changes & kProfileListChanged) syncProfileList();
-    if (changes & kTabsChanged) syncTabs();
-    if (changes & kPageChanged) syncPage();
+    if (changes & kProfileListChanged) refreshProfileList();
+    if (changes & kTabsChanged) refreshTabs();
+    if (changes & kPageChanged) refreshPage();
     if (changes & kRowsChanged) {
-        syncRows();
+        refreshRows();
     } else if (changes & kRowTextsChanged) {
-        syncRowTexts();
+        refreshRowTexts();
     }
     if (changes & (kSelectionChanged | kRowsChanged)) lvButtonList_.setSelectedRow(form_->selectedRow());
     if (changes & kCaptionChanged) SetWindowTextW(window_, toWide(form_->caption()).c_str());
     if (changes & kHighlightChanged) lvButtonList_.redrawRows();
-    tsOptions_->sync(changes & kOptionsChanged);
+    if (changes & kOptionsChanged) tsOptions_->refresh(form_->options().state());
     applyFocusRequest();
-    syncMenuChecks();
+    refreshMenuChecks();
     shown_.store(shell_->windowShown(), std::memory_order_relaxed);
     const bool timerWanted = shell_->delayedExecTimerRunning();
     if (timerWanted) {
@@ -330,13 +325,15 @@ void MainWindow::sync() {
     }
 }
 
-void MainWindow::close() { PostMessageW(window_, WM_CLOSE, 0, 0); }
+void MainWindow::close() { shellLink_([](ShellCommands& s) { s.endSession(); }); }
+
+void MainWindow::closeMainWindow() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 void MainWindow::showError(const char* text, const char* caption) {
     ui::showMessageBox(window_, text, caption, MessageIcon::Error);
 }
 
-void MainWindow::profileSwitched() { route([this] { shell_->OnProfileSwitched(); }); }
+void MainWindow::profileSwitched() { shellLink_([](ShellCommands& s) { s.OnProfileSwitched(); }); }
 
 void MainWindow::minimizeApplication() {
     if (!IsIconic(window_)) ShowWindow(window_, SW_MINIMIZE);
@@ -345,7 +342,7 @@ void MainWindow::minimizeApplication() {
 void MainWindow::restoreApplication() {
     if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-    if (shell_) shell_->ApplicationRestore();
+    shellLink_([](ShellCommands& s) { s.ApplicationRestore(); });
 }
 
 void MainWindow::beep() { MessageBeep(MB_OK); }

@@ -10,9 +10,11 @@
 
 #include "Dialogs/AppLinkLinks.h"
 #include "Main/AppMessages.h"
+#include "Main/MainForm.h"
 #include "Main/MainFormLinks.h"
 #include "Main/ShellCommands.h"
 #include "Ui/Button_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/ListBox_win.h"
 #include "Ui/ListView_win.h"
 #include "Ui/Menu_win.h"
@@ -24,7 +26,6 @@
 namespace vrx {
 
 class Logger;
-class MainForm;
 class OptionsPageView;
 struct GlobalSettings;
 struct WindowGeometry;
@@ -34,6 +35,12 @@ struct WindowGeometry;
 // list or the options page on the right, the menus and the notification
 // icon. It copies the form model's state into its controls and turns the
 // controls' events into the model's handlers; the rules live in the models.
+// Every handler runs through a link, the form's (MainForm, the options page
+// within it) or the commands model's (ShellCommands); both links end in the
+// one refresh. AppMessages answers the other programs and the system: it
+// keeps nothing the window shows, and what it asks of the window (restore,
+// a profile switch, the end of the session) comes back as handlers of the
+// commands model.
 class MainWindow final : public MainWindowActions,
                          public ShellWindow,
                          public CaptureHost,
@@ -72,13 +79,16 @@ public:
     void attach(MainForm& form, ShellCommands& shell, AppMessages& messages);
     // The saved geometry, scaled to the screen (at creation).
     void restoreGeometry();
-    void show(int showCommand);
+    // The first showing: as the commands model decided at start-up, with the
+    // show command the system gave the process.
+    void show(StartShow how, int askedShowCommand = SW_SHOWNORMAL);
 
     HWND handle() const { return window_; }
     // The window-shown flag the engine reads on the timer thread.
     bool shown() const { return shown_.load(std::memory_order_relaxed); }
-    // Copies what the models changed into the controls and menus.
-    void sync();
+    // Copies what the models changed into the controls and menus: for the
+    // first showing, and after a change made outside the window.
+    void sync() { link_.refresh(); }
 
     // MainWindowActions
     void restore() override { restoreApplication(); }
@@ -104,7 +114,7 @@ public:
     void bringToFront() override;
     void showMainWindow() override;
     void setBounds(int left, int top, int width, int height) override;
-    void closeMainWindow() override { close(); }
+    void closeMainWindow() override;
 
     // SwitchNotices
     void showBalloon(const std::string& title, const std::string& text, int durationMs) override;
@@ -123,6 +133,10 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool handleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // The one refresh of both links: what the handler changed, into the
+    // controls and menus.
+    void refresh();
+
     // MainWindowLayout_win.cpp
     void createControls();
     void createFonts();
@@ -133,39 +147,37 @@ private:
     int splitterWidth() const;
     bool overSplitter(POINT client) const;
     void dragSplitter(int x);
-    void syncProfileList();
-    void syncTabs();
-    void syncRows();
-    void syncRowTexts();
-    void syncPage();
+    void refreshProfileList();
+    void refreshTabs();
+    void refreshRows();
+    void refreshRowTexts();
+    void refreshPage();
     void applyFocusRequest();
+    // The control with the keyboard focus, as the form's key handling asks.
+    FocusedControl focusedControl() const;
     ui::RowLook rowLook(int row) const;
     WindowGeometry currentGeometry() const;
 
     // MainWindowMenus_win.cpp
     void createMenus();
-    void syncMenuChecks();
+    void refreshMenuChecks();
     void runCommand(int command);
     void showConfigListMenu(POINT screen);
-    void showButtonListMenu(POINT screen);
+    void showButtonListMenu(int row, POINT screen);
     void showTabMenu(int tab, POINT screen);
     void showTrayMenu();
-
-    // Every event a control sends goes through here: the model's handler,
-    // then the window copies what changed.
-    template <typename Handler>
-    void route(Handler handler) {
-        if (!form_) return;
-        handler();
-        sync();
-    }
 
     GlobalSettings& settings_;
     Logger& log_;
     Hooks hooks_;
+    // The models, read to show them; their handlers run through the links.
     MainForm* form_ = nullptr;
-    ShellCommands* shell_ = nullptr;
+    const ShellCommands* shell_ = nullptr;
     AppMessages* messages_ = nullptr;
+    ui::FormLink<MainForm> link_{[this] { refresh(); }};
+    // The commands' refresh is the form's, so that while either runs the
+    // notifications its setters raise reach no handler of the form.
+    ui::FormLink<ShellCommands> shellLink_{[this] { link_.refresh(); }};
     HWND window_ = nullptr;
     std::atomic<bool> shown_{true};
     ui::Dpi dpi_;

@@ -166,12 +166,35 @@ bool OptionsPage::editNumButtonsKeyPress(char character) {
     return character == kEnterKey || character == kEscapeKey;
 }
 
-void OptionsPage::editNumButtonsExit(const std::string& text) {
+bool OptionsPage::editNumJoystickDialogKey(int virtualKey) {
+    if (virtualKey != kEnterKey && virtualKey != kEscapeKey) return false;
+    editNumJoystickKeyDown(virtualKey);
+    editNumJoystickKeyPress(static_cast<char>(virtualKey));
+    return true;
+}
+
+bool OptionsPage::editNumButtonsDialogKey(int virtualKey) {
+    if (virtualKey != kEnterKey && virtualKey != kEscapeKey) return false;
+    // Both boxes send the focus on to the apply button on Enter.
+    editNumJoystickKeyDown(virtualKey);
+    editNumButtonsKeyPress(static_cast<char>(virtualKey));
+    if (virtualKey == kEnterKey) leaveNumButtons();
+    return true;
+}
+
+void OptionsPage::editNumButtonsChange(const std::string& text) { state_.numButtons = text; }
+
+void OptionsPage::editNumButtonsExit(const std::string& text) { checkNumButtons(text); }
+
+bool OptionsPage::leaveNumButtons() { return checkNumButtons(state_.numButtons); }
+
+bool OptionsPage::checkNumButtons(const std::string& text) {
     ProfileSettings* s = settings();
-    if (!s) return;
+    if (!s) return true;
     state_.numButtons = text;
     const std::optional<int> count = acceptedCount(text, kButtonCount, Focus::NumButtons);
-    if (!count || *count == s->numberOfButtons) return;
+    if (!count) return false;
+    if (*count == s->numberOfButtons) return true;
     {
         EngineLockGuard guard(parts_.lock);
         releaseSlots(0, kMaxJoysticks - 1, buttonSlot(*count));
@@ -179,6 +202,7 @@ void OptionsPage::editNumButtonsExit(const std::string& text) {
     }
     markModified();
     host_.RefreshDisplay();
+    return true;
 }
 
 void OptionsPage::cbAxisDisplayModeChange(int index) {

@@ -100,7 +100,20 @@ public:
     // (true), other characters are left to the box (false).
     bool editNumJoystickKeyPress(char character);
     bool editNumButtonsKeyPress(char character);
+    // Enter or Escape in a number box, as the window's dialog keyboard hands
+    // them on: the key-down and key-press rules above together; Enter in
+    // editNumButtons also leaves the box (leaveNumButtons). True when taken.
+    bool editNumJoystickDialogKey(int virtualKey);
+    bool editNumButtonsDialogKey(int virtualKey);
+    // The text as the user types it, which the box's check takes when the
+    // window moves the focus away itself.
+    void editNumButtonsChange(const std::string& text);
     void editNumButtonsExit(const std::string& text);
+    // The window moves the focus out of editNumButtons (Enter, a tab change
+    // it refuses), which the box does not report as its exit: the exit's
+    // check runs here on the text typed. False when it refused the count and
+    // asked for the focus back.
+    bool leaveNumButtons();
     void cbAxisDisplayModeChange(int index);
     void cbUseDiagonalInput1Click(bool checked);
     void cbUseDiagonalInput2Click(bool checked);
@@ -135,6 +148,8 @@ private:
     // The count typed into a number box, or nothing after telling the user
     // it must be 1 to maximum and sending the focus back to the box.
     std::optional<int> acceptedCount(const std::string& text, int maximum, Focus box);
+    // editNumButtonsExit; false when the count was refused.
+    bool checkNumButtons(const std::string& text);
     void releaseSlots(int firstJoystick, int lastJoystick, int firstSlot);
 
     OptionsPageParts parts_;

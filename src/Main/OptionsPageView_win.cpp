@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <vector>
 
-#include "Joybutton/KeyCode.h"
 #include "Ui/Dpi_win.h"
 
 namespace vrx {
@@ -14,12 +13,13 @@ std::vector<std::string> itemsOf(const auto& texts) { return {texts.begin(), tex
 
 }  // namespace
 
-OptionsPageView::OptionsPageView(HWND parent) {
+OptionsPageView::OptionsPageView(HWND parent, ui::FormLink<MainForm>& link) : link_(link) {
     // Group boxes paint only their frame: the page must not clip them out
     // of its background. On a small window the page scrolls.
     page_.create(parent, {.clipChildren = false, .scrolls = true});
     page_.setVisible(false);
     createControls();
+    wireEvents();
     page_.onResize = [this](int width, int height) { layout(width, height); };
     page_.onScroll = [this](int) {
         RECT client;
@@ -81,12 +81,6 @@ void OptionsPageView::createControls() {
     btnVibrationDetails.create(p, "詳細...");
 }
 
-void OptionsPageView::attach(MainForm& form, std::function<void()> changed) {
-    form_ = &form;
-    changed_ = std::move(changed);
-    wireEvents();
-}
-
 void OptionsPageView::wireEvents() {
     btnDetect.onClick = [this] {
         if (onDetect) onDetect();
@@ -95,87 +89,69 @@ void OptionsPageView::wireEvents() {
         if (onCalibrate) onCalibrate();
     };
     btnApplyNumJoysticks.onClick = [this] {
-        const std::string text = editNumJoystick.text();
-        route([&](OptionsPage& page) { page.btnApplyNumJoysticksClick(text); });
+        link_([text = editNumJoystick.text()](MainForm& f) { f.options().btnApplyNumJoysticksClick(text); });
     };
-    // Enter and Escape in the number boxes: Enter moves on to the apply
-    // button, Escape puts the stored count back.
-    const auto numberBoxKeys = [this](bool joysticks) {
-        return [this, joysticks](int key) {
-            bool taken = false;
-            route([&](OptionsPage& page) {
-                if (key == kEnterKey) taken = page.editNumJoystickKeyDown(key);
-                if (key == kEscapeKey || key == kEnterKey) {
-                    const char character = static_cast<char>(key);
-                    taken = (joysticks ? page.editNumJoystickKeyPress(character)
-                                       : page.editNumButtonsKeyPress(character)) || taken;
-                }
-            });
-            return taken;
-        };
+    editNumJoystick.onKeyDown = [this](int key) {
+        return link_([key](MainForm& f) { return f.options().editNumJoystickDialogKey(key); });
     };
-    editNumJoystick.onKeyDown = numberBoxKeys(true);
-    editNumButtons.onKeyDown = numberBoxKeys(false);
+    editNumButtons.onKeyDown = [this](int key) {
+        return link_([key](MainForm& f) { return f.options().editNumButtonsDialogKey(key); });
+    };
+    editNumButtons.onChange = [this] {
+        link_([text = editNumButtons.text()](MainForm& f) { f.options().editNumButtonsChange(text); });
+    };
     editNumJoystick.onExit = [this] { rememberLeftBox(FocusedControl::NumJoysticks); };
     editNumButtons.onExit = [this] {
         rememberLeftBox(FocusedControl::NumButtons);
-        const std::string text = editNumButtons.text();
-        route([&](OptionsPage& page) { page.editNumButtonsExit(text); });
+        link_([text = editNumButtons.text()](MainForm& f) { f.options().editNumButtonsExit(text); });
     };
     cbAxisDisplayMode.onChange = [this](int index) {
-        route([&](OptionsPage& page) { page.cbAxisDisplayModeChange(index); });
+        link_([index](MainForm& f) { f.options().cbAxisDisplayModeChange(index); });
     };
     cbUseDiagonalInput1.onChange = [this](bool on) {
-        route([&](OptionsPage& page) { page.cbUseDiagonalInput1Click(on); });
+        link_([on](MainForm& f) { f.options().cbUseDiagonalInput1Click(on); });
     };
     cbUseDiagonalInput2.onChange = [this](bool on) {
-        route([&](OptionsPage& page) { page.cbUseDiagonalInput2Click(on); });
+        link_([on](MainForm& f) { f.options().cbUseDiagonalInput2Click(on); });
     };
-    cbUsePOV8Way.onChange = [this](bool on) { route([&](OptionsPage& page) { page.cbUsePOV8WayClick(on); }); };
+    cbUsePOV8Way.onChange = [this](bool on) { link_([on](MainForm& f) { f.options().cbUsePOV8WayClick(on); }); };
     cbRepeatSameKeyInSequence.onChange = [this](bool on) {
-        route([&](OptionsPage& page) { page.cbRepeatSameKeyInSequenceClick(on); });
+        link_([on](MainForm& f) { f.options().cbRepeatSameKeyInSequenceClick(on); });
     };
     tbThreshold1.onChange = [this](int value) {
-        route([&](OptionsPage& page) { page.tbThreshold1Change(value); });
+        link_([value](MainForm& f) { f.options().tbThreshold1Change(value); });
     };
     tbThreshold2.onChange = [this](int value) {
-        route([&](OptionsPage& page) { page.tbThreshold2Change(value); });
+        link_([value](MainForm& f) { f.options().tbThreshold2Change(value); });
     };
-    cbKeySendMode.onChange = [this](int index) { route([&](OptionsPage& page) { page.cbKeySendModeChange(index); }); };
+    cbKeySendMode.onChange = [this](int index) {
+        link_([index](MainForm& f) { f.options().cbKeySendModeChange(index); });
+    };
     cbPlaySound.onChange = [this](bool on) {
-        const std::string box = editSoundFile.text();
-        route([&](OptionsPage& page) { page.cbPlaySoundClick(on, box); });
+        link_([on, box = editSoundFile.text()](MainForm& f) { f.options().cbPlaySoundClick(on, box); });
     };
-    btnSoundFile.onClick = [this] { route([](OptionsPage& page) { page.btnSoundFileClick(); }); };
+    btnSoundFile.onClick = [this] { link_([](MainForm& f) { f.options().btnSoundFileClick(); }); };
     editSoundFile.onExit = [this] {
-        const std::string text = editSoundFile.text();
-        route([&](OptionsPage& page) { page.editSoundFileExit(text); });
+        link_([text = editSoundFile.text()](MainForm& f) { f.options().editSoundFileExit(text); });
     };
     cbShowProfileImage.onChange = [this](bool on) {
-        const std::string box = editImageFile.text();
-        route([&](OptionsPage& page) { page.cbShowProfileImageClick(on, box); });
+        link_([on, box = editImageFile.text()](MainForm& f) { f.options().cbShowProfileImageClick(on, box); });
     };
-    btnImageFile.onClick = [this] { route([](OptionsPage& page) { page.btnImageFileClick(); }); };
+    btnImageFile.onClick = [this] { link_([](MainForm& f) { f.options().btnImageFileClick(); }); };
     editImageFile.onExit = [this] {
-        const std::string text = editImageFile.text();
-        route([&](OptionsPage& page) { page.editImageFileExit(text); });
+        link_([text = editImageFile.text()](MainForm& f) { f.options().editImageFileExit(text); });
     };
     cbTriggerVibration.onChange = [this](bool on) {
-        route([&](OptionsPage& page) { page.cbTriggerVibrationClick(on); });
+        link_([on](MainForm& f) { f.options().cbTriggerVibrationClick(on); });
     };
-    btnButtonAlias.onClick = [this] { route([](OptionsPage& page) { page.btnButtonAliasClick(); }); };
-    btnVibrationDetails.onClick = [this] { route([](OptionsPage& page) { page.btnVibrationDetailsClick(); }); };
+    btnButtonAlias.onClick = [this] { link_([](MainForm& f) { f.options().btnButtonAliasClick(); }); };
+    btnVibrationDetails.onClick = [this] { link_([](MainForm& f) { f.options().btnVibrationDetailsClick(); }); };
 }
 
-void OptionsPageView::sync(bool force) {
-    if (!form_) return;
-    OptionsPage& page = form_->options();
-    if (!page.takeChanged() && !force) return;
-    const OptionsState& s = page.state();
+void OptionsPageView::refresh(const OptionsState& s) {
     lblJoystickStatus.setText(s.joystickStatus);
-    // A box being typed into keeps what the user typed.
-    if (!editNumJoystick.focused() || editNumJoystick.text() != s.numJoysticks) editNumJoystick.setText(s.numJoysticks);
-    if (!editNumButtons.focused() || editNumButtons.text() != s.numButtons) editNumButtons.setText(s.numButtons);
+    editNumJoystick.showText(s.numJoysticks);
+    editNumButtons.showText(s.numButtons);
     cbAxisDisplayMode.setSelected(s.axisDisplayMode);
     cbUseDiagonalInput1.setChecked(s.useDiagonalInput1);
     cbUseDiagonalInput2.setChecked(s.useDiagonalInput2);
@@ -277,10 +253,6 @@ void OptionsPageView::focus(OptionsPage::Focus control) {
     }
 }
 
-void OptionsPageView::dialogKey(int virtualKey) {
-    for (ui::Edit* box : {&editNumJoystick, &editNumButtons})
-        if (box->focused() && box->onKeyDown) box->onKeyDown(virtualKey);
-}
 
 void OptionsPageView::rememberLeftBox(FocusedControl box) {
     leftBox_ = box;
@@ -291,9 +263,15 @@ void OptionsPageView::rememberLeftBox(FocusedControl box) {
 // tab, so a number box that lost the focus to that same click still counts
 // as having it.
 FocusedControl OptionsPageView::focusedNumberBox() const {
+    const FocusedControl focused = numberBoxWithFocus();
+    if (focused != FocusedControl::Other) return focused;
+    return GetMessageTime() == leftAt_ ? leftBox_ : FocusedControl::Other;
+}
+
+FocusedControl OptionsPageView::numberBoxWithFocus() const {
     if (editNumJoystick.focused()) return FocusedControl::NumJoysticks;
     if (editNumButtons.focused()) return FocusedControl::NumButtons;
-    return GetMessageTime() == leftAt_ ? leftBox_ : FocusedControl::Other;
+    return FocusedControl::Other;
 }
 
 }  // namespace vrx

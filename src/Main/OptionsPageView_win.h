@@ -9,6 +9,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/Panel_win.h"
 #include "Ui/TrackBar_win.h"
@@ -17,29 +18,27 @@
 namespace vrx {
 
 // The "Options" tab's page: the controls of the profile-wide settings,
-// filled from the options page model and feeding its handlers.
+// filled from the options page model and feeding its handlers through the
+// main window's link, whose refresh fills the page.
 class OptionsPageView {
 public:
-    explicit OptionsPageView(HWND parent);
+    OptionsPageView(HWND parent, ui::FormLink<MainForm>& link);
     OptionsPageView(const OptionsPageView&) = delete;
     OptionsPageView& operator=(const OptionsPageView&) = delete;
 
-    // changed: a model call ran; the view copies the model's state and
-    // honours its focus requests.
-    void attach(MainForm& form, std::function<void()> changed);
-    // Copies the model's state when it changed (or when forced).
-    void sync(bool force);
+    // Copies the model's state into the controls.
+    void refresh(const OptionsState& state);
     void setFonts(const ui::UiFont& normal, const ui::UiFont& bold, ui::Dpi dpi);
     void setBounds(const RECT& bounds) { page_.setBounds(bounds); }
     void setVisible(bool visible) { page_.setVisible(visible); }
     void bringToTop() const;
     void focus(OptionsPage::Focus control);
-    // The number box that has the keyboard focus, which the tab change must
-    // leave to its own check.
+    // The number box that has the keyboard focus, or that lost it to the
+    // click now being handled, which the tab change must leave to its own
+    // check.
     FocusedControl focusedNumberBox() const;
-    // Enter or Escape that the window's dialog keyboard took from the
-    // control with the focus.
-    void dialogKey(int virtualKey);
+    // The number box that has the keyboard focus now.
+    FocusedControl numberBoxWithFocus() const;
     HWND hwnd() const { return page_.hwnd(); }
 
     // The detection and device dialog buttons belong to the window's menus.
@@ -51,16 +50,8 @@ private:
     void wireEvents();
     void layout(int width, int height);
     void rememberLeftBox(FocusedControl box);
-    // Runs a handler of the model, then the window copies what changed.
-    template <typename Handler>
-    void route(Handler handler) {
-        if (!form_) return;
-        handler(form_->options());
-        changed_();
-    }
 
-    MainForm* form_ = nullptr;
-    std::function<void()> changed_;
+    ui::FormLink<MainForm>& link_;
     ui::Dpi dpi_;
     FocusedControl leftBox_ = FocusedControl::Other;
     LONG leftAt_ = 0;

@@ -1,10 +1,5 @@
 #include "Main/ShellCommands.h"
 
-#include <array>
-#include <exception>
-#include <system_error>
-
-#include "AppInfo/AppLauncher.h"
 #include "AppInfo/GlobalSettings.h"
 #include "AppInfo/WebPages.h"
 #include "AppLink/AppLinkManager.h"
@@ -12,10 +7,13 @@
 #include "Dialogs/PreferenceForm.h"
 #include "Joystick/EngineLinks.h"
 #include "Main/MainForm.h"
-#include "Main/ProfileSwitchNotice.h"
-#include "Main/WindowGeometry.h"
 #include "Utils/Logger.h"
 #include "Utils/PathText.h"
+
+// The commands model: the menu tables, their check marks, and what each
+// command does; the commands of one subject (the window's life, suspending,
+// the theme, auto start, the tray, the profile-switch notices) are in the
+// Shell*.cpp files of the same name.
 
 namespace vrx {
 namespace {
@@ -39,11 +37,11 @@ constexpr MenuEntry kMainMenu[] = {
     {1, C::JoystickProperty, "ジョイスティックの設定... (&C)"},
     {1, C::AppLink, "アプリケーションとの関連付け... (&L)"},
     {1, C::None, kSeparator},
-    {1, C::DarkMode, "ダークモード (&D)"},
-    {1, C::AutoStartup, "Windowsログイン時に自動で起動 (&S)"},
+    {1, C::DarkMode, "ダークモード (&D)", MenuCheck::DarkMode},
+    {1, C::AutoStartup, "Windowsログイン時に自動で起動 (&S)", MenuCheck::AutoStartup},
     {0, C::None, "機能の一時停止(&R)"},
-    {1, C::DisableAppLink, "アプリケーションとの関連付け機能を一時停止"},
-    {1, C::DisableJoystick, "ジョイスティックからの入力処理を一時停止"},
+    {1, C::DisableAppLink, "アプリケーションとの関連付け機能を一時停止", MenuCheck::AppLinkSuspended},
+    {1, C::DisableJoystick, "ジョイスティックからの入力処理を一時停止", MenuCheck::JoystickSuspended},
     {0, C::None, "ヘルプ(&H)"},
     {1, C::Overview, "基本的な使い方(&O)"},
     {1, C::Tips, "便利な使い方(&T)"},
@@ -57,8 +55,8 @@ constexpr MenuEntry kMainMenu[] = {
 
 constexpr MenuEntry kTrayMenu[] = {
     {0, C::None, kSeparator},  // PMTaskTrayLine: the profiles go above it
-    {0, C::TrayDisableAppLink, "アプリケーションとの関連付け機能を一時停止(&A)"},
-    {0, C::TrayDisableJoystick, "ジョイスティックの入力処理を一時停止(&S)"},
+    {0, C::TrayDisableAppLink, "アプリケーションとの関連付け機能を一時停止(&A)", MenuCheck::AppLinkSuspended},
+    {0, C::TrayDisableJoystick, "ジョイスティックの入力処理を一時停止(&S)", MenuCheck::JoystickSuspended},
     {0, C::None, kSeparator},
     {0, C::TrayDetect, "ジョイスティックの再検出(&R)"},
     {0, C::ResetWindowPosition, "Vantorix のウィンドウの位置を (0,0) にリセット"},
@@ -103,14 +101,6 @@ constexpr MenuEntry kJoystickTabMenu[] = {
     {0, C::SpecifyTabTemplate, "タブのボタン名テンプレートを指定(&P)"},
 };
 
-constexpr const char* kAutoStartNeedsAdministrator =
-    "自動起動の設定には管理者権限が必要です。\n\nメニューの「ファイル」→「終了」を選び、Vantorixを完全に終了し、"
-    "その後Vantorixを右クリックして「管理者として実行」してから、再度お試しください。";
-constexpr const char* kSeeTheLog = "\n\n詳細は Vantorix.log をご確認ください。";
-
-// Window handles are 32-bit values even in a 64-bit process.
-unsigned handleText(uintptr_t handle) { return static_cast<unsigned>(handle); }
-
 }  // namespace
 
 std::span<const MenuEntry> mainMenuTable() { return kMainMenu; }
@@ -125,63 +115,43 @@ bool ShellCommands::appLinkSuspended() const { return parts_.appLink.suspended()
 
 bool ShellCommands::darkMode() const { return parts_.settings.darkMode; }
 
-std::vector<TrayProfileItem> ShellCommands::trayProfileItems() const {
-    std::vector<TrayProfileItem> items;
-    const auto& names = parts_.profiles.names();
-    for (size_t i = 0; i < names.size(); ++i)
-        items.push_back({names[i], static_cast<int>(i), static_cast<int>(i) == parts_.profiles.currentIndex()});
+std::vector<MenuItemState> enabledItems(const ButtonListMenu& menu) {
+    std::vector<MenuItemState> items;
+    for (Command row : {C::ButtonListEdit, C::ButtonListCopy, C::ButtonListPaste, C::ButtonListClear, C::ButtonListSwap})
+        items.push_back({row, menu.rowItems});
+    items.push_back({C::ButtonListAllClear, menu.joystickItems});
+    items.push_back({C::RenameDeviceName2, menu.renameDeviceName});
+    items.push_back({C::EditDeviceTemplate2, menu.editDeviceTemplate});
+    items.push_back({C::RenameTabName2, menu.renameTabName});
+    items.push_back({C::SpecifyTabTemplate2, menu.specifyTabTemplate});
     return items;
+}
+
+std::vector<MenuItemState> enabledItems(const JoystickTabMenu& menu) {
+    return {{C::RenameDeviceName, menu.renameDeviceName},
+            {C::ClearDeviceName, menu.clearDeviceName},
+            {C::EditDeviceTemplate, menu.editDeviceTemplate},
+            {C::RenameTabName, menu.renameTabName},
+            {C::SpecifyTabTemplate, menu.specifyTabTemplate}};
+}
+
+std::vector<MenuItemState> ShellCommands::checkMarks(std::span<const MenuEntry> table) const {
+    std::vector<MenuItemState> marks;
+    for (const MenuEntry& entry : table) {
+        switch (entry.check) {
+            case MenuCheck::None: continue;
+            case MenuCheck::AppLinkSuspended: marks.push_back({entry.command, appLinkSuspended()}); break;
+            case MenuCheck::JoystickSuspended: marks.push_back({entry.command, joystickSuspended_}); break;
+            case MenuCheck::DarkMode: marks.push_back({entry.command, darkMode()}); break;
+            case MenuCheck::AutoStartup: marks.push_back({entry.command, autoStartup_}); break;
+        }
+    }
+    return marks;
 }
 
 void ShellCommands::message(const std::string& text, const char* caption, MessageIcon icon) {
     parts_.dialogs.message(text, caption, icon, MessageButtons::Ok);
 }
-
-// --- The window's life ---
-
-void ShellCommands::readAutoStartup() { autoStartup_ = parts_.autoStart.exists(); }
-
-void ShellCommands::FormActivate() {
-    if (!parts_.firstRun) return;
-    parts_.shellDialogs.showGreeting();
-    parts_.firstRun = false;
-}
-
-bool ShellCommands::FormCloseQuery() {
-    const bool canClose = reallyExit_ || !parts_.settings.exitMeansMinimize;
-    parts_.log.debug(canClose ? "OnCloseQuery [CanClose=true]" : "OnCloseQuery [CanClose=false]");
-    if (!canClose) parts_.window.minimizeApplication();
-    return canClose;
-}
-
-void ShellCommands::ApplicationMinimize() {
-    windowShown_ = false;
-    if (!parts_.settings.hideWhenMinimized) return;
-    parts_.log.debug("ShowWindow(SW_HIDE)");
-    parts_.window.hideTaskbarWindow();
-}
-
-void ShellCommands::ApplicationRestore() {
-    if (!parts_.settings.hideWhenMinimized) return;
-    parts_.log.debug("ShowWindow(SW_SHOW)");
-    parts_.window.showTaskbarWindow();
-    parts_.window.bringToFront();
-}
-
-void ShellCommands::ApplicationDeactivate() {
-    parts_.log.debug("Application Deactivated");
-    const ConfigFile* profile = parts_.profiles.currentProfile();
-    if (!profile || !profile->modified) return;
-    // A failed write leaves the profile modified, so the next deactivation
-    // or the exit tries again.
-    try {
-        parts_.profiles.saveCurrent(parts_.profiles.currentName());
-    } catch (const std::exception& failure) {
-        message(failure.what(), "Error", MessageIcon::Error);
-    }
-}
-
-// --- Commands ---
 
 bool ShellCommands::run(int command, uintptr_t windowHandle) {
     const int profiles = static_cast<int>(parts_.profiles.names().size());
@@ -254,11 +224,6 @@ bool ShellCommands::runFormCommand(Command command) {
     }
 }
 
-void ShellCommands::MMExitClick() {
-    reallyExit_ = true;
-    parts_.window.closeMainWindow();
-}
-
 void ShellCommands::MMOpenConfigDirClick() { parts_.shell.exploreFolder(pathToUtf8(parts_.dataDirectory)); }
 
 void ShellCommands::MMPreferenceClick() {
@@ -268,7 +233,7 @@ void ShellCommands::MMPreferenceClick() {
         ShellCommands& shell;
         explicit Restart(ShellCommands& s) : shell(s) {}
         void terminateTimer() override { shell.parts_.theme.terminateProcessing(); }
-        void initTimer() override { shell.parts_.theme.initProcessing(); }
+        void initTimer() override { shell.startProcessing(); }
         void detectDevices() override { shell.redetect(true); }
     } restart(*this);
     PreferenceForm form(PreferenceParts{parts_.settings, parts_.form.engineLock(), restart, parts_.dialogs,
@@ -293,151 +258,5 @@ void ShellCommands::MMJoystickPropertyClick() {
 }
 
 void ShellCommands::openWebPage(const std::string& path) { parts_.shell.openAddress(webPageAddress(path)); }
-
-// --- Suspending ---
-
-void ShellCommands::MMDisableAppLinkClick() { parts_.appLink.toggleSuspended(); }
-
-void ShellCommands::MMDisableJoystickClick() {
-    joystickSuspended_ = !joystickSuspended_;
-    if (joystickSuspended_) {
-        parts_.log.info("Disabling joystick processing temporarily");
-        parts_.timer.disable();
-    } else {
-        parts_.log.info("Enabling joystick processing");
-        parts_.timer.enable();
-    }
-    parts_.form.setProcessingSuspended(joystickSuspended_);
-}
-
-void ShellCommands::redetect(bool force) {
-    parts_.timer.disable();
-    parts_.detection.detect(force);
-    if (!joystickSuspended_) parts_.timer.enable();
-}
-
-void ShellCommands::btnDetectClick() { redetect(true); }
-
-// --- Theme ---
-
-void ShellCommands::MMDarkModeClick(uintptr_t currentHandle) {
-    parts_.log.info("Switching the theme");
-    parts_.theme.terminateProcessing();
-    parts_.theme.unregisterRawInput();
-    parts_.theme.processPendingMessages();
-    parts_.log.debugf("Original HWND = %#08x", handleText(currentHandle));
-
-    GlobalSettings& settings = parts_.settings;
-    settings.darkMode = !settings.darkMode;
-    parts_.log.info(settings.darkMode ? "Changing to the Dark Mode" : "Changing to the default style");
-    parts_.theme.applyStyle(settings.darkMode ? "Glow" : "Windows");
-    delayedTimerTag_ = 1;
-    delayedTimerRunning_ = true;
-}
-
-void ShellCommands::DelayedExecTimerTimer(bool menuOpen, uintptr_t newHandle) {
-    // The new handle is only final once no menu of the old one is open.
-    if (!delayedTimerRunning_ || menuOpen) return;
-    delayedTimerRunning_ = false;
-    if (delayedTimerTag_ != 1) return;
-    delayedTimerTag_ = 0;
-    parts_.log.debugf("Style changed: New HWND = %#08x", handleText(newHandle));
-    parts_.theme.publishWindow(newHandle);
-    parts_.theme.registerRawInput();
-    parts_.theme.initProcessing();
-    if (joystickSuspended_) parts_.timer.disable();
-}
-
-// --- Auto start ---
-
-void ShellCommands::MMAutoStartupClick() {
-    AutoStartTask& task = parts_.autoStart;
-    if (!task.runningAsAdministrator()) {
-        message(kAutoStartNeedsAdministrator, "Warning", MessageIcon::Warning);
-        return;
-    }
-    const bool exists = task.exists();
-    const char* question = exists ? "自動起動を無効にしますか？"
-                                  : "Windows起動時にVantorixを自動起動しますか？\n（管理者権限で実行されます）";
-    if (parts_.dialogs.message(question, "Vantorix", MessageIcon::Question, MessageButtons::YesNo) !=
-        MessageAnswer::Yes)
-        return;
-    if (exists ? task.remove() : task.create()) {
-        autoStartup_ = !exists;
-        message(exists ? "自動起動を無効にしました。" : "自動起動を設定しました。", "Vantorix",
-                MessageIcon::Information);
-    } else {
-        message(std::string(exists ? "自動起動の無効化に失敗しました。" : "自動起動の設定に失敗しました。") + kSeeTheLog,
-                "Error", MessageIcon::Error);
-    }
-}
-
-// --- Tray ---
-
-void ShellCommands::TrayIconClick() {
-    if (!windowShown_) {
-        PMTaskTrayOpenClick();
-    } else if (!parts_.firstRun) {
-        parts_.window.minimizeApplication();
-    }
-}
-
-void ShellCommands::TrayIconMouseDown(bool) {
-    // The profile items of a right click's menu come from trayProfileItems(),
-    // which the view reads as the menu opens.
-    redetect(true);
-}
-
-void ShellCommands::PMTaskTrayConfigItemClick(int index) { parts_.profiles.switchTo(index, false); }
-
-void ShellCommands::PMTaskTrayOpenClick() {
-    parts_.log.debug("Restoring Main Window from Task Tray");
-    parts_.window.restoreApplication();
-    windowShown_ = true;
-    parts_.window.showMainWindow();
-}
-
-void ShellCommands::PMResetWindowPositionClick() {
-    parts_.log.debug("Resetting the position of Main Window form");
-    parts_.window.setBounds(kResetLeft, kResetTop, kResetWidth, kResetHeight);
-    PMTaskTrayOpenClick();
-}
-
-// --- Profile switch ---
-
-void ShellCommands::OnProfileSwitched() {
-    MainForm& form = parts_.form;
-    form.selectCurrentProfile();
-    form.RefreshDisplay();
-    form.UpdateCaption();
-    // The switch, maybe on the timer thread, only kept the failure to write
-    // the profile it left; the user hears of it here.
-    if (const std::string failure = parts_.profiles.takeSwitchSaveFailure(); !failure.empty())
-        message(failure, "Error", MessageIcon::Error);
-    const ConfigFile* profile = parts_.profiles.currentProfile();
-    if (!profile) return;
-    if (parts_.settings.notifyProfileImage) showProfileImage(profile->settings.imageFile);
-    if (parts_.settings.notifyBalloon)
-        parts_.notices.showBalloon("Vantorix", "設定ファイル: " + parts_.profiles.currentName(), 1000);
-    parts_.switchNotice.announce(*profile, joystickSuspended_);
-}
-
-// An image of the profile before stays hidden when this one has none or
-// has lost it.
-void ShellCommands::showProfileImage(const std::string& imageFile) {
-    if (imageFile.empty()) {
-        parts_.notices.hideImage();
-        return;
-    }
-    const std::string path = resolveDataFile(parts_.dataDirectory, imageFile);
-    std::error_code error;
-    if (!std::filesystem::exists(pathFromUtf8(path), error)) {
-        parts_.log.error("Warning: failed to find an image file: " + path);
-        parts_.notices.hideImage();
-        return;
-    }
-    parts_.log.info("Displaying an image file: " + path);
-    parts_.notices.showImage(path, parts_.settings.profileImagePosition, parts_.settings.profileImageDuration);
-}
 
 }  // namespace vrx

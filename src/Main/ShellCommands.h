@@ -17,7 +17,9 @@ class Logger;
 class MainForm;
 class PreferenceForm;
 class TimerControl;
+struct ButtonListMenu;
 struct GlobalSettings;
+struct JoystickTabMenu;
 struct ProfileSwitchNotice;
 
 // One command per menu item of the main menu, the notification-area menu
@@ -88,6 +90,10 @@ inline constexpr int kSwapCommandBase = 2000;
 inline int trayProfileCommand(int index) { return kTrayProfileCommandBase + index; }
 inline int swapCommand(int slot) { return kSwapCommandBase + slot; }
 
+// The state an item's check mark shows; the same state may check items of
+// several menus (the main menu's and the tray's suspend items).
+enum class MenuCheck { None, AppLinkSuspended, JoystickSuspended, DarkMode, AutoStartup };
+
 // One line of a menu table. A menu is a flat list in display order; depth 0
 // is a top-level menu of the menu bar, each item is one deeper than the menu
 // that holds it. A separator has Command::None and no caption. The caption
@@ -96,8 +102,21 @@ struct MenuEntry {
     int depth;
     Command command;
     const char* caption;
+    MenuCheck check = MenuCheck::None;
     bool isSeparator() const { return caption == nullptr; }
 };
+
+// An item's check mark, or whether it is enabled, as the states stand.
+struct MenuItemState {
+    Command command = Command::None;
+    bool on = false;
+    friend bool operator==(const MenuItemState&, const MenuItemState&) = default;
+};
+
+// The enabled items of the button list's and the tab strip's popups, from
+// the form's state as they open.
+std::vector<MenuItemState> enabledItems(const ButtonListMenu& menu);
+std::vector<MenuItemState> enabledItems(const JoystickTabMenu& menu);
 
 std::span<const MenuEntry> mainMenuTable();
 // The fixed part of PMTaskTray; the profile items go before its first line,
@@ -108,6 +127,10 @@ std::span<const MenuEntry> configListMenuTable();
 // MainForm::PMButtonListPopup.
 std::span<const MenuEntry> buttonListMenuTable();
 std::span<const MenuEntry> joystickTabMenuTable();
+
+// How the window shows at start: as the system asked, minimised, or hidden
+// in the notification area.
+enum class StartShow { AsAsked, Minimized, Hidden };
 
 // A profile item of the tray menu.
 struct TrayProfileItem {
@@ -204,8 +227,11 @@ struct ShellParts {
 // The main window's tray icon, menus and system events, apart from drawing:
 // what each command does, which check marks the menus show, and when the
 // window is hidden, shown or closed. The view builds its menus from the
-// tables, routes every command to run(), copies the check states after each
+// tables, sends every command to run(), copies the check marks after each
 // call and runs DelayedExecTimer while delayedExecTimerRunning().
+// Its handlers live in files by subject: ShellCommands.cpp (the menu tables
+// and the commands), ShellWindowLife.cpp, ShellSuspend.cpp, ShellTheme.cpp,
+// ShellAutoStart.cpp, ShellTray.cpp and ShellSwitchNotices.cpp.
 class ShellCommands {
 public:
     explicit ShellCommands(ShellParts parts);
@@ -215,20 +241,28 @@ public:
     bool joystickSuspended() const { return joystickSuspended_; }  // MMDisableJoystick, PMTaskTrayDisableJoystick
     bool darkMode() const;                // MMDarkMode
     bool autoStartup() const { return autoStartup_; }  // MMAutoStartup
+    // The check marks of the items of a menu table.
+    std::vector<MenuItemState> checkMarks(std::span<const MenuEntry> table) const;
     // The application's flag that the main window is to be shown (the
     // engine's UserInterfaceLink::windowShown).
     bool windowShown() const { return windowShown_; }
     bool reallyExit() const { return reallyExit_; }
     bool delayedExecTimerRunning() const { return delayedTimerRunning_; }
-    int delayedExecTimerTag() const { return delayedTimerTag_; }
     std::vector<TrayProfileItem> trayProfileItems() const;
 
     // --- Start-up and the window's life ---
+    // Minimised when the system asks for it or StartIconified says so;
+    // hidden then when HideWhenMinimized is on. Logs the choice.
+    StartShow startShow(bool minimizedAsked) const;
+    // The window shows for the first time. A hidden start counts as
+    // minimised, so that a click on the icon restores the window; a
+    // minimised one tells through ApplicationMinimize.
+    void FormShow(StartShow how);
     // MMAutoStartup shows whether the logon task exists.
     void readAutoStartup();
-    // The end-of-session message set it elsewhere (AppMessages); closing must
-    // then exit too.
-    void setReallyExit() { reallyExit_ = true; }
+    // The session ends (WM_QUERYENDSESSION): the window closes, and the
+    // close must exit, not minimise.
+    void endSession();
     void FormActivate();
     // Whether the close request may close the window; when not, the
     // application is minimised instead.
@@ -263,6 +297,10 @@ public:
     // processing stays suspended: every re-detection of the program
     // (device messages, the tray icon) should come through here.
     void redetect(bool force);
+    // The processing timer started (TimerInit) at start-up and again after a
+    // new speed, a style change or a resume; a suspended processing stays
+    // suspended.
+    void startProcessing();
     // WM_VRX_PROFILE_SWITCHED.
     void OnProfileSwitched();
 

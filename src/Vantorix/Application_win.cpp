@@ -147,7 +147,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     // The main window exists: everything else starts, in the order of the
     // window's creation, and the window shows. False when the controllers
     // cannot be read at all.
-    bool start(int showCommand) {
+    bool start(StartShow how, int showCommand) {
         uiHooks.installKeyHook();
         if (app.settings.darkMode) window.applyStyle(true);
         publishWindow(reinterpret_cast<uintptr_t>(window.handle()));
@@ -179,8 +179,8 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
         window.sync();
         // Shown before the timer starts: whoever waits for the timer finds
         // the window in place and may put another in front of it.
-        window.show(showCommand);
-        timer.TimerInit(app.settings.turboMode);
+        window.show(how, showCommand);
+        commands.startProcessing();
         return true;
     }
 
@@ -215,12 +215,6 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
                            [this](IniFile& ini) { registry.save(ini); });
     }
 
-    // A restarted timer keeps processing suspended while the menu says so.
-    void restartTimer() {
-        timer.TimerInit(app.settings.turboMode);
-        if (commands.joystickSuspended()) timer.TimerDisable();
-    }
-
     // DeviceDetection
     void detect(bool force) override { devices.DetectJoysticks(force); }
     // AutoStartTask
@@ -244,7 +238,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
     void registerRawInput() override {
         if (hid.ready()) hid.start();
     }
-    void initProcessing() override { restartTimer(); }
+    void initProcessing() override { timer.TimerInit(app.settings.turboMode); }
     // SettingsStore
     void saveGlobalSettings() override {
         try {
@@ -273,7 +267,7 @@ struct Application final : DeviceDetection, AutoStartTask, ThemeSwitching, Setti
             timer.TimerTerminate();
             devices.ReleaseInputApis();
             devices.InitializeInputApis();
-            restartTimer();
+            commands.startProcessing();
         };
         h.stopping = [this] { stop(); };
         h.destroying = [this] { shutDown(); };
@@ -340,19 +334,12 @@ int runApplication(HINSTANCE instance, int showCommand, const std::vector<std::s
     }
 
     Application application(instance, app, log);
-    if (showCommand == SW_SHOWMINNOACTIVE || app.settings.startIconified) {
-        log.info("Starting in a minimized mode");
-        showCommand = SW_SHOWMINNOACTIVE;
-        if (app.settings.hideWhenMinimized) {
-            log.info("Not showing (hiding) the main window");
-            showCommand = SW_HIDE;
-        }
-    }
+    const StartShow how = application.commands.startShow(showCommand == SW_SHOWMINNOACTIVE);
     if (!application.window.create(instance, kProgramTitle)) {
         log.error("Cannot create the main window");
         return 1;
     }
-    if (!application.start(showCommand)) return 1;
+    if (!application.start(how, showCommand)) return 1;
     const HWND window = application.window.handle();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

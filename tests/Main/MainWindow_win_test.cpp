@@ -90,6 +90,33 @@ TEST(MainWindowView, TheOptionsTabShowsThePageOfTheProfileSettings) {
     EXPECT_TRUE(IsWindowVisible(f.buttonList()));
 }
 
+TEST(MainWindowView, TheButtonCountAppliesAsTheWindowTakesTheFocusFromItsBox) {
+    MainWindowFixture f;
+    HWND tabs = findChild(f.main(), WC_TABCONTROLW);
+    TabCtrl_SetCurFocus(tabs, 2);
+    pump();
+    HWND box = nth(children(f.main(), L"Edit"), 1);  // after the number of joysticks
+    ASSERT_NE(box, nullptr);
+    const int& buttons = f.manager.currentProfile()->settings.numberOfButtons;
+
+    // Enter, as the dialog keyboard hands it on, moves to the apply button.
+    SetFocus(box);
+    SetWindowTextW(box, L"8");
+    SendMessageW(f.main(), WM_COMMAND, IDOK, 0);
+    pump();
+    EXPECT_EQ(buttons, 8);
+    EXPECT_EQ(GetFocus(), findChild(f.main(), L"Button", L"変更"));
+
+    // A joystick tab chosen from the box is refused, and the box is left.
+    SetFocus(box);
+    SetWindowTextW(box, L"9");
+    TabCtrl_SetCurFocus(tabs, 0);
+    pump();
+    EXPECT_EQ(buttons, 9);
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 2);
+    EXPECT_EQ(GetFocus(), tabs);
+}
+
 TEST(MainWindowView, ProfilesAreCreatedCopiedRenamedAndDeletedThroughTheNameDialog) {
     MainWindowFixture f;
     {

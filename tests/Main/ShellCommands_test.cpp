@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "Main/MainForm.h"
 #include "Utils/PathText.h"
 #include "support/MainFormFixture.h"
 #include "support/ShellRecorder.h"
@@ -103,7 +104,7 @@ TEST(ShellCommands, CloseMinimisesUnlessReallyExiting) {
     off.settings.exitMeansMinimize = false;
     EXPECT_TRUE(off.shell.FormCloseQuery());
     ShellFixture session;
-    session.shell.setReallyExit();
+    session.shell.endSession();
     EXPECT_TRUE(session.shell.FormCloseQuery());
 }
 
@@ -236,6 +237,110 @@ TEST(ShellCommands, ProfileSwitchShowsTheImageBalloonAndSound) {
     EXPECT_EQ(&b, f.manager.currentProfile());
     f.shell.OnProfileSwitched();
     EXPECT_EQ(f.r.take(), (Lines{"hide image"}));  // no image, no sound
+}
+
+TEST(ShellCommands, CheckMarksFollowTheStatesInBothMenus) {
+    using M = std::vector<MenuItemState>;
+    ShellFixture f;
+    EXPECT_EQ(f.shell.checkMarks(mainMenuTable()),
+              (M{{Command::DarkMode, false}, {Command::AutoStartup, false}, {Command::DisableAppLink, false},
+                 {Command::DisableJoystick, false}}));
+    EXPECT_EQ(f.shell.checkMarks(trayMenuTable()),
+              (M{{Command::TrayDisableAppLink, false}, {Command::TrayDisableJoystick, false}}));
+
+    f.shell.run(static_cast<int>(Command::TrayDisableJoystick));
+    f.shell.run(static_cast<int>(Command::DisableAppLink));
+    f.settings.darkMode = true;
+    f.r.taskExists = true;
+    f.shell.readAutoStartup();
+    EXPECT_EQ(f.shell.checkMarks(mainMenuTable()),
+              (M{{Command::DarkMode, true}, {Command::AutoStartup, true}, {Command::DisableAppLink, true},
+                 {Command::DisableJoystick, true}}));
+    EXPECT_EQ(f.shell.checkMarks(trayMenuTable()),
+              (M{{Command::TrayDisableAppLink, true}, {Command::TrayDisableJoystick, true}}));
+    EXPECT_TRUE(f.shell.checkMarks(buttonListMenuTable()).empty());
+}
+
+TEST(ShellCommands, EachFlagOfAPopupEnablesItsOwnItems) {
+    using Commands = std::vector<Command>;
+    const auto enabled = [](const std::vector<MenuItemState>& items) {
+        Commands on;
+        for (const MenuItemState& item : items)
+            if (item.on) on.push_back(item.command);
+        return on;
+    };
+    struct Case {
+        const char* name;
+        bool ButtonListMenu::*flag;
+        Commands items;
+    };
+    const Case list[] = {
+        {"row", &ButtonListMenu::rowItems,
+         {Command::ButtonListEdit, Command::ButtonListCopy, Command::ButtonListPaste, Command::ButtonListClear,
+          Command::ButtonListSwap}},
+        {"joystick", &ButtonListMenu::joystickItems, {Command::ButtonListAllClear}},
+        {"device name", &ButtonListMenu::renameDeviceName, {Command::RenameDeviceName2}},
+        {"device template", &ButtonListMenu::editDeviceTemplate, {Command::EditDeviceTemplate2}},
+        {"tab name", &ButtonListMenu::renameTabName, {Command::RenameTabName2}},
+        {"tab template", &ButtonListMenu::specifyTabTemplate, {Command::SpecifyTabTemplate2}},
+    };
+    for (const Case& c : list) {
+        ButtonListMenu menu;
+        menu.*c.flag = true;
+        EXPECT_EQ(enabled(enabledItems(menu)), c.items) << c.name;
+    }
+    EXPECT_EQ(enabledItems(ButtonListMenu{}).size(), 10u);
+
+    JoystickTabMenu device;
+    device.renameDeviceName = device.clearDeviceName = device.editDeviceTemplate = true;
+    EXPECT_EQ(enabled(enabledItems(device)),
+              (Commands{Command::RenameDeviceName, Command::ClearDeviceName, Command::EditDeviceTemplate}));
+    JoystickTabMenu tab;
+    tab.renameTabName = tab.specifyTabTemplate = true;
+    EXPECT_EQ(enabled(enabledItems(tab)), (Commands{Command::RenameTabName, Command::SpecifyTabTemplate}));
+}
+
+TEST(ShellCommands, TheWindowStartsMinimisedOrHiddenAsAskedAndSet) {
+    struct Case {
+        bool minimizedAsked, startIconified, hideWhenMinimized;
+        StartShow how;
+        Lines info;
+        bool shown;  // after the first showing
+    };
+    const Lines minimized{"Starting in a minimized mode"};
+    const Lines hidden{"Starting in a minimized mode", "Not showing (hiding) the main window"};
+    const Case cases[] = {
+        {false, false, false, StartShow::AsAsked, {}, true},
+        {false, false, true, StartShow::AsAsked, {}, true},
+        {true, false, false, StartShow::Minimized, minimized, true},
+        {false, true, false, StartShow::Minimized, minimized, true},
+        {true, true, true, StartShow::Hidden, hidden, false},
+        {false, true, true, StartShow::Hidden, hidden, false},
+    };
+    for (const Case& c : cases) {
+        ShellFixture f;
+        f.settings.startIconified = c.startIconified;
+        f.settings.hideWhenMinimized = c.hideWhenMinimized;
+        const std::string name = std::to_string(c.minimizedAsked) + std::to_string(c.startIconified) +
+                                 std::to_string(c.hideWhenMinimized);
+        const StartShow how = f.shell.startShow(c.minimizedAsked);
+        EXPECT_EQ(how, c.how) << name;
+        EXPECT_EQ(f.h.log.messages(LogLevel::Info), c.info) << name;
+        // A hidden start is a start in the notification area: a click on
+        // the icon restores the window.
+        f.shell.FormShow(how);
+        EXPECT_EQ(f.shell.windowShown(), c.shown) << name;
+    }
+}
+
+TEST(ShellCommands, ATimerStartedAgainKeepsASuspendedProcessingSuspended) {
+    ShellFixture f;
+    f.shell.startProcessing();
+    EXPECT_EQ(f.r.take(), (Lines{"TimerInit"}));
+    f.shell.MMDisableJoystickClick();
+    f.r.take();
+    f.shell.startProcessing();
+    EXPECT_EQ(f.r.take(), (Lines{"TimerInit", "TimerDisable"}));
 }
 
 TEST(ShellCommands, AFailureToSaveTheProfileLeftBySwitchIsShownWhenTheWindowHearsOfTheSwitch) {

@@ -246,7 +246,7 @@ struct MainWindowFixture {
         form.reloadProfileList();
         form.UpdateCaption();
         window.sync();
-        window.show(SW_SHOWNORMAL);
+        window.show(StartShow::AsAsked);
         pump();
     }
 
