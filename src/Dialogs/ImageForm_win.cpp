@@ -31,21 +31,6 @@ private:
     HRESULT result_;
 };
 
-// A memory device context compatible with another, for one drawing.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc() {
-        if (dc_) DeleteDC(dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 }  // namespace
 
 ui::Bitmap loadPicture(const std::filesystem::path& path, int& width, int& height) {
@@ -148,7 +133,7 @@ void ImageForm::paint() {
     RECT client;
     GetClientRect(window_, &client);
     if (picture_) {
-        const MemoryDc memory(dc);
+        const ui::MemoryDc memory(dc);
         const ui::Selected picture(memory.get(), picture_.get());
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);

@@ -54,4 +54,44 @@ private:
     HGDIOBJ previous_;
 };
 
+// A device context in memory, compatible with another, deleted with its
+// owner.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    ~MemoryDc() {
+        if (dc_) DeleteDC(dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Paints a client area off the screen and copies it onto the screen in one
+// go as the scope ends, so it never flickers. Paint into dc().
+class PaintBuffer {
+public:
+    PaintBuffer(HDC target, const RECT& client)
+        : target_(target),
+          client_(client),
+          memory_(target),
+          bitmap_(CreateCompatibleBitmap(target, client.right > 0 ? client.right : 1,
+                                         client.bottom > 0 ? client.bottom : 1)),
+          selected_(memory_.get(), bitmap_.get()) {}
+    PaintBuffer(const PaintBuffer&) = delete;
+    PaintBuffer& operator=(const PaintBuffer&) = delete;
+    ~PaintBuffer() { BitBlt(target_, 0, 0, client_.right, client_.bottom, memory_.get(), 0, 0, SRCCOPY); }
+    HDC dc() const { return memory_.get(); }
+
+private:
+    HDC target_;
+    RECT client_;
+    MemoryDc memory_;
+    Bitmap bitmap_;
+    Selected selected_;
+};
+
 }  // namespace vrx::ui

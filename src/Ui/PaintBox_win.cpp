@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Theme_win.h"
 
 namespace vrx::ui {
@@ -36,16 +37,11 @@ bool PaintBox::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
             HDC dc = BeginPaint(hwnd(), &paint);
             RECT client;
             GetClientRect(hwnd(), &client);
-            HDC memory = CreateCompatibleDC(dc);
-            HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1,
-                                                    client.bottom > 0 ? client.bottom : 1);
-            HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-            FillRect(memory, &client, Theme::dark() ? Theme::windowBrush() : GetSysColorBrush(COLOR_BTNFACE));
-            if (onPaint) onPaint(memory, client);
-            BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, oldBitmap);
-            DeleteObject(bitmap);
-            DeleteDC(memory);
+            {
+                const PaintBuffer buffer(dc, client);
+                FillRect(buffer.dc(), &client, solidBrush(palette().window).get());
+                if (onPaint) onPaint(buffer.dc(), client);
+            }
             EndPaint(hwnd(), &paint);
             result = 0;
             return true;

@@ -132,9 +132,8 @@ void TabStrip::paintDark(HDC dc) {
     const Palette& palette = glowPalette();
     RECT client;
     GetClientRect(hwnd(), &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const PaintBuffer buffer(dc, client);
+    const HDC memory = buffer.dc();
     FillRect(memory, &client, Theme::windowBrush());
 
     RECT page = client;
@@ -173,10 +172,6 @@ void TabStrip::paintDark(HDC dc) {
         }
     }
     if (oldFont) SelectObject(memory, oldFont);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 }  // namespace vrx::ui
