@@ -10,7 +10,7 @@
 #include "Dialogs/DialogMessageBox_win.h"
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
-#include "Dialogs/PreferenceDialog_win.h"
+#include "Dialogs/PreferenceDlg_win.h"
 #include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
 #include "Main/OptionsPage.h"

@@ -33,7 +33,7 @@
 #include "Dialogs/GreetingDialog_win.h"
 #include "Dialogs/ImageForm_win.h"
 #include "Dialogs/InputNameDialog_win.h"
-#include "Dialogs/PreferenceDialog_win.h"
+#include "Dialogs/PreferenceDlg_win.h"
 #include "Dialogs/VibrationDialog_win.h"
 #include "Dialogs/WizardDialog_win.h"
 #include "EngineTypes/EngineLock.h"

@@ -1,4 +1,4 @@
-#include "Dialogs/PreferenceDialog_win.h"
+#include "Dialogs/PreferenceDlg_win.h"
 
 namespace vrx {
 namespace {
