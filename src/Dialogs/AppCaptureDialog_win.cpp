@@ -15,24 +15,22 @@ AppCaptureDialog::AppCaptureDialog(const AppLinkDialogParts& parts)
 
 std::optional<CapturedWindow> AppCaptureDialog::capture(HWND owner) {
     showModal(owner);
-    if (!form_.captured) return std::nullopt;
-    return CapturedWindow{form_.capturedTitle, form_.capturedPath};
+    return form_.result();
 }
 
 void AppCaptureDialog::createControls() {
-    form_.FormCreate();
     lblExplanation.create(hwnd(), "ボタンを押した後、関連付けたいアプリケーションを選んで待っていてください。");
-    editSeconds.create(hwnd(), form_.editSeconds, {.maxLength = 6});
+    editSeconds.create(hwnd(), {}, {.maxLength = 6});
+    editSeconds.onChange = [this] {
+        link_([text = editSeconds.text()](AppCaptureForm& f) { f.editSecondsChange(text); });
+    };
     lblSeconds.create(hwnd(), "秒後に、アクティブになっているアプリケーションの情報を取得します。");
     btnCapture.create(hwnd(), "タイマーを使ってアプリケーション情報を取得", true);
-    btnCapture.onClick = [this] {
-        form_.editSeconds = editSeconds.text();
-        form_.btnCaptureClick();
-        followForm();
-    };
+    btnCapture.onClick = [this] { link_([](AppCaptureForm& f) { f.btnCaptureClick(); }); };
     setDefaultButton(btnCapture);
     btnCancel.create(hwnd(), "Cancel", false, IDCANCEL);
     btnCancel.onClick = [this] { cancel(); };
+    link_([](AppCaptureForm& f) { f.FormCreate(); });
 }
 
 void AppCaptureDialog::layout() {
@@ -44,23 +42,22 @@ void AppCaptureDialog::layout() {
 }
 
 void AppCaptureDialog::cancel() {
-    form_.btnCancelClick();
-    followForm();
+    link_([](AppCaptureForm& f) { f.btnCancelClick(); });
 }
 
 bool AppCaptureDialog::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_TIMER || wParam != kTimer1) return false;
-    form_.Timer1Timer();
-    followForm();
+    link_([](AppCaptureForm& f) { f.Timer1Timer(); });
     result = 0;
     return true;
 }
 
-void AppCaptureDialog::followForm() {
+void AppCaptureDialog::refresh() {
+    editSeconds.showText(form_.editSeconds());
     if (form_.timerEnabled() && !timerRunning_) SetTimer(hwnd(), kTimer1, kOneSecond, nullptr);
     if (!form_.timerEnabled() && timerRunning_) KillTimer(hwnd(), kTimer1);
     timerRunning_ = form_.timerEnabled();
-    if (form_.closeRequested()) endDialog(form_.captured ? IDOK : IDCANCEL);
+    if (form_.closeRequested()) endDialog(form_.captured() ? IDOK : IDCANCEL);
 }
 
 }  // namespace vrx

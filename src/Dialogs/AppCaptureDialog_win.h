@@ -8,6 +8,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 
 namespace vrx {
@@ -30,11 +31,14 @@ protected:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    // Starts or stops Timer1 as the model says, and closes when it asks.
-    void followForm();
+    // Shows the seconds, starts or stops Timer1 as the model says, and
+    // closes when it asks.
+    void refresh();
 
     OwnedMessageBoxes messages_{*this};
     AppCaptureForm form_;
+    ui::FormLink<AppCaptureForm> link_{form_, [this] { refresh(); }};
+    // Whether the system runs Timer1 for this window now.
     bool timerRunning_ = false;
     ui::Label lblExplanation;
     ui::Edit editSeconds;

@@ -1,5 +1,7 @@
 #include "Dialogs/AppCaptureForm.h"
 
+#include <utility>
+
 #include "Utils/Logger.h"
 #include "Utils/NumberText.h"
 
@@ -11,10 +13,12 @@ void AppCaptureForm::FormCreate() {
     close_ = false;
 }
 
+void AppCaptureForm::editSecondsChange(std::string text) { editSeconds_ = std::move(text); }
+
 void AppCaptureForm::btnCaptureClick() {
-    const std::optional<int> seconds = parseInteger(editSeconds);
+    const std::optional<int> seconds = parseInteger(editSeconds_);
     if (!seconds) {
-        parts_.messages.message("'" + editSeconds + "' is not a valid integer value", "Error", MessageIcon::Error,
+        parts_.messages.message("'" + editSeconds_ + "' is not a valid integer value", "Error", MessageIcon::Error,
                                 MessageButtons::Ok);
         return;
     }
@@ -38,11 +42,11 @@ void AppCaptureForm::Timer1Timer() {
 
 void AppCaptureForm::capture() {
     const WindowHandle window = parts_.foreground.foregroundWindow();
-    capturedTitle = parts_.windows.windowTitle(window);
-    capturedPath = parts_.windows.executablePath(window);
+    CapturedWindow& taken = captured_.emplace();
+    taken.title = parts_.windows.windowTitle(window);
+    taken.path = parts_.windows.executablePath(window);
     parts_.log.infof("Application info captured [HWND=%#08x, Text='%s', Path='%s']", static_cast<unsigned>(window),
-                     capturedTitle.c_str(), capturedPath.c_str());
-    captured = true;
+                     taken.title.c_str(), taken.path.c_str());
     parts_.host.beep();
     parts_.host.restoreApplication();
     close_ = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Dialogs/AppLinkLinks.h"
@@ -26,17 +27,20 @@ class AppCaptureForm {
 public:
     explicit AppCaptureForm(AppCaptureParts parts) : parts_(parts) {}
 
-    std::string editSeconds = "3";
-
-    bool captured = false;
-    std::string capturedTitle;
-    std::string capturedPath;
-
+    // --- State the view shows ---
+    const std::string& editSeconds() const { return editSeconds_; }
     bool timerEnabled() const { return timerEnabled_; }
     int secondsLeft() const { return secondsLeft_; }
     bool closeRequested() const { return close_; }
 
+    // The window taken when the countdown ended; nothing before, or after a
+    // cancel.
+    bool captured() const { return captured_.has_value(); }
+    const std::optional<CapturedWindow>& result() const { return captured_; }
+
+    // --- Handlers ---
     void FormCreate();
+    void editSecondsChange(std::string text);
     // Starts the countdown and puts the program out of the way. A box that
     // holds no whole number of seconds starts nothing; 0 starts no
     // countdown either, and the program waits minimized until the user
@@ -50,9 +54,11 @@ private:
     void capture();
 
     AppCaptureParts parts_;
+    std::string editSeconds_ = "3";
     bool timerEnabled_ = false;
     int secondsLeft_ = 0;
     bool close_ = false;
+    std::optional<CapturedWindow> captured_;
 };
 
 }  // namespace vrx

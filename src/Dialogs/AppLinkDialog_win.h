@@ -12,6 +12,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/ListView_win.h"
 
 namespace vrx {
@@ -44,16 +45,13 @@ protected:
 
 private:
     std::optional<AppLinkRecord> editRule(const AppLinkRecord& rule) override;
-    void showRows();
-    void readChoices();
-    // Runs a handler of the model over the controls' state, then shows the
-    // result.
-    template <typename Handler>
-    void run(Handler handler);
+    // Shows the model: the rows, the choices; closes when it asks.
+    void refresh();
 
     AppLinkDialogParts parts_;
     OwnedMessageBoxes messages_{*this};
     AppLinkForm form_;
+    ui::FormLink<AppLinkForm> link_{form_, [this] { refresh(); }};
     ui::ListView LVAppLink;
     ui::Button btnAdd;
     ui::Button btnEdit;

@@ -1,6 +1,7 @@
 #include "Dialogs/AppLinkItemDialog_win.h"
 
 #include "Dialogs/AppCaptureDialog_win.h"
+#include "Dialogs/ListContents_win.h"
 
 namespace vrx {
 
@@ -12,42 +13,43 @@ AppLinkItemDialog::AppLinkItemDialog(const AppLinkDialogParts& parts)
 
 std::optional<AppLinkRecord> AppLinkItemDialog::editRule(HWND owner, const AppLinkRecord& rule) {
     form_.fill(rule);
-    if (showModal(owner) != IDOK) return std::nullopt;
-    return form_.rule();
+    showModal(owner);
+    return form_.result();
 }
 
 void AppLinkItemDialog::createControls() {
     lblAppName.create(hwnd(), "アプリケーションの名前", {.bold = true});
-    EditAppName.create(hwnd(), form_.EditAppName);
+    EditAppName.create(hwnd());
     EditAppName.setHint("自由なラベル");
+    EditAppName.onChange = [this] {
+        link_([text = EditAppName.text()](AppLinkItemForm& f) { f.EditAppNameChange(text); });
+    };
     lblConfigFile.create(hwnd(), "関連付ける設定ファイル", {.bold = true});
     CBConfigFile.createEditable(hwnd());
-    CBConfigFile.setItems(form_.configFileChoices);
-    // The rule's profile as it is written, chosen from the list or not.
-    CBConfigFile.setText(form_.CBConfigFile);
+    CBConfigFile.onChange = [this](int index) { link_([index](AppLinkItemForm& f) { f.CBConfigFileSelect(index); }); };
+    CBConfigFile.onEditChange = [this](const std::string& text) {
+        link_([text](AppLinkItemForm& f) { f.CBConfigFileChange(text); });
+    };
     btnCaptureApp.create(hwnd(), "アプリケーション情報の取得...");
     btnCaptureApp.onClick = [this] {
-        readFields();
-        form_.btnCaptureAppClick();
-        showFields();
+        link_([](AppLinkItemForm& f) { f.btnCaptureAppClick(); });
         EditAppName.setFocus();
     };
     lblPath.create(hwnd(), "アプリケーションの Path で関連付ける場合", {.bold = true});
-    EditPath.create(hwnd(), form_.EditPath);
+    EditPath.create(hwnd());
+    EditPath.onChange = [this] { link_([text = EditPath.text()](AppLinkItemForm& f) { f.EditPathChange(text); }); };
     lblPathNote.create(hwnd(),
                        "Path は一部分だけでもかまいません。フルパス（C:\\Games\\game.exe）より、"
                        "実行ファイル名だけ（game.exe）の方が汎用的な指定になります。");
     lblTitle.create(hwnd(), "Window の Title で関連付ける場合", {.bold = true});
-    EditTitle.create(hwnd(), form_.EditTitle);
+    EditTitle.create(hwnd());
+    EditTitle.onChange = [this] { link_([text = EditTitle.text()](AppLinkItemForm& f) { f.EditTitleChange(text); }); };
     btnOK.create(hwnd(), "OK", true, IDOK);
-    btnOK.onClick = [this] {
-        readFields();
-        form_.btnOKClick();
-        if (form_.closeRequested()) endDialog(IDOK);
-    };
+    btnOK.onClick = [this] { link_([](AppLinkItemForm& f) { f.btnOKClick(); }); };
     setDefaultButton(btnOK);
     btnCancel.create(hwnd(), "Cancel", false, IDCANCEL);
     btnCancel.onClick = [this] { cancel(); };
+    link_.refresh();
 }
 
 void AppLinkItemDialog::layout() {
@@ -66,21 +68,17 @@ void AppLinkItemDialog::layout() {
 }
 
 void AppLinkItemDialog::cancel() {
-    form_.btnCancelClick();
-    endDialog(IDCANCEL);
+    link_([](AppLinkItemForm& f) { f.btnCancelClick(); });
 }
 
-void AppLinkItemDialog::readFields() {
-    form_.EditAppName = EditAppName.text();
-    form_.CBConfigFile = CBConfigFile.text();
-    form_.EditPath = EditPath.text();
-    form_.EditTitle = EditTitle.text();
-}
-
-void AppLinkItemDialog::showFields() {
-    EditAppName.setText(form_.EditAppName);
-    EditPath.setText(form_.EditPath);
-    EditTitle.setText(form_.EditTitle);
+void AppLinkItemDialog::refresh() {
+    EditAppName.showText(form_.EditAppName());
+    showItems(CBConfigFile, form_.configFileChoices());
+    // The rule's profile as it is written, chosen from the list or not.
+    CBConfigFile.showText(form_.CBConfigFile());
+    EditPath.showText(form_.EditPath());
+    EditTitle.showText(form_.EditTitle());
+    if (form_.closeRequested()) endDialog(form_.confirmed() ? IDOK : IDCANCEL);
 }
 
 std::optional<CapturedWindow> AppLinkItemDialog::captureWindow() {

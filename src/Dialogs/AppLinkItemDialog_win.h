@@ -9,6 +9,7 @@
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 
 namespace vrx {
@@ -30,12 +31,13 @@ protected:
 
 private:
     std::optional<CapturedWindow> captureWindow() override;
-    void readFields();
-    void showFields();
+    // Shows the model's fields; closes when it asks.
+    void refresh();
 
     AppLinkDialogParts parts_;
     OwnedMessageBoxes messages_{*this};
     AppLinkItemForm form_;
+    ui::FormLink<AppLinkItemForm> link_{form_, [this] { refresh(); }};
     ui::Label lblAppName;
     ui::Edit EditAppName;
     ui::Label lblConfigFile;

@@ -32,6 +32,8 @@ public:
 struct CapturedWindow {
     std::string title;
     std::string path;
+
+    friend bool operator==(const CapturedWindow&, const CapturedWindow&) = default;
 };
 
 // The capture dialog: what it captured, nothing when cancelled.

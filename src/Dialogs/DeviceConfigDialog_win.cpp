@@ -7,6 +7,8 @@
 #include "AppInfo/WindowMessages.h"
 #include "Dialogs/DeviceTemplateDialog_win.h"
 #include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/ListContents_win.h"
+#include "Ui/GdiObjects_win.h"
 #include "Ui/Theme_win.h"
 #include "Utils/WideText_win.h"
 
@@ -46,14 +48,13 @@ void DeviceConfigDialog::openGameControllerSettings() {
 void DeviceConfigDialog::createControls() {
     PageControl1.create(hwnd());
     PageControl1.setTabs({"1. アナログスティックの調整・ボタンの確認", "2. デバイスごとの詳細設定"});
-    PageControl1.onChange = [this](int page) { showPage(page); };
+    PageControl1.onChange = [this](int page) { link_([page](DeviceConfigForm& f) { f.PageControl1Change(page); }); };
     createFirstPage();
     createSecondPage();
     btnClose.create(hwnd(), "OK", true, IDOK);
     btnClose.onClick = [this] { endDialog(IDOK); };
     setDefaultButton(btnClose);
-    syncDeviceList();
-    showPage(0);
+    link_.refresh();
 }
 
 void DeviceConfigDialog::createFirstPage() {
@@ -62,7 +63,7 @@ void DeviceConfigDialog::createFirstPage() {
                            "アナログスティックの中心位置を調整したり、すべてのボタン動作を確認するためには、"
                            "ゲームコントローラのプロパティを設定してください。");
     btnOpenControlPanel.create(TabSheet1.hwnd(), "ゲームコントローラの設定");
-    btnOpenControlPanel.onClick = [this] { form_.btnOpenControlPanelClick(); };
+    btnOpenControlPanel.onClick = [this] { link_([](DeviceConfigForm& f) { f.btnOpenControlPanelClick(); }); };
 }
 
 void DeviceConfigDialog::createSecondPage() {
@@ -72,26 +73,21 @@ void DeviceConfigDialog::createSecondPage() {
     lblDeviceList.create(page, "設定するデバイスを選択 :");
     cbDeviceList.create(page);
     cbDeviceList.onChange = [this](int index) {
-        form_.cbDeviceListSelect(index);
-        syncSettings();
+        link_([index](DeviceConfigForm& f) { f.cbDeviceListSelect(index); });
     };
     gbJoystickNumber.create(page, " このデバイスについて");
     lblJoystickNumber.create(page, "接続されたときに優先的に割り当てられる Joystick 番号を指定");
     cbJoystickNumber.create(page);
     cbJoystickNumber.setItems(DeviceConfigForm::joystickNumberItems());
-    cbJoystickNumber.onChange = [this](int index) { form_.cbJoystickNumberChange(index); };
+    cbJoystickNumber.onChange = [this](int index) {
+        link_([index](DeviceConfigForm& f) { f.cbJoystickNumberChange(index); });
+    };
     btnEditButtonNames.create(page, "ボタン名を編集");
-    btnEditButtonNames.onClick = [this] { form_.btnEditButtonNamesClick(); };
+    btnEditButtonNames.onClick = [this] { link_([](DeviceConfigForm& f) { f.btnEditButtonNamesClick(); }); };
     btnEditDeviceName.create(page, "デバイス表示名を編集");
-    btnEditDeviceName.onClick = [this] {
-        form_.btnEditDeviceNameClick();
-        syncDeviceList();
-    };
+    btnEditDeviceName.onClick = [this] { link_([](DeviceConfigForm& f) { f.btnEditDeviceNameClick(); }); };
     btnDeleteDeviceConfig.create(page, "このデバイス設定を削除");
-    btnDeleteDeviceConfig.onClick = [this] {
-        form_.btnDeleteDeviceConfigClick();
-        syncDeviceList();
-    };
+    btnDeleteDeviceConfig.onClick = [this] { link_([](DeviceConfigForm& f) { f.btnDeleteDeviceConfigClick(); }); };
 
     gbAxisMapping.create(page, " 十字スティックの軸の割り当て設定");
     lblAxisNote.create(page, "入力軸が複数あり、十字スティックの上下・左右方向がおかしい場合は、軸の割り当てを変更できます。");
@@ -107,8 +103,7 @@ void DeviceConfigDialog::createSecondPage() {
         list.create(page);
         list.setItems(DeviceConfigForm::axisItems());
         list.onChange = [this, tag](int index) {
-            form_.cbStick1XChange(tag, index);
-            syncSettings();
+            link_([tag, index](DeviceConfigForm& f) { f.cbStick1XChange(tag, index); });
         };
     }
     pbAxis.create(page);
@@ -118,32 +113,26 @@ void DeviceConfigDialog::createSecondPage() {
     tbAnalogDeadZone.setTickFrequency(10);
     tbAnalogDeadZone.setHint("アナログ入力で感度が良すぎるときなどに変更してください。");
     tbAnalogDeadZone.onChange = [this](int position) {
-        form_.tbAnalogDeadZoneChange(position);
-        lblAnalogDeadZone.setText(form_.deadZoneText());
+        link_([position](DeviceConfigForm& f) { f.tbAnalogDeadZoneChange(position); });
     };
-    lblAnalogDeadZone.create(page, form_.deadZoneText());
+    lblAnalogDeadZone.create(page, {});
 }
 
-void DeviceConfigDialog::showPage(int page) {
+void DeviceConfigDialog::refresh() {
+    const int page = form_.page();
     PageControl1.setSelected(page);
     TabSheet1.setVisible(page == 0);
     TabSheet2.setVisible(page == 1);
-}
 
-void DeviceConfigDialog::syncDeviceList() {
-    cbDeviceList.setItems(form_.deviceItems());
+    showItems(cbDeviceList, form_.deviceItems());
     cbDeviceList.setSelected(form_.deviceSelection());
-    syncSettings();
-}
-
-void DeviceConfigDialog::syncSettings() {
     cbJoystickNumber.setSelected(form_.joystickNumber());
     for (size_t tag = 0; tag < cbStickAxes.size(); ++tag) {
         cbStickAxes[tag].setSelected(form_.stickAxes()[tag]);
         cbStickAxes[tag].setEnabled(form_.axisListsEnabled());
     }
     tbAnalogDeadZone.setValue(form_.deadZone());
-    lblAnalogDeadZone.setText(form_.deadZoneText());
+    lblAnalogDeadZone.showText(form_.deadZoneText());
     btnDeleteDeviceConfig.setEnabled(form_.deleteEnabled());
     redrawLive();
 }
@@ -152,32 +141,33 @@ void DeviceConfigDialog::redrawLive() {
     for (ui::PaintBox* box : {&pbStick1, &pbStick2, &pbAxis}) box->invalidate();
 }
 
-// A white square with the stick as a black dot, scaled with the screen.
+// The stick as a dot on a square of paper, scaled with the screen.
 void DeviceConfigDialog::paintStick(int stick, HDC dc) {
     const double f = displayScale();
     const StickOffset offset = form_.stickOffset(stick, f);
     const int size = truncated(f * DeviceConfigForm::kStickBoxSize);
     const RECT square{0, 0, size, size};
-    FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const ui::Palette colours = ui::palette();
+    const ui::Brush paper = ui::solidBrush(colours.picture);
+    FillRect(dc, &square, paper.get());
     const int centre = truncated(f * DeviceConfigForm::kStickBoxSize / 2);
     const int radius = truncated(f * kStickMarkerRadius);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    const ui::Brush dotBrush = ui::solidBrush(colours.pictureLine);
+    const ui::Pen dotPen = ui::solidPen(colours.pictureLine);
+    const ui::Selected brush(dc, dotBrush.get());
+    const ui::Selected pen(dc, dotPen.get());
     Ellipse(dc, centre + offset.x - radius, centre + offset.y - radius, centre + offset.x + radius,
             centre + offset.y + radius);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
 }
 
 // One row per source axis: its name, a line, and a marker where the axis is.
 void DeviceConfigDialog::paintAxes(HDC dc) {
     const double f = displayScale();
-    // Black on the light face; the palette's text on the dark one.
-    const COLORREF ink = ui::Theme::dark() ? ui::glowPalette().text : RGB(0, 0, 0);
-    HPEN pen = CreatePen(PS_SOLID, 1, ink);
-    HBRUSH brush = CreateSolidBrush(ink);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldFont = SelectObject(dc, axisFont_.handle());
+    const COLORREF ink = ui::palette().marker;
+    const ui::Pen linePen = ui::solidPen(ink);
+    const ui::Brush markerBrush = ui::solidBrush(ink);
+    const ui::Selected pen(dc, linePen.get());
+    const ui::Selected font(dc, axisFont_.handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
     const auto at = [f](int value) { return truncated(f * value); };
@@ -189,12 +179,8 @@ void DeviceConfigDialog::paintAxes(HDC dc) {
         LineTo(dc, at(148), at(y + 6));
         const int v = form_.axisMarker(row);
         const RECT marker{at(97) + v, at(y + 3), at(99) + v, at(y + 10)};
-        FillRect(dc, &marker, brush);
+        FillRect(dc, &marker, markerBrush.get());
     }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
 }
 
 void DeviceConfigDialog::layout() {

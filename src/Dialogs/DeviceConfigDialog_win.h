@@ -8,6 +8,7 @@
 #include "Ui/Button_win.h"
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/PaintBox_win.h"
 #include "Ui/Panel_win.h"
@@ -38,8 +39,6 @@ public:
     // MinGW's linker does not see them twice.
     ~DeviceConfigDialog() override;
 
-    const DeviceConfigForm& form() const { return form_; }
-
 protected:
     SIZE designSize() const override { return {640, 520}; }
     void createControls() override;
@@ -55,9 +54,9 @@ private:
 
     void createFirstPage();
     void createSecondPage();
-    void showPage(int page);
-    void syncDeviceList();
-    void syncSettings();
+    // Shows the model: the page, the device list and the chosen device's
+    // settings, and draws the sticks and axes again.
+    void refresh();
     void paintStick(int stick, HDC dc);
     void paintAxes(HDC dc);
     // The sticks and axes are drawn again.
@@ -67,6 +66,7 @@ private:
     DeviceTemplateManager& templates_;
     std::function<void(HWND)> publish_;
     DeviceConfigForm form_;
+    ui::FormLink<DeviceConfigForm> link_{form_, [this] { refresh(); }};
 
     ui::TabStrip PageControl1;
     ui::Panel TabSheet1, TabSheet2;

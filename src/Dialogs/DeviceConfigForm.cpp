@@ -65,6 +65,10 @@ int DeviceConfigForm::axisMarker(int axis) const {
     return selected_->LastAxis[static_cast<size_t>(axis)];
 }
 
+void DeviceConfigForm::PageControl1Change(int page) {
+    if (page == 0 || page == 1) page_ = page;
+}
+
 void DeviceConfigForm::refreshDeviceList() {
     // Detection on the timer thread adds records and marks them connected
     // under the lock.

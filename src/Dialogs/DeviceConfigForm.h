@@ -37,6 +37,8 @@ public:
     explicit DeviceConfigForm(DeviceConfigParts parts);
 
     // --- State the view shows ---
+    // PageControl1's page: 0 (the first, shown at opening) or 1.
+    int page() const { return page_; }
     static const std::vector<std::string>& joystickNumberItems();
     static const std::vector<std::string>& axisItems();
     static const std::array<const char*, kAxisRows>& axisRowLabels();
@@ -60,6 +62,7 @@ public:
     int axisMarker(int axis) const;
 
     // --- Handlers ---
+    void PageControl1Change(int page);
     // At creation, after a rename and after a deletion.
     void refreshDeviceList();
     void cbDeviceListSelect(int index);
@@ -76,6 +79,7 @@ private:
     void showSettings();
 
     DeviceConfigParts parts_;
+    int page_ = 0;
     std::vector<TDeviceConfig*> records_;  // the listed ones, item by item
     std::vector<std::string> deviceItems_;
     int deviceSelection_ = -1;

@@ -1,6 +1,7 @@
 #include "Dialogs/DeviceTemplateDialog_win.h"
 
 #include "Dialogs/InputNameDialog_win.h"
+#include "Dialogs/ListContents_win.h"
 
 namespace vrx {
 
@@ -18,86 +19,71 @@ void DeviceTemplateDialog::createControls() {
     lblTemplates.create(hwnd(), "テンプレートを選択");
     cbTemplates.create(hwnd());
     cbTemplates.onChange = [this](int index) {
-        form_.cbTemplatesSelect(index);
-        fillRows();
+        link_([index](DeviceTemplateForm& f) { f.cbTemplatesSelect(index); });
     };
     btnEditTemplateName.create(hwnd(), "テンプレート名を編集");
-    btnEditTemplateName.onClick = [this] {
-        form_.btnEditTemplateNameClick();
-        fillTemplates();
-    };
+    btnEditTemplateName.onClick = [this] { link_([](DeviceTemplateForm& f) { f.btnEditTemplateNameClick(); }); };
     btnCreateNewTemplate.create(hwnd(), "テンプレートを新規作成");
-    btnCreateNewTemplate.onClick = [this] {
-        form_.btnCreateNewTemplateClick();
-        fillTemplates();
-    };
+    btnCreateNewTemplate.onClick = [this] { link_([](DeviceTemplateForm& f) { f.btnCreateNewTemplateClick(); }); };
     lvButtonLabels.create(hwnd());
     lvButtonLabels.setColumns({{"ボタン番号", 90}, {"ボタン名（ラベル）", 270}});
     lvButtonLabels.onClick = [this](ui::ListView::Cell cell) {
-        const int row = form_.lvButtonLabelsClick(cell.row, cell.column);
-        if (row >= 0)
-            postEditLabel(row);
-        else
-            syncEditor();
+        postEditLabel(link_([cell](DeviceTemplateForm& f) { return f.lvButtonLabelsClick(cell.row, cell.column); }));
     };
-    // F2 edits the chosen row's label, for those who work without a mouse.
     lvButtonLabels.onKeyDown = [this](int virtualKey) {
-        if (virtualKey != VK_F2) return false;
-        const int row = form_.lvButtonLabelsClick(lvButtonLabels.selectedRow(), DeviceTemplateForm::kLabelColumn);
-        if (row >= 0) postEditLabel(row);
-        return true;
+        const int selected = lvButtonLabels.selectedRow();
+        const std::optional<int> row =
+            link_([&](DeviceTemplateForm& f) { return f.lvButtonLabelsKeyDown(virtualKey, selected); });
+        postEditLabel(row);
+        return row.has_value();
     };
     // Inside the list, so that it covers the cell it edits.
     ListViewCellEditor.create(lvButtonLabels.hwnd(), {}, {.wantAllKeys = true});
     ListViewCellEditor.setVisible(false);
     ListViewCellEditor.onKeyDown = [this](int virtualKey) {
-        const int row = form_.editedRow();
-        if (!form_.ListViewCellEditorKeyDown(virtualKey, ListViewCellEditor.text())) return false;
-        showTypedLabel(row);
-        return true;
+        return link_([virtualKey, text = ListViewCellEditor.text()](DeviceTemplateForm& f) {
+            return f.ListViewCellEditorKeyDown(virtualKey, text);
+        });
     };
     // Enter is taken on its way down; its character would only beep.
     ListViewCellEditor.onChar = [](wchar_t character) { return character == L'\r'; };
     ListViewCellEditor.onExit = [this] {
-        const int row = form_.editedRow();
-        form_.ListViewCellEditorExit(ListViewCellEditor.text());
-        showTypedLabel(row);
+        link_([text = ListViewCellEditor.text()](DeviceTemplateForm& f) { f.ListViewCellEditorExit(text); });
     };
     btnOk.create(hwnd(), "OK", true, IDOK);
-    btnOk.onClick = [this] { close(); };
+    btnOk.onClick = [this] {
+        link_([text = ListViewCellEditor.text()](DeviceTemplateForm& f) { f.btnOkClick(text); });
+    };
     setDefaultButton(btnOk);
-    fillTemplates();
+    link_.refresh();
 }
 
-void DeviceTemplateDialog::fillTemplates() {
-    cbTemplates.setItems(form_.templateItems());
+void DeviceTemplateDialog::refresh() {
+    showItems(cbTemplates, form_.templateItems());
     cbTemplates.setSelected(form_.templateSelection());
-    fillRows();
+    showRows();
+    showEditor();
+    if (form_.closeRequested()) endDialog(IDOK);
 }
 
-void DeviceTemplateDialog::fillRows() {
-    lvButtonLabels.clear();
+// A new filling replaces the rows, which start from the top again; after
+// that only the labels the editor wrote change.
+void DeviceTemplateDialog::showRows() {
     const auto& labels = form_.labels();
+    if (shownFilling_ != form_.rowFillings()) {
+        shownFilling_ = form_.rowFillings();
+        lvButtonLabels.clear();
+        for (int row = 0; row < static_cast<int>(labels.size()); ++row)
+            lvButtonLabels.addRow({DeviceTemplateForm::rowCaption(row), labels[static_cast<size_t>(row)]}, row);
+        return;
+    }
     for (int row = 0; row < static_cast<int>(labels.size()); ++row)
-        lvButtonLabels.addRow({DeviceTemplateForm::rowCaption(row), labels[static_cast<size_t>(row)]}, row);
-    syncEditor();
+        showCell(lvButtonLabels, row, DeviceTemplateForm::kLabelColumn, labels[static_cast<size_t>(row)]);
 }
 
-// The editor opens on row after the list has handled the click or key that
-// asked for it.
-void DeviceTemplateDialog::postEditLabel(int row) {
-    PostMessageW(hwnd(), kVrxEditButtonLabel, static_cast<WPARAM>(row), 0);
-}
-
-// The label the editor left on row (-1: none) goes into its cell; the editor
-// follows the form.
-void DeviceTemplateDialog::showTypedLabel(int row) {
-    if (row >= 0) lvButtonLabels.setCellText(row, DeviceTemplateForm::kLabelColumn, form_.labels()[row]);
-    syncEditor();
-}
-
-// The editor over the label cell of the edited row, or hidden.
-void DeviceTemplateDialog::syncEditor() {
+// The editor over the label cell of the edited row, or hidden. What the
+// user types stays in it until it opens anew.
+void DeviceTemplateDialog::showEditor() {
     if (!form_.editorVisible()) {
         if (ListViewCellEditor.visible()) ListViewCellEditor.setVisible(false);
         return;
@@ -105,10 +91,18 @@ void DeviceTemplateDialog::syncEditor() {
     const int row = form_.editedRow();
     lvButtonLabels.setSelectedRow(row);
     ListViewCellEditor.setBounds(lvButtonLabels.cellBounds(row, DeviceTemplateForm::kLabelColumn));
+    if (shownOpening_ == form_.editorOpenings()) return;
+    shownOpening_ = form_.editorOpenings();
     ListViewCellEditor.setText(form_.editorText());
     ListViewCellEditor.setVisible(true);
     ListViewCellEditor.setFocus();
     ListViewCellEditor.selectAll();
+}
+
+// The editor opens on row after the list has handled the click or key that
+// asked for it.
+void DeviceTemplateDialog::postEditLabel(std::optional<int> row) {
+    if (row) PostMessageW(hwnd(), kVrxEditButtonLabel, static_cast<WPARAM>(*row), 0);
 }
 
 void DeviceTemplateDialog::layout() {
@@ -119,25 +113,18 @@ void DeviceTemplateDialog::layout() {
     lvButtonLabels.setDpi(dpi());
     place(lvButtonLabels, 12, 106, 396, 320);
     place(btnOk, 316, 438, 92, 30);
-    syncEditor();
+    link_.refresh();
 }
 
 bool DeviceTemplateDialog::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != kVrxEditButtonLabel) return false;
-    form_.editButtonLabel(static_cast<int>(wParam));
-    syncEditor();
+    link_([row = static_cast<int>(wParam)](DeviceTemplateForm& f) { f.editButtonLabel(row); });
     result = 0;
     return true;
 }
 
-// Escape and the close box store and save like OK.
-void DeviceTemplateDialog::cancel() { close(); }
-
-void DeviceTemplateDialog::close() {
-    // A label still in the editor counts as typed.
-    form_.ListViewCellEditorExit(ListViewCellEditor.text());
-    form_.btnOkClick();
-    endDialog(IDOK);
+void DeviceTemplateDialog::cancel() {
+    link_([text = ListViewCellEditor.text()](DeviceTemplateForm& f) { f.FormClose(text); });
 }
 
 std::string chooseTemplateOver(HWND owner, DeviceTemplateManager& templates, const std::string& templateId) {

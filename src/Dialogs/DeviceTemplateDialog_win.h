@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Dialogs/DeviceDialogLinks.h"
@@ -7,6 +8,7 @@
 #include "Ui/ComboBox_win.h"
 #include "Ui/DialogWindow_win.h"
 #include "Ui/Edit_win.h"
+#include "Ui/FormLink.h"
 #include "Ui/Label_win.h"
 #include "Ui/ListView_win.h"
 
@@ -35,14 +37,19 @@ protected:
 
 private:
     std::string askName(const std::string& caption, const std::string& prompt, const std::string& initial) override;
-    void fillTemplates();
-    void fillRows();
-    void postEditLabel(int row);
-    void showTypedLabel(int row);
-    void syncEditor();
-    void close();
+    // Shows the model: the templates, the rows, the editor; closes when it
+    // asks.
+    void refresh();
+    void showRows();
+    void showEditor();
+    void postEditLabel(std::optional<int> row);
 
     DeviceTemplateForm form_;
+    ui::FormLink<DeviceTemplateForm> link_{form_, [this] { refresh(); }};
+    // The filling of the rows and the opening of the editor the controls
+    // show (DeviceTemplateForm::rowFillings, editorOpenings).
+    int shownFilling_ = -1;
+    int shownOpening_ = -1;
     ui::Label lblTemplates;
     ui::ComboBox cbTemplates;
     ui::Button btnEditTemplateName, btnCreateNewTemplate;

@@ -38,6 +38,7 @@ void DeviceTemplateForm::cbTemplatesSelect(int index) {
     templateSelection_ = index;
     selected_ = templates_.find(templateIds_[static_cast<size_t>(index)]);
     labels_.assign(kRows, kGenericButtonLabel);
+    ++rowFillings_;
     if (!selected_) return;
     for (int row = 0; row < kRows; ++row)
         if (const std::string* name = selected_->buttonName(row + 1)) labels_[static_cast<size_t>(row)] = *name;
@@ -47,18 +48,27 @@ void DeviceTemplateForm::storeLabels() {
     if (selected_) selected_->storeLabels(labels_);
 }
 
-int DeviceTemplateForm::lvButtonLabelsClick(int row, int column) {
+std::optional<int> DeviceTemplateForm::lvButtonLabelsClick(int row, int column) {
     if (row < 0 || row >= static_cast<int>(labels_.size()) || column != kLabelColumn) {
         editedRow_ = -1;
-        return -1;
+        return std::nullopt;
     }
     return row;
+}
+
+std::optional<int> DeviceTemplateForm::lvButtonLabelsKeyDown(int virtualKey, int selectedRow) {
+    // Without a chosen row F2 is left to the list, which does nothing with
+    // it either: its labels are not edited by the list itself.
+    if (virtualKey != kF2Key || selectedRow < 0 || selectedRow >= static_cast<int>(labels_.size()))
+        return std::nullopt;
+    return selectedRow;
 }
 
 void DeviceTemplateForm::editButtonLabel(int row) {
     if (row < 0 || row >= static_cast<int>(labels_.size())) return;
     editedRow_ = row;
     editorText_ = labels_[static_cast<size_t>(row)];
+    ++editorOpenings_;
 }
 
 void DeviceTemplateForm::writeEditedRow(const std::string& text) {
@@ -104,7 +114,9 @@ void DeviceTemplateForm::btnCreateNewTemplateClick() {
     fillTemplates();
 }
 
-void DeviceTemplateForm::btnOkClick() {
+void DeviceTemplateForm::btnOkClick(const std::string& editorText) {
+    ListViewCellEditorExit(editorText);
+    close_ = true;
     resultTemplateId_ = selected_ ? selected_->id : std::string();
     if (!labelsModified_) return;
     storeLabels();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ public:
     static constexpr int kRows = 128;
     static constexpr int kUpKey = 38;
     static constexpr int kDownKey = 40;
+    static constexpr int kF2Key = 113;
     static constexpr int kLabelColumn = 1;
 
     // Opens on the template with this identifier; an empty or unknown one
@@ -32,20 +34,34 @@ public:
     // The rows' captions ("[1]" ...) and labels.
     static std::string rowCaption(int row) { return "[" + std::to_string(row + 1) + "]"; }
     const std::vector<std::string>& labels() const { return labels_; }
+    // Counts the fillings of the rows from a template: each one shows the
+    // list anew, from its top.
+    int rowFillings() const { return rowFillings_; }
     bool editorVisible() const { return editedRow_ >= 0; }
     int editedRow() const { return editedRow_; }  // -1 none
     // What the editor shows when it opens on a row.
     const std::string& editorText() const { return editorText_; }
+    // Counts the openings of the editor on a row, the same row again
+    // included: each one puts the row's label into it, all selected, for
+    // the user to type over.
+    int editorOpenings() const { return editorOpenings_; }
     bool labelsModified() const { return labelsModified_; }
     const std::string& resultTemplateId() const { return resultTemplateId_; }
     TDeviceTemplate* selectedTemplate() const { return selected_; }
+    bool closeRequested() const { return close_; }
 
     // --- Handlers ---
     void cbTemplatesSelect(int index);
     // A click on the list at a row and column (-1 for none): the row whose
     // label cell is to be edited, which the view posts to itself
-    // (WM_VRX_EDIT_BUTTON_LABEL); -1 when the click hid the editor instead.
-    int lvButtonLabelsClick(int row, int column);
+    // (WM_VRX_EDIT_BUTTON_LABEL); nothing when the click hid the editor
+    // instead.
+    std::optional<int> lvButtonLabelsClick(int row, int column);
+    // A key on the list, whose chosen row is selectedRow (-1 none): F2
+    // edits that row's label, for those who work without a mouse. The row
+    // to be edited as after a click; nothing for any other key, which the
+    // list then handles itself.
+    std::optional<int> lvButtonLabelsKeyDown(int virtualKey, int selectedRow);
     // WM_VRX_EDIT_BUTTON_LABEL.
     void editButtonLabel(int row);
     // text: the editor's text now. True when the key was consumed (Enter,
@@ -54,9 +70,11 @@ public:
     void ListViewCellEditorExit(const std::string& text);
     void btnEditTemplateNameClick();
     void btnCreateNewTemplateClick();
-    // OK and the close box alike.
-    void btnOkClick();
-    void FormClose() { btnOkClick(); }
+    // OK, and Escape and the close box alike: they store and save too.
+    // editorText: what the editor holds, which counts as typed while it is
+    // open on a row.
+    void btnOkClick(const std::string& editorText = {});
+    void FormClose(const std::string& editorText = {}) { btnOkClick(editorText); }
 
 private:
     void fillTemplates();
@@ -70,10 +88,13 @@ private:
     int templateSelection_ = -1;
     TDeviceTemplate* selected_ = nullptr;
     std::vector<std::string> labels_;
+    int rowFillings_ = 0;
     int editedRow_ = -1;
     std::string editorText_;
+    int editorOpenings_ = 0;
     bool labelsModified_ = false;
     std::string resultTemplateId_;
+    bool close_ = false;
 };
 
 }  // namespace vrx

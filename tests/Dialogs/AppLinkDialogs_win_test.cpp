@@ -8,6 +8,7 @@
 
 #include "AppLink/AppLinkManager.h"
 #include "support/MainWindowFixture_win.h"
+#include "support/MouseClick_win.h"
 #include "support/RecordingCaptureHost.h"
 
 // The application-link dialogs opened from the real main window's menu and
@@ -67,7 +68,10 @@ TEST(AppLinkDialogView, ARuleAddedThroughTheItemDialogIsSavedOnOk) {
             const std::vector<HWND> edits = children(rule, L"Edit");
             ASSERT_EQ(edits.size(), 3u);
             setText(edits[0], "Racer");
-            setText(children(rule, L"ComboBox").at(0), "menu");  // typed, in another case
+            // Typed, in another case, key by key into the box's edit field:
+            // text set there at once is no change the box reports.
+            HWND profileField = findChild(children(rule, L"ComboBox").at(0), L"Edit");
+            for (const wchar_t key : std::wstring(L"menu")) SendMessageW(profileField, WM_CHAR, key, 0);
             setText(edits[1], "racer.exe");
             clickButton(rule, L"OK");
         });
@@ -121,6 +125,35 @@ TEST(AppLinkDialogView, CancelAfterEditingAndDeletingLeavesTheFileUntouched) {
     EXPECT_EQ(rowsAfterDelete, 0);
     EXPECT_EQ(readBytes(f.folder / "AppLink.dat"), before);
     EXPECT_EQ(f.around.appLink.data().rules.size(), 1u);
+}
+
+TEST(AppLinkDialogView, AClickBesideTheRowsLeavesNoRuleToEdit) {
+    MainWindowFixture f;
+    f.around.appLink.replace({kNoMatchLastSelected, "", {{"Word", "Menu", "winword.exe", ""}}});
+    int selectedAfterClick = 0;
+    bool itemShown = false;
+    DialogAnswer answer([&](HWND list) {
+        HWND rows = findChild(list, WC_LISTVIEWW);
+        const auto selected = [rows] {
+            return static_cast<int>(SendMessageW(rows, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        };
+        selectRow(rows, 0);
+        RECT client;
+        GetClientRect(rows, &client);
+        leftClickAt(rows, {20, client.bottom - 10});
+        pumpUntil([&] { return selected() < 0; });
+        selectedAfterClick = selected();
+        DialogAnswer item([&](HWND rule) {
+            itemShown = true;
+            clickButton(rule, L"Cancel");
+        });
+        clickButton(list, L"編集");
+        clickButton(list, L"Cancel");
+    });
+    f.command(Command::AppLink);
+
+    EXPECT_EQ(selectedAfterClick, -1);
+    EXPECT_FALSE(itemShown);
 }
 
 // The capture counts down on the dialog's own timer and reads the window

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <optional>
 #include <string>
@@ -90,28 +91,28 @@ TEST(AppLinkForm, OpensWithTheRulesTheirActionAndTheDefaultProfileInAnyCase) {
     for (const Case& c : cases) {
         ListFixture f({c.noMatchAction, c.defaultConfig, {{"Word", "Office", "winword.exe", ""}}});
         SCOPED_TRACE(c.noMatchAction);
-        EXPECT_EQ(f.form.rows, f.manager.data().rules);
-        EXPECT_EQ(f.form.rbNoAction, c.noAction);
-        EXPECT_EQ(f.form.rbUseLastSelected, c.lastSelected);
-        EXPECT_EQ(f.form.rbUseDefaultConfig, c.defaultConfigRadio);
-        EXPECT_EQ(f.form.defaultConfigChoices, (std::vector<std::string>{"", "Default", "Game", "Office"}));
-        EXPECT_EQ(f.form.defaultConfigIndex, c.defaultIndex);
-        EXPECT_EQ(f.form.defaultConfigText, f.form.defaultConfigChoices[static_cast<size_t>(c.defaultIndex)]);
+        EXPECT_EQ(f.form.rows(), f.manager.data().rules);
+        EXPECT_EQ(f.form.rbNoAction(), c.noAction);
+        EXPECT_EQ(f.form.rbUseLastSelected(), c.lastSelected);
+        EXPECT_EQ(f.form.rbUseDefaultConfig(), c.defaultConfigRadio);
+        EXPECT_EQ(f.form.defaultConfigChoices(), (std::vector<std::string>{"", "Default", "Game", "Office"}));
+        EXPECT_EQ(f.form.defaultConfigIndex(), c.defaultIndex);
+        EXPECT_EQ(f.form.defaultConfigText(), f.form.defaultConfigChoices()[static_cast<size_t>(c.defaultIndex)]);
     }
 }
 
 TEST(AppLinkForm, EditAndDeleteWithoutASelectedRowDoNothing) {
     ListFixture f;
-    const std::vector<AppLinkRecord> rows = f.form.rows;
+    const std::vector<AppLinkRecord> rows = f.form.rows();
     for (int selected : {-1, 2}) {
-        f.form.selectedRow = selected;
+        f.form.LVAppLinkSelectItem(selected);
         f.form.btnEditClick();
         f.form.LVAppLinkDblClick();
         f.form.btnDeleteClick();
     }
     EXPECT_TRUE(f.editor.filledWith.empty());
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.form.rows, rows);
+    EXPECT_EQ(f.form.rows(), rows);
 }
 
 TEST(AppLinkForm, AddAppendsAndEditRewritesTheSelectedRowUnlessCancelled) {
@@ -120,41 +121,40 @@ TEST(AppLinkForm, AddAppendsAndEditRewritesTheSelectedRowUnlessCancelled) {
     f.editor.results = {added, std::nullopt};
     f.form.btnAddClick();
     f.form.btnAddClick();
-    ASSERT_EQ(f.form.rows.size(), 3u);
-    EXPECT_EQ(f.form.rows[2], added);
+    ASSERT_EQ(f.form.rows().size(), 3u);
+    EXPECT_EQ(f.form.rows()[2], added);
     EXPECT_EQ(f.editor.filledWith[0], AppLinkRecord{});
 
     const AppLinkRecord edited{"Tube", "Default", "chrome.exe", "YouTube"};
     f.editor.results = {edited, std::nullopt};
-    f.form.selectedRow = 1;
+    f.form.LVAppLinkSelectItem(1);
     f.form.LVAppLinkDblClick();
     f.form.btnEditClick();
     EXPECT_EQ(f.editor.filledWith[2], (AppLinkRecord{"Tube", "Game", "", "YouTube"}));
     EXPECT_EQ(f.editor.filledWith[3], edited);
-    EXPECT_EQ(f.form.rows[1], edited);
-    EXPECT_EQ(f.form.rows.size(), 3u);
+    EXPECT_EQ(f.form.rows()[1], edited);
+    EXPECT_EQ(f.form.rows().size(), 3u);
     EXPECT_EQ(f.manager.data().rules.size(), 2u);  // nothing reaches the rules before OK
 }
 
 TEST(AppLinkForm, DeleteAsksAboutTheRowByItsName) {
     ListFixture f;
-    f.form.selectedRow = 0;
+    f.form.LVAppLinkSelectItem(0);
     f.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     f.form.btnDeleteClick();
-    EXPECT_EQ(f.form.rows.size(), 2u);
+    EXPECT_EQ(f.form.rows().size(), 2u);
     f.form.btnDeleteClick();
     const std::string question = "Warning: \"Word\" への関連付けを削除してもよろしいですか？";
     EXPECT_EQ(f.messages.shown, (std::vector<std::string>{question, question}));
-    EXPECT_EQ(f.form.rows, (std::vector<AppLinkRecord>{{"Tube", "Game", "", "YouTube"}}));
-    EXPECT_EQ(f.form.selectedRow, -1);
+    EXPECT_EQ(f.form.rows(), (std::vector<AppLinkRecord>{{"Tube", "Game", "", "YouTube"}}));
+    EXPECT_EQ(f.form.selectedRow(), -1);
 }
 
 TEST(AppLinkForm, OkReplacesEverythingUnderTheEngineLockAndSavesTheFile) {
     ListFixture f;
     f.editor.results = {AppLinkRecord{"Racer", "Game", "racer.exe", "Lap"}};
     f.form.btnAddClick();
-    f.form.rbUseLastSelected = false;
-    f.form.rbUseDefaultConfig = true;
+    f.form.rbUseDefaultConfigClick(true);
     f.form.cbDefaultConfigSelect(3);
     f.form.btnOKClick();
 
@@ -175,9 +175,9 @@ TEST(AppLinkForm, OkReplacesEverythingUnderTheEngineLockAndSavesTheFile) {
 TEST(AppLinkForm, CancelAfterDeletingLeavesTheRulesAndTheFileAsTheyWere) {
     ListFixture f;
     const AppLinkData before = f.manager.data();
-    f.form.selectedRow = 0;
+    f.form.LVAppLinkSelectItem(0);
     f.form.btnDeleteClick();
-    f.form.rbNoAction = true;
+    f.form.rbNoActionClick(true);
     f.form.btnCancelClick();
     EXPECT_TRUE(f.form.closeRequested());
     EXPECT_FALSE(f.form.confirmed());
@@ -186,7 +186,7 @@ TEST(AppLinkForm, CancelAfterDeletingLeavesTheRulesAndTheFileAsTheyWere) {
 
     AppLinkForm reopened{AppLinkFormParts{f.manager, kProfiles, f.editor, f.messages}};
     reopened.FormCreate();
-    EXPECT_EQ(reopened.rows, before.rules);
+    EXPECT_EQ(reopened.rows(), before.rules);
 }
 
 TEST(AppLinkForm, TheDefaultProfileIsOneOfTheListOrNone) {
@@ -218,15 +218,42 @@ TEST(AppLinkForm, TheDefaultProfileIsOneOfTheListOrNone) {
 
 TEST(AppLinkForm, WithNoRadioButtonCheckedTheActionStays) {
     ListFixture f({kNoMatchDefaultConfig, "", {}});
-    f.form.rbUseDefaultConfig = false;
+    f.form.rbUseDefaultConfigClick(false);
     f.form.btnOKClick();
     EXPECT_EQ(f.manager.data().noMatchAction, kNoMatchDefaultConfig);
+}
+
+TEST(AppLinkForm, ARadioButtonCheckedUnchecksTheOthersAndOkStoresItsAction) {
+    using Click = void (AppLinkForm::*)(bool);
+    struct Case {
+        const char* name;
+        Click click;
+        bool checked;
+        std::array<bool, 3> shown;  // rbNoAction, rbUseLastSelected, rbUseDefaultConfig
+        int stored;
+    };
+    const Case cases[] = {
+        {"no action", &AppLinkForm::rbNoActionClick, true, {true, false, false}, kNoMatchNothing},
+        {"default profile", &AppLinkForm::rbUseDefaultConfigClick, true, {false, false, true}, kNoMatchDefaultConfig},
+        {"the checked one again", &AppLinkForm::rbUseLastSelectedClick, true, {false, true, false},
+         kNoMatchLastSelected},
+        {"another one unchecked", &AppLinkForm::rbNoActionClick, false, {false, true, false}, kNoMatchLastSelected},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ListFixture f;  // opens on "last selected"
+        (f.form.*c.click)(c.checked);
+        EXPECT_EQ((std::array<bool, 3>{f.form.rbNoAction(), f.form.rbUseLastSelected(), f.form.rbUseDefaultConfig()}),
+                  c.shown);
+        f.form.btnOKClick();
+        EXPECT_EQ(f.manager.data().noMatchAction, c.stored);
+    }
 }
 
 TEST(AppLinkForm, AFailedSaveIsShownAndTheRulesAreInForceAnyway) {
     ListFixture f;
     f.files.fault = FaultyFiles::Fault::Write;
-    f.form.selectedRow = 0;
+    f.form.LVAppLinkSelectItem(0);
     f.form.btnDeleteClick();
     f.form.btnOKClick();
     EXPECT_EQ(f.manager.data().rules.size(), 1u);
@@ -286,7 +313,7 @@ TEST(AppLinkItemForm, OkChecksTheNameTheProfileAndThenPathOrTitleInThisOrder) {
 
 TEST(AppLinkItemForm, OffersTheProfilesAfterAnEmptyEntryAndTakesACapturedWindow) {
     ItemFixture f;
-    EXPECT_EQ(f.form.configFileChoices, (std::vector<std::string>{"", "Default", "Game", "Office"}));
+    EXPECT_EQ(f.form.configFileChoices(), (std::vector<std::string>{"", "Default", "Game", "Office"}));
     f.form.fill({"Old", "Game", "old.exe", "Old"});
     f.form.btnCaptureAppClick();  // cancelled
     EXPECT_EQ(f.form.rule(), (AppLinkRecord{"Old", "Game", "old.exe", "Old"}));
@@ -297,6 +324,22 @@ TEST(AppLinkItemForm, OffersTheProfilesAfterAnEmptyEntryAndTakesACapturedWindow)
     f.form.btnCancelClick();
     EXPECT_TRUE(f.form.closeRequested());
     EXPECT_FALSE(f.form.confirmed());
+    EXPECT_EQ(f.form.result(), std::nullopt);
+}
+
+TEST(AppLinkItemForm, TheFieldsAsTypedOrChosenMakeTheRuleHandedBackOnOk) {
+    ItemFixture f;
+    f.form.fill({"Old", "Game", "old.exe", "Old"});
+    f.form.EditAppNameChange("Racer");
+    f.form.CBConfigFileChange("off");
+    f.form.CBConfigFileSelect(3);  // "Office"
+    f.form.CBConfigFileSelect(4);  // no entry: the box keeps its text
+    f.form.EditPathChange("racer.exe");
+    f.form.EditTitleChange("");
+    EXPECT_EQ(f.form.result(), std::nullopt);  // not before OK
+    f.form.btnOKClick();
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.form.result(), (AppLinkRecord{"Racer", "Office", "racer.exe", ""}));
 }
 
 // --- The capture dialog ---
@@ -321,19 +364,18 @@ struct CaptureFixture {
 
 TEST(AppCaptureForm, CountsDownTheSecondsThenTakesTheWindowInFront) {
     CaptureFixture f;
-    EXPECT_EQ(f.form.editSeconds, "3");
+    EXPECT_EQ(f.form.editSeconds(), "3");
     EXPECT_FALSE(f.form.timerEnabled());
     f.form.btnCaptureClick();
     EXPECT_TRUE(f.form.timerEnabled());
     EXPECT_EQ(f.host.calls, std::vector<std::string>{"minimize"});
     f.form.Timer1Timer();
     f.form.Timer1Timer();
-    EXPECT_FALSE(f.form.captured);
+    EXPECT_FALSE(f.form.captured());
     EXPECT_EQ(f.form.secondsLeft(), 1);
     f.form.Timer1Timer();
-    EXPECT_TRUE(f.form.captured);
-    EXPECT_EQ(f.form.capturedTitle, "Untitled - Notepad");
-    EXPECT_EQ(f.form.capturedPath, "C:\\Windows\\notepad.exe");
+    EXPECT_TRUE(f.form.captured());
+    EXPECT_EQ(f.form.result(), (CapturedWindow{"Untitled - Notepad", "C:\\Windows\\notepad.exe"}));
     EXPECT_FALSE(f.form.timerEnabled());
     EXPECT_TRUE(f.form.closeRequested());
     EXPECT_EQ(f.host.calls, (std::vector<std::string>{"minimize", "beep", "restore"}));
@@ -344,16 +386,16 @@ TEST(AppCaptureForm, CountsDownTheSecondsThenTakesTheWindowInFront) {
 
 TEST(AppCaptureForm, ZeroSecondsStartsNoCountdownAndCancelEndsWithoutAResult) {
     CaptureFixture f;
-    f.form.editSeconds = "0";
+    f.form.editSecondsChange("0");
     f.form.btnCaptureClick();
     EXPECT_FALSE(f.form.timerEnabled());
     EXPECT_EQ(f.host.calls, std::vector<std::string>{"minimize"});
     f.form.Timer1Timer();  // a beat that was already on its way
-    EXPECT_FALSE(f.form.captured);
+    EXPECT_FALSE(f.form.captured());
     f.form.btnCancelClick();
     EXPECT_TRUE(f.form.closeRequested());
-    EXPECT_FALSE(f.form.captured);
-    EXPECT_EQ(f.form.capturedTitle, "");
+    EXPECT_FALSE(f.form.captured());
+    EXPECT_EQ(f.form.result(), std::nullopt);
     EXPECT_TRUE(f.log.lines.empty());
 }
 
@@ -367,7 +409,7 @@ TEST(AppCaptureForm, SecondsThatAreNoWholeNumberStartNothing) {
     };
     for (const auto& [seconds, shown] : cases) {
         CaptureFixture f;
-        f.form.editSeconds = seconds;
+        f.form.editSecondsChange(seconds);
         f.form.btnCaptureClick();
         EXPECT_EQ(f.messages.shown, std::vector<std::string>{shown});
         EXPECT_TRUE(f.host.calls.empty()) << seconds;
@@ -375,21 +417,20 @@ TEST(AppCaptureForm, SecondsThatAreNoWholeNumberStartNothing) {
         EXPECT_FALSE(f.form.closeRequested());
     }
     CaptureFixture plus;
-    plus.form.editSeconds = "+1";
+    plus.form.editSecondsChange("+1");
     plus.form.btnCaptureClick();
     plus.form.Timer1Timer();
-    EXPECT_TRUE(plus.form.captured);
+    EXPECT_TRUE(plus.form.captured());
 }
 
 TEST(AppCaptureForm, NoWindowInFrontGivesEmptyTexts) {
     CaptureFixture f;
     f.windows.front = 0;
-    f.form.editSeconds = "1";
+    f.form.editSecondsChange("1");
     f.form.btnCaptureClick();
     f.form.Timer1Timer();
-    EXPECT_TRUE(f.form.captured);
-    EXPECT_EQ(f.form.capturedTitle, "");
-    EXPECT_EQ(f.form.capturedPath, "");
+    EXPECT_TRUE(f.form.captured());
+    EXPECT_EQ(f.form.result(), (CapturedWindow{"", ""}));
 }
 
 }  // namespace

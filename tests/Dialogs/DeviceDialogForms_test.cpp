@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -127,6 +128,10 @@ TEST(DeviceConfigForm, ShowsTheChosenDevicesSettings) {
     stick.AnalogDeadZone = 1099;
     DeviceConfigForm form = f.open();
 
+    EXPECT_EQ(form.page(), 0);  // the first page, until a tab is chosen
+    form.PageControl1Change(1);
+    form.PageControl1Change(2);
+    EXPECT_EQ(form.page(), 1);
     EXPECT_EQ(form.joystickNumber(), 3);
     EXPECT_EQ(form.stickAxes(), (std::array<int, 4>{0, 1, 2, 3}));
     EXPECT_EQ(form.deadZone(), 25);
@@ -275,7 +280,7 @@ struct TemplateDialogFixture {
 
 // Types a label into row r's editor and leaves it.
 void typeLabel(DeviceTemplateForm& form, int row, const std::string& text) {
-    form.editButtonLabel(form.lvButtonLabelsClick(row, DeviceTemplateForm::kLabelColumn));
+    form.editButtonLabel(form.lvButtonLabelsClick(row, DeviceTemplateForm::kLabelColumn).value());
     form.ListViewCellEditorExit(text);
 }
 
@@ -356,15 +361,81 @@ TEST(DeviceTemplateForm, EnterUpAndDownMoveTheEditorWithinTheRows) {
     EXPECT_EQ(form.editedRow(), 0);
 }
 
+TEST(DeviceTemplateForm, F2EditsTheChosenRowsLabelAndOtherKeysStayWithTheList) {
+    TemplateDialogFixture f;
+    DeviceTemplateForm form(f.templates, f.ui, "DEFAULT");
+    struct Case {
+        int key;
+        int selectedRow;
+        std::optional<int> edited;
+    };
+    const Case cases[] = {
+        {DeviceTemplateForm::kF2Key, 7, 7},
+        {DeviceTemplateForm::kF2Key, -1, std::nullopt},
+        {DeviceTemplateForm::kF2Key, 128, std::nullopt},
+        {kEnterKey, 7, std::nullopt},
+        {DeviceTemplateForm::kDownKey, 7, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(form.lvButtonLabelsKeyDown(c.key, c.selectedRow), c.edited) << c.key << " on row " << c.selectedRow;
+    EXPECT_FALSE(form.editorVisible());  // the editor opens when the view has posted the row
+}
+
+TEST(DeviceTemplateForm, ALabelStillInTheEditorIsStoredWhenOkOrTheCloseBoxCloses) {
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "OK");
+        TemplateDialogFixture f;
+        DeviceTemplateForm form(f.templates, f.ui, "XBOX");
+        EXPECT_FALSE(form.closeRequested());
+        form.editButtonLabel(2);
+        if (closeBox)
+            form.FormClose("Jump");
+        else
+            form.btnOkClick("Jump");
+        EXPECT_TRUE(form.closeRequested());
+        EXPECT_FALSE(form.editorVisible());
+        EXPECT_EQ(f.templates.find("XBOX")->buttons[2], "Jump");
+        EXPECT_NE(f.savedFile().find("Jump"), std::string::npos);
+    }
+    // With the editor hidden, what it last held is no label.
+    TemplateDialogFixture f;
+    DeviceTemplateForm form(f.templates, f.ui, "XBOX");
+    form.FormClose("Stale");
+    EXPECT_TRUE(form.closeRequested());
+    EXPECT_FALSE(f.saved());
+}
+
+// The view shows the editor anew (the label in it, all selected) on each
+// opening, and the rows anew (from the top) on each filling.
+TEST(DeviceTemplateForm, EachOpeningOfTheEditorAndEachFillingOfTheRowsCounts) {
+    TemplateDialogFixture f;
+    DeviceTemplateForm form(f.templates, f.ui, "DEFAULT");
+    const int filled = form.rowFillings();
+    form.editButtonLabel(127);
+    const int opened = form.editorOpenings();
+    EXPECT_TRUE(form.ListViewCellEditorKeyDown(kEnterKey, "Last"));  // row 128 again
+    EXPECT_EQ(form.editorOpenings(), opened + 1);
+    EXPECT_FALSE(form.ListViewCellEditorKeyDown('A', "Last"));
+    form.ListViewCellEditorExit("Last!");
+    EXPECT_EQ(form.editorOpenings(), opened + 1);
+    EXPECT_EQ(form.rowFillings(), filled);  // a written label changes its cell only
+
+    form.cbTemplatesSelect(1);
+    EXPECT_EQ(form.rowFillings(), filled + 1);
+    f.ui.names = {"Renamed"};
+    form.btnEditTemplateNameClick();
+    EXPECT_EQ(form.rowFillings(), filled + 2);
+}
+
 TEST(DeviceTemplateForm, AClickOutsideTheLabelColumnHidesTheEditor) {
     TemplateDialogFixture f;
     DeviceTemplateForm form(f.templates, f.ui, "DEFAULT");
-    form.editButtonLabel(form.lvButtonLabelsClick(3, DeviceTemplateForm::kLabelColumn));
+    form.editButtonLabel(form.lvButtonLabelsClick(3, DeviceTemplateForm::kLabelColumn).value());
     EXPECT_TRUE(form.editorVisible());
-    EXPECT_EQ(form.lvButtonLabelsClick(3, 0), -1);
+    EXPECT_EQ(form.lvButtonLabelsClick(3, 0), std::nullopt);
     EXPECT_FALSE(form.editorVisible());
     form.editButtonLabel(3);
-    EXPECT_EQ(form.lvButtonLabelsClick(-1, -1), -1);
+    EXPECT_EQ(form.lvButtonLabelsClick(-1, -1), std::nullopt);
     EXPECT_FALSE(form.editorVisible());
     EXPECT_FALSE(form.labelsModified());
 }

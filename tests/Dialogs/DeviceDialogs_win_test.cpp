@@ -17,6 +17,7 @@
 #include "Main/EngineWindowLink_win.h"
 #include "Utils/RecordingEventImpl.h"
 #include "support/MainWindowFixture_win.h"
+#include "support/MouseClick_win.h"
 #include "support/ProgramInstance_win.h"
 #include "support/StandInPads_win.h"
 
@@ -182,14 +183,7 @@ void clickCell(HWND list, int row, int column) {
     cell.top = column;
     cell.left = LVIR_BOUNDS;
     SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    POINT point{cell.left + 8, (cell.top + cell.bottom) / 2};
-    ClientToScreen(list, &point);
-    SetCursorPos(point.x, point.y);
-    INPUT clicks[2]{};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    leftClickAt(list, {cell.left + 8, (cell.top + cell.bottom) / 2});
     pump();
 }
 
@@ -239,6 +233,29 @@ TEST(DeviceDialogsView, TheTabMenusTemplateDialogEditsLabelsInPlaceAndSavesThem)
     const auto jump = std::find_if(rows.begin(), rows.end(), [](const ButtonRow& row) { return row.button == "[5] Jump"; });
     ASSERT_NE(jump, rows.end());
     EXPECT_EQ(cell(f.buttonList(), static_cast<int>(jump - rows.begin()), 0), "[5] Jump");
+}
+
+TEST(DeviceDialogsView, F2OpensTheEditorAndTheCloseBoxKeepsTheLabelBeingTyped) {
+    DeviceWindow f;
+    bool answered = false;
+    {
+        DialogAnswer answer([&](HWND dialog) {
+            HWND list = findChild(dialog, WC_LISTVIEWW);
+            selectRow(list, 5);
+            SendMessageW(list, WM_KEYDOWN, VK_F2, 0);
+            HWND editor = findChild(list, L"Edit");
+            ASSERT_NE(editor, nullptr);
+            EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(editor) != FALSE; }));
+            EXPECT_EQ(GetFocus(), editor);
+            SetWindowTextW(editor, L"Kick");
+            SendMessageW(dialog, WM_CLOSE, 0, 0);
+            answered = true;
+        });
+        f.command(Command::SpecifyTabTemplate);
+    }
+    ASSERT_TRUE(answered);
+    const std::string saved = readBytes(f.folder / "templates.json");
+    EXPECT_NE(saved.find("Kick"), std::string::npos) << saved;
 }
 
 TEST(DeviceDialogsView, TheDeviceDialogOpensTheTemplateDialogForItsDevice) {
